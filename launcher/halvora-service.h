@@ -1,0 +1,50 @@
+#ifndef HALVORA_SERVICE_H
+#define HALVORA_SERVICE_H
+
+#include "ustring/ustring.h"
+
+// Decides whether the user's private copy of the client must be installed
+// from the system-wide package, installs it, and starts it. The platform
+// part (stopping and starting the client, the decision) is a subclass.
+class Service {
+public:
+    struct VersionInfo {
+        ustring major_version;
+        ustring minor_version;
+        ustring build_version;
+        ustring icon_overlay_version;
+    };
+
+    virtual ~Service() = default;
+
+    virtual void StopService() = 0;
+    virtual void SetTimeout(int value);
+    virtual int HandlePackageUpgrade() = 0;
+    virtual void PostUpgrade() = 0;
+    virtual void PreUpgrade() = 0;
+    virtual bool IsNeedUpgrade() = 0;
+
+    void RemoveAgedFolders();
+
+    static ustring GetUserInstallPath();
+    static ustring GetRootHalvoraInstallPath();
+    static ustring GetRootHalvoraResourceInstallPath();
+    static ustring GetUserHalvoraInstallPath();
+    static ustring GetUserHalvoraAppInstallPath();
+    static ustring GetUserHalvoraDataInstallPath();
+
+protected:
+    virtual int ExtractPackage();
+    virtual void LoadSourceVersion();
+    virtual void LoadTargetVersion();
+    virtual int PrepareUserEnv();
+
+    int FSCopyPath(const ustring& src, const ustring& dest);
+
+    int timeout = 0;
+    ustring per_user_install_path;
+    VersionInfo target_version;
+    VersionInfo source_version;
+};
+
+#endif

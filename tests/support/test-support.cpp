@@ -1,0 +1,119 @@
+#include "test-support.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "log.h"
+
+namespace testsupport {
+
+namespace {
+const uid_t kNobody = 65534;
+}
+
+TempDir::TempDir(const std::string& tag)
+{
+    const char* base = getenv("TMPDIR");
+    std::string tmpl = std::string(base && *base ? base : "/tmp") + "/" + tag + "-XXXXXX";
+    std::vector<char> buf(tmpl.begin(), tmpl.end());
+    buf.push_back('\0');
+    if (!mkdtemp(buf.data()))
+        ADD_FAILURE() << "mkdtemp(" << tmpl << ") failed: " << strerror(errno);
+    m_path = buf.data();
+}
+
+TempDir::~TempDir()
+{
+    const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
+    if (info && info->result()->Failed()) {
+        fprintf(stderr, "keeping %s for inspection\n", m_path.c_str());
+        return;
+    }
+    RemoveTree(m_path);
+}
+
+bool WriteFile(const std::string& path, const std::string& content)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << content;
+    return static_cast<bool>(out);
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
+bool MakeDirs(const std::string& path)
+{
+    std::string cmd = "mkdir -p '" + path + "'";
+    return system(cmd.c_str()) == 0;
+}
+
+void RemoveTree(const std::string& path)
+{
+    if (path.empty() || path == "/")
+        return;
+    // Directories left without write permission by a test must still go.
+    std::string cmd = "chmod -R u+rwx '" + path + "' 2>/dev/null; rm -rf '" + path + "'";
+    if (system(cmd.c_str()) != 0)
+        fprintf(stderr, "could not remove %s\n", path.c_str());
+}
+
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+uid_t NobodyUid() { return kNobody; }
+
+int RunAsNobody(const std::function<int()>& fn)
+{
+    fflush(nullptr);
+    pid_t pid = fork();
+    if (pid < 0)
+        return -1;
+    if (pid == 0) {
+        if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)
+            _exit(254);
+        _exit(fn() & 0xff);
+    }
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string LogToFile(const std::string& dir, const std::vector<std::string>& components)
+{
+    std::string levels = dir + "/levels.debug";
+    std::string content;
+    for (const std::string& c : components)
+        content += c + "=7\n";
+    WriteFile(levels, content);
+    std::string log = dir + "/test.log";
+    Logger::Initialize(Logger::FILE_LOGGER, log.c_str(), levels.c_str(), 50);
+    return log;
+}
+
+} // namespace testsupport
