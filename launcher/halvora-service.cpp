@@ -1,1 +1,104 @@
-// (being written)
+#include "halvora-service.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+#include <QString>
+
+#include "file/file-op.h"
+#include "log.h"
+
+namespace {
+
+const char* const kComponent = "service_debug";
+
+ustring ToUstring(const QString& text)
+{
+    return ustring(text.toUtf8().constData());
+}
+
+// Reads the "Version" group of an INFO file; a key that is absent leaves the
+// field as it was, so a second read never forgets what the first one found.
+void ReadVersionFile(const ustring& path, Service::VersionInfo& version)
+{
+    QSettings settings(QString::fromUtf8(path.c_str()), QSettings::IniFormat);
+    settings.beginGroup("Version");
+    struct Field {
+        const char* key;
+        ustring* value;
+    } fields[] = {
+        {"major_version", &version.major_version},
+        {"minor_version", &version.minor_version},
+        {"build_version", &version.build_version},
+        {"icon_overlay_version", &version.icon_overlay_version},
+    };
+    for (const Field& field : fields) {
+        if (settings.contains(field.key))
+            *field.value = ToUstring(settings.value(field.key).toString());
+    }
+    settings.endGroup();
+}
+
+} // namespace
+
+void Service::SetTimeout(int value)
+{
+    timeout = value;
+}
+
+ustring Service::GetUserInstallPath()
+{
+    return ToUstring(QDir::homePath());
+}
+
+ustring Service::GetRootHalvoraInstallPath()
+{
+    return ToUstring(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" + ".."));
+}
+
+ustring Service::GetRootHalvoraResourceInstallPath()
+{
+    return GetRootHalvoraInstallPath() + "";
+}
+
+ustring Service::GetUserHalvoraInstallPath()
+{
+    return GetUserInstallPath() + "/" + ".HalvoraBackup";
+}
+
+ustring Service::GetUserHalvoraAppInstallPath()
+{
+    return GetUserHalvoraInstallPath() + "/" + "Halvora.app";
+}
+
+ustring Service::GetUserHalvoraDataInstallPath()
+{
+    return GetUserHalvoraInstallPath() + "/" + "data";
+}
+
+void Service::LoadSourceVersion()
+{
+    ustring path = GetUserHalvoraAppInstallPath() + "/" + "INFO";
+    if (!IsFileExist(path, false)) {
+        Logger::LogMsg(Logger::L_INFO, kComponent,
+                       "[INFO] halvora-service(%d): source does not exist\n", __LINE__);
+        return;
+    }
+    ReadVersionFile(path, source_version);
+    Logger::LogMsg(Logger::L_INFO, kComponent,
+                   "[INFO] halvora-service(%d): source_version = (%s, %s, %s, %s)\n", __LINE__,
+                   source_version.major_version.c_str(), source_version.minor_version.c_str(),
+                   source_version.build_version.c_str(),
+                   source_version.icon_overlay_version.c_str());
+}
+
+void Service::LoadTargetVersion()
+{
+    // A missing system INFO yields no keys: the fields stay empty (build 0).
+    ReadVersionFile(GetRootHalvoraResourceInstallPath() + "/" + "INFO", target_version);
+    Logger::LogMsg(Logger::L_INFO, kComponent,
+                   "[INFO] halvora-service(%d): target_version = (%s, %s, %s, %s)\n", __LINE__,
+                   target_version.major_version.c_str(), target_version.minor_version.c_str(),
+                   target_version.build_version.c_str(),
+                   target_version.icon_overlay_version.c_str());
+}
