@@ -1,1 +1,93 @@
-int main() { return 0; }
+// Entry point of the launcher: prepares the process, refuses a second launcher
+// of the same user and executable, then brings the per-user client up to date
+// and starts it.
+#include <QCoreApplication>
+#include <QDir>
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
+#include <clocale>
+#include <cstdio>
+
+#include "VeltLocale.h"
+#include "halvora-service.h"
+#include "launcher.h"
+#include "log.h"
+#include "single-application.h"
+#include "strtab.h"
+#include "ustring/ustring.h"
+
+int qInitResources_texts();
+
+namespace {
+
+// Support tools match this line by its number; it must not follow the code.
+const int kAlreadyLaunchedLine = 80;
+
+void initialize_resources(const char* bin)
+{
+    setlocale(LC_ALL, "");
+    qInitResources_texts();
+    // bin names the executable itself: the first ".." leaves the file, the
+    // second its directory, giving <root>/lib/plugins.
+    QString bin_path = QString(bin);
+    QString path = QDir::cleanPath(bin_path + "/../../lib/plugins");
+    QStringList paths;
+    paths << path;
+    QCoreApplication::setLibraryPaths(paths);
+    printf("lib path = '%s'\n", path.toStdString().c_str());
+}
+
+void initialize_logger()
+{
+    ustring log_level = Service::GetRootHalvoraInstallPath() + "/log/launcher.debug";
+    ustring log_folder_path = Service::GetUserHalvoraInstallPath() + "/log";
+    QDir d("");
+    if (!d.mkpath(QString::fromUtf8(log_folder_path.c_str())))
+        return;
+    Logger::Initialize(Logger::FILE_LOGGER, log_folder_path + "/launcher.log", log_level, 50);
+}
+
+QString getCurrentLanguageFileName()
+{
+    QString strDefLan = VeltLocale::getDefaultLanguage();
+    return ":/" + strDefLan + ".qm";
+}
+
+int run_launcher()
+{
+    Launcher* launcher = new Launcher;
+    launcher->Run();
+    launcher->Start();
+    int ret = QApplication::exec();
+    delete launcher;
+    return ret;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int ret = -1;
+    initialize_resources(argc > 0 && argv[0] ? argv[0] : "");
+    SingleApplication app(argc, argv, true);
+    initialize_logger();
+    if (app.isRunning()) {
+        Logger::LogMsg(Logger::L_DEBUG, "launcher_debug",
+                       "[DEBUG] main(%d): app has already launched, return\n",
+                       kAlreadyLaunchedLine);
+        return 0;
+    }
+
+    QTranslator trans;
+    QString strLan = ":/enu.qm";
+    strLan = getCurrentLanguageFileName();
+    trans.load(strLan, QString(), QString(), QString());
+    if (!trans.isEmpty())
+        QCoreApplication::installTranslator(&trans);
+
+    StrTable::InitStrTable();
+
+    ret = run_launcher();
+    return ret;
+}
