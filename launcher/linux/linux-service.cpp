@@ -1,1 +1,187 @@
-// (being written)
+#include "linux/linux-service.h"
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+
+#include "config.h"
+#include "file/file-op.h"
+#include "install-marker.h"
+#include "linux/client-process.h"
+#include "log.h"
+
+namespace {
+
+const char* const kComponent = "service_debug";
+const char* const kClientName = "halvora-backup-ui";
+
+// Support tools match these lines by their numbers, so they stay fixed
+// whatever the layout of this file.
+enum FixedLine {
+    kSourceVersionLine = 63,
+    kTargetVersionLine = 64,
+    kNoPidFileLine = 77,
+    kPidFileUnreadableLine = 82,
+    kKillFailedLine = 97,
+    kBuildNumbersLine = 127,
+    kAppDataExistLine = 140,
+};
+
+const int kTermProbes = 5;
+
+bool ProcessGone(pid_t pid)
+{
+    return kill(pid, 0) != 0 && errno == ESRCH;
+}
+
+} // namespace
+
+LinuxService::LinuxService()
+{
+    timeout = 10000;
+    per_user_install_path = GetUserHalvoraAppInstallPath();
+}
+
+LinuxService& LinuxService::GetInstace()
+{
+    static LinuxService instance;
+    return instance;
+}
+
+void LinuxService::LoadSourceVerInfo()
+{
+    Service::LoadSourceVersion();
+}
+
+void LinuxService::LoadTargetVerInfo()
+{
+    Service::LoadTargetVersion();
+}
+
+void LinuxService::PreUpgrade()
+{
+    LoadTargetVerInfo();
+    LoadSourceVerInfo();
+    Logger::LogMsg(Logger::L_DEBUG, kComponent,
+                   "[DEBUG] linux/linux-service(%d): Source version: ('%s', '%s')\n",
+                   kSourceVersionLine, source_version.build_version.c_str(),
+                   source_version.icon_overlay_version.c_str());
+    Logger::LogMsg(Logger::L_DEBUG, kComponent,
+                   "[DEBUG] linux/linux-service(%d): Target version: ('%s', '%s')\n",
+                   kTargetVersionLine, target_version.build_version.c_str(),
+                   target_version.icon_overlay_version.c_str());
+}
+
+bool LinuxService::PerUserBinPathExist()
+{
+    ustring per_user_ui_bin = per_user_install_path + "/" + "bin" + "/" + kClientName;
+    return access(per_user_ui_bin.c_str(), F_OK) == 0;
+}
+
+bool LinuxService::IsNeedUpgrade()
+{
+    int src_ver = 0;
+    int tgt_ver = 0;
+    if (!source_version.build_version.empty())
+        src_ver = atoi(source_version.build_version.c_str());
+    if (!target_version.build_version.empty())
+        tgt_ver = atoi(target_version.build_version.c_str());
+    Logger::LogMsg(Logger::L_DEBUG, kComponent,
+                   "[DEBUG] linux/linux-service(%d): source version = %d, target version = %d\n",
+                   kBuildNumbersLine, src_ver, tgt_ver);
+    bool need_upgrade = tgt_ver > src_ver;
+    if (!PerUserBinPathExist())
+        need_upgrade = true;
+    // An installation that was cut short may have left a copy that looks
+    // complete; only a finished one clears the marker.
+    if (IsInstallationUnderway(per_user_install_path))
+        need_upgrade = true;
+    return need_upgrade;
+}
+
+int LinuxService::HandlePackageUpgrade()
+{
+    if (PerUserBinPathExist()) {
+        Logger::LogMsg(Logger::L_DEBUG, kComponent,
+                       "[DEBUG] linux/linux-service(%d): local appdata exist\n", kAppDataExistLine);
+        StopService();
+    }
+    return PrepareUserEnv();
+}
+
+void LinuxService::StopService()
+{
+    ustring ui_pid_file = GetUserHalvoraInstallPath() + "/ui.pid";
+    if (!IsFileExist(ui_pid_file, false)) {
+        Logger::LogMsg(Logger::L_DEBUG, kComponent,
+                       "[DEBUG] linux/linux-service(%d): pid file '%s' does not exist, no need to "
+                       "terminate\n",
+                       kNoPidFileLine, ui_pid_file.c_str());
+        return;
+    }
+    Config pid_conf;
+    if (pid_conf.read(ui_pid_file) < 0) {
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n",
+                       kPidFileUnreadableLine, ui_pid_file.c_str());
+        return;
+    }
+    // A pid of 0 or below would signal our own process group or every process
+    // of the user: only a plain positive number names a process.
+    pid_t pid = ParsePid(pid_conf["pid"]);
+    if (pid <= 0) {
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] linux/linux-service(%d): pid file '%s' names no valid process id "
+                       "('%s'), nothing to terminate\n",
+                       __LINE__, ui_pid_file.c_str(), pid_conf["pid"].c_str());
+        return;
+    }
+    // The number may have been reused since the client wrote it (a reboot in
+    // between); another program must never lose its work to our signal.
+    switch (IdentifyProcess(pid, kClientName)) {
+    case ClientIdentity::Gone:
+        return;
+    case ClientIdentity::NotClient:
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] linux/linux-service(%d): process %d of pid file '%s' is not %s, "
+                       "leaving it alone\n",
+                       __LINE__, static_cast<int>(pid), ui_pid_file.c_str(), kClientName);
+        return;
+    case ClientIdentity::IsClient:
+    case ClientIdentity::Unknown:
+        break;
+    }
+
+    if (kill(pid, SIGTERM) != 0) {
+        int err = errno;
+        if (err == ESRCH)
+            return;
+        Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] linux/linux-service(%d): kill: %s (%d)\n",
+                       kKillFailedLine, strerror(err), err);
+    }
+    for (int second = 0; second < kTermProbes; ++second) {
+        if (ProcessGone(pid))
+            return;
+        sleep(1);
+    }
+    kill(pid, SIGKILL);
+}
+
+void LinuxService::PostUpgrade()
+{
+    LaunchPerUserBin();
+}
+
+int LinuxService::LaunchPerUserBin()
+{
+    // Program and argument go separately so that a home directory with blanks
+    // still names one program.
+    ustring start_script = per_user_install_path + "/package/start-stop";
+    QProcess::execute(QString::fromUtf8(start_script.c_str()), QStringList() << "start");
+    return 0;
+}

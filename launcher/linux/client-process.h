@@ -1,0 +1,25 @@
+#ifndef HALVORA_CLIENT_PROCESS_H
+#define HALVORA_CLIENT_PROCESS_H
+
+#include <sys/types.h>
+
+#include "ustring/ustring.h"
+
+// What the launcher can tell about the process a pid file names before it
+// sends it a signal.
+enum class ClientIdentity {
+    IsClient,   // its executable is the per-user client
+    NotClient,  // a live process running something else: leave it alone
+    Gone,       // no such process
+    Unknown,    // the system does not let us look (another user's process)
+};
+
+// The pid stored in a pid file: a positive decimal number and nothing else.
+// 0 when the text is empty, not a number, zero, negative or out of range, so
+// that no signal can ever reach a process group or every process of the user.
+pid_t ParsePid(const ustring& text);
+
+// Looks at /proc/<pid>/exe and compares its file name with client_name.
+ClientIdentity IdentifyProcess(pid_t pid, const char* client_name);
+
+#endif

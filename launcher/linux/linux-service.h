@@ -1,0 +1,28 @@
+#ifndef HALVORA_LINUX_SERVICE_H
+#define HALVORA_LINUX_SERVICE_H
+
+#include "halvora-service.h"
+
+// The Linux side of the service: the upgrade decision, stopping a running
+// per-user client through its pid file, and starting the client through the
+// package's start script.
+class LinuxService : public Service {
+public:
+    LinuxService();
+
+    static LinuxService& GetInstace();
+
+    void StopService() override;
+    int HandlePackageUpgrade() override;
+    void PostUpgrade() override;
+    void PreUpgrade() override;
+    bool IsNeedUpgrade() override;
+
+private:
+    void LoadSourceVerInfo();
+    void LoadTargetVerInfo();
+    bool PerUserBinPathExist();
+    int LaunchPerUserBin();
+};
+
+#endif
