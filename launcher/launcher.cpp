@@ -1,1 +1,176 @@
-// (being written)
+#include "launcher.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFont>
+#include <QIcon>
+
+#include "adapter.h"
+#include "halvora-service.h"
+#include "linux/linux-service.h"
+#include "log.h"
+#include "strtab.h"
+
+namespace {
+
+const char* const kComponent = "launcher_debug";
+
+// Support tools match these lines by their numbers.
+enum FixedLine {
+    kRunningLine = 86,
+    kNoUpgradeLine = 91,
+    kUpgradeFailedLine = 98,
+    kDoneLine = 114,
+};
+
+const char* const kStyleSheet =
+    " QProgressDialog { background-color: WhiteSmoke; \n  vertical-align: middle } ";
+
+} // namespace
+
+void HandlerThread::run()
+{
+    exec();
+}
+
+Worker::Worker()
+{
+    m_service = new LinuxService;
+    m_handler_thread = new HandlerThread;
+    moveToThread(m_handler_thread);
+}
+
+Worker::~Worker()
+{
+    delete m_handler_thread;
+    delete m_service;
+}
+
+void Worker::StartThread()
+{
+    m_handler_thread->start(QThread::InheritPriority);
+}
+
+void Worker::QuitThread()
+{
+    m_handler_thread->quit();
+}
+
+void Worker::JoinThread()
+{
+    m_handler_thread->wait();
+}
+
+void Worker::HandleServicce()
+{
+    Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): running\n", kRunningLine);
+    m_service->PreUpgrade();
+    if (m_service->IsNeedUpgrade()) {
+        Q_EMIT sigShowMsg();
+        if (m_service->HandlePackageUpgrade() != 0) {
+            Logger::LogMsg(Logger::L_ERR, kComponent,
+                           "[ERROR] launcher(%d): Failed to upgrade package\n", kUpgradeFailedLine);
+        } else {
+            Q_EMIT sigUpdateProgress(100, 100);
+            Q_EMIT sigSetLabelText(StrTable::LoadStr(StrTable::desc_hlvr_env_preparation_done));
+        }
+    } else {
+        Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): no need to upgrade\n",
+                       kNoUpgradeLine);
+    }
+    m_service->RemoveAgedFolders();
+    m_service->PostUpgrade();
+    Logger::LogMsg(Logger::L_DEBUG, kComponent, "[DEBUG] launcher(%d): done\n", kDoneLine);
+    Q_EMIT sigServiceDone();
+}
+
+ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, Qt::WindowFlags())
+{
+    QFont font("Arial", -1, -1, false);
+    QString icon_path = QString::fromUtf8(Service::GetRootHalvoraResourceInstallPath().c_str()) +
+                        "/images/ico_72_halvora.png";
+    setWindowTitle(StrTable::LoadStr(StrTable::app_name));
+    setWindowIcon(QIcon(icon_path));
+    setWindowFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
+    setValue(0);
+    setRange(0, 100);
+    setLabelText(StrTable::LoadStr(StrTable::desc_hlvr_env_preparing));
+    setFont(font);
+    setFixedWidth(400);
+    setModal(true);
+    setWindowModality(Qt::WindowModal);
+    setStyleSheet(kStyleSheet);
+}
+
+void ProcessingProgressDialog::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+}
+
+void ProcessingProgressDialog::reject()
+{
+}
+
+Launcher::Launcher()
+{
+    m_worker = new Worker;
+    m_progress = new ProcessingProgressDialog;
+    m_progress->setCancelButton(nullptr);
+    m_progress->setAutoReset(false);
+    // The dialog is the only window; hiding it must not end the event loop
+    // while the worker still runs. LaunchDone ends it explicitly.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    Notify_Adapter& adapter = Notify_Adapter::GetInstance();
+    connect(this, &Launcher::sigStart, m_worker, &Worker::HandleServicce);
+    connect(m_worker, &Worker::sigShowMsg, this, &Launcher::ShowMsgBox);
+    connect(m_worker, &Worker::sigServiceDone, this, &Launcher::LaunchDone);
+    connect(m_worker, &Worker::sigUpdateProgress, this, &Launcher::UpdateProgress);
+    connect(m_worker, &Worker::sigSetLabelText, this, &Launcher::SetLabelText);
+    connect(&adapter, &Notify_Adapter::sigUpdateProgress, this, &Launcher::UpdateProgress);
+    connect(&adapter, &Notify_Adapter::sigUpdateDialogText, this, &Launcher::SetLabelText);
+}
+
+Launcher::~Launcher()
+{
+    delete m_worker;
+    delete m_progress;
+}
+
+void Launcher::Run()
+{
+    m_worker->StartThread();
+}
+
+void Launcher::Start()
+{
+    Q_EMIT sigStart();
+}
+
+void Launcher::ShowMsgBox()
+{
+    m_progress->show();
+}
+
+void Launcher::UpdateProgress(int total, int steps)
+{
+    if (total <= 0)
+        return;
+    // Whole percent only; the product is taken in 64 bits so that no count of
+    // entries can overflow it.
+    m_progress->setValue(static_cast<int>(static_cast<qint64>(steps) * 100 / total));
+}
+
+void Launcher::SetLabelText(const QString& label)
+{
+    m_progress->setLabelText(label);
+}
+
+void Launcher::LaunchDone()
+{
+    m_progress->setValue(100);
+    m_progress->hide();
+    m_worker->QuitThread();
+    m_worker->JoinThread();
+    QCoreApplication::quit();
+}
