@@ -5,87 +5,87 @@
     <name>global</name>
     <message>
         <source>The SSL certificate of the server has changed.</source>
-        <translation type="unfinished">The SSL certificate of the server has changed.</translation>
+        <translation>服务器的 SSL 证书已更改。</translation>
     </message>
     <message>
         <source>Connect to Your Server</source>
-        <translation type="unfinished">Connect to Your Server</translation>
+        <translation>连接到您的服务器</translation>
     </message>
     <message>
         <source>Backing up %1</source>
-        <translation type="unfinished">Backing up %1</translation>
+        <translation>正在备份 %1</translation>
     </message>
     <message>
         <source>The backup destination does not match the one on record.</source>
-        <translation type="unfinished">The backup destination does not match the one on record.</translation>
+        <translation>备份目标与记录中的不一致。</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished">Username:</translation>
+        <translation>用户名：</translation>
     </message>
     <message>
         <source>Halvora Backup</source>
-        <translation type="unfinished">Halvora Backup</translation>
+        <translation>Halvora Backup</translation>
     </message>
     <message>
         <source>Shared folder enabled</source>
-        <translation type="unfinished">Shared folder enabled</translation>
+        <translation>已启用共享文件夹</translation>
     </message>
     <message>
         <source>Use system proxy settings</source>
-        <translation type="unfinished">Use system proxy settings</translation>
+        <translation>使用系统代理设置</translation>
     </message>
     <message>
         <source>The home service is disabled for this user on the server.</source>
-        <translation type="unfinished">The home service is disabled for this user on the server.</translation>
+        <translation>服务器已对此用户禁用个人主目录服务。</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished">Password:</translation>
+        <translation>密码：</translation>
     </message>
     <message>
         <source>Choose the local folders that you want to back up to the server.</source>
-        <translation type="unfinished">Choose the local folders that you want to back up to the server.</translation>
+        <translation>选择要备份到服务器的本地文件夹。</translation>
     </message>
     <message>
         <source>Enter the server address and your account credentials.</source>
-        <translation type="unfinished">Enter the server address and your account credentials.</translation>
+        <translation>请输入服务器地址和您的账户凭据。</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">Exit</translation>
+        <translation>退出</translation>
     </message>
     <message>
         <source>Initialization failed. Please restart the application.</source>
-        <translation type="unfinished">Initialization failed. Please restart the application.</translation>
+        <translation>初始化失败。请重新启动应用程序。</translation>
     </message>
     <message>
         <source>Enter the verification code:</source>
-        <translation type="unfinished">Enter the verification code:</translation>
+        <translation>输入验证码：</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished">Pause</translation>
+        <translation>暂停</translation>
     </message>
     <message>
         <source>A backup task with this shared folder name already exists.</source>
-        <translation type="unfinished">A backup task with this shared folder name already exists.</translation>
+        <translation>已存在使用此共享文件夹名称的备份任务。</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished">Version</translation>
+        <translation>版本</translation>
     </message>
     <message>
         <source>Backup Queue</source>
-        <translation type="unfinished">Backup Queue</translation>
+        <translation>备份队列</translation>
     </message>
     <message>
         <source>Maximum file size (MB):</source>
-        <translation type="unfinished">Maximum file size (MB):</translation>
+        <translation>最大文件大小（MB）：</translation>
     </message>
     <message>
         <source>No, choose another folder</source>
-        <translation type="unfinished">No, choose another folder</translation>
+        <translation>否，选择其他文件夹</translation>
     </message>
     <message>
         <source>Halvora Backup is ready.</source>
@@ -93,27 +93,27 @@
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished">Paused</translation>
+        <translation>已暂停</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">Status</translation>
+        <translation>状态</translation>
     </message>
     <message>
         <source>Please enter a valid port number (1-65535).</source>
-        <translation type="unfinished">Please enter a valid port number (1-65535).</translation>
+        <translation>请输入有效的端口号（1-65535）。</translation>
     </message>
     <message>
         <source>This folder is already used by another backup task.</source>
-        <translation type="unfinished">This folder is already used by another backup task.</translation>
+        <translation>此文件夹已被其他备份任务使用。</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished">System default</translation>
+        <translation>系统默认</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished">About</translation>
+        <translation>关于</translation>
     </message>
     <message>
         <source>Halvora Backup is initializing...</source>
@@ -121,539 +121,539 @@
     </message>
     <message>
         <source>A secure connection to the server could not be established.</source>
-        <translation type="unfinished">A secure connection to the server could not be established.</translation>
+        <translation>无法与服务器建立安全连接。</translation>
     </message>
     <message>
         <source>Proxy username:</source>
-        <translation type="unfinished">Proxy username:</translation>
+        <translation>代理用户名：</translation>
     </message>
     <message>
         <source>Continue anyway</source>
-        <translation type="unfinished">Continue anyway</translation>
+        <translation>仍然继续</translation>
     </message>
     <message>
         <source>Unlinking...</source>
-        <translation type="unfinished">Unlinking...</translation>
+        <translation>正在解除关联...</translation>
     </message>
     <message>
         <source>Waiting for the file to be unlocked...</source>
-        <translation type="unfinished">Waiting for the file to be unlocked...</translation>
+        <translation>正在等待文件解锁...</translation>
     </message>
     <message>
         <source>Use a monochrome tray icon</source>
-        <translation type="unfinished">Use a monochrome tray icon</translation>
+        <translation>使用单色托盘图标</translation>
     </message>
     <message>
         <source>Two-step verification is required for this account.</source>
-        <translation type="unfinished">Two-step verification is required for this account.</translation>
+        <translation>此账户需要进行两步验证。</translation>
     </message>
     <message>
         <source>The source folder is read-only.</source>
-        <translation type="unfinished">The source folder is read-only.</translation>
+        <translation>源文件夹为只读。</translation>
     </message>
     <message>
         <source>Manual proxy configuration</source>
-        <translation type="unfinished">Manual proxy configuration</translation>
+        <translation>手动配置代理</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Account</translation>
+        <translation>账户</translation>
     </message>
     <message>
         <source>Access to the folder was denied.</source>
-        <translation type="unfinished">Access to the folder was denied.</translation>
+        <translation>文件夹访问被拒绝。</translation>
     </message>
     <message>
         <source>This wizard helps you set up backups of your computer to your server.</source>
-        <translation type="unfinished">This wizard helps you set up backups of your computer to your server.</translation>
+        <translation>此向导将帮助您设置从计算机到服务器的备份。</translation>
     </message>
     <message>
         <source>Choose the folders to back up</source>
-        <translation type="unfinished">Choose the folders to back up</translation>
+        <translation>选择要备份的文件夹</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished">Port:</translation>
+        <translation>端口：</translation>
     </message>
     <message>
         <source>Updating...</source>
-        <translation type="unfinished">Updating...</translation>
+        <translation>正在更新...</translation>
     </message>
     <message>
         <source>Local Folder</source>
-        <translation type="unfinished">Local Folder</translation>
+        <translation>本地文件夹</translation>
     </message>
     <message>
         <source>Are you sure you want to unlink this computer from the server?</source>
-        <translation type="unfinished">Are you sure you want to unlink this computer from the server?</translation>
+        <translation>确定要解除此计算机与服务器的关联吗？</translation>
     </message>
     <message>
         <source>The upgrade could not be completed.</source>
-        <translation type="unfinished">The upgrade could not be completed.</translation>
+        <translation>无法完成升级。</translation>
     </message>
     <message>
         <source>Click to install the update</source>
-        <translation type="unfinished">Click to install the update</translation>
+        <translation>单击以安装更新</translation>
     </message>
     <message>
         <source>Last backup:</source>
-        <translation type="unfinished">Last backup:</translation>
+        <translation>上次备份：</translation>
     </message>
     <message>
         <source>Failed to back up %1 due to insufficient privileges or disk space.</source>
-        <translation type="unfinished">Failed to back up %1 due to insufficient privileges or disk space.</translation>
+        <translation>由于权限或磁盘空间不足，无法备份 %1。</translation>
     </message>
     <message>
         <source>The backup direction does not match the server settings.</source>
-        <translation type="unfinished">The backup direction does not match the server settings.</translation>
+        <translation>备份方向与服务器设置不一致。</translation>
     </message>
     <message>
         <source>Search for servers on your local network</source>
-        <translation type="unfinished">Search for servers on your local network</translation>
+        <translation>在局域网中搜索服务器</translation>
     </message>
     <message>
         <source>Back up files and folders with the prefix %1.</source>
-        <translation type="unfinished">Back up files and folders with the prefix %1.</translation>
+        <translation>备份前缀为 %1 的文件和文件夹。</translation>
     </message>
     <message>
         <source>An error occurred (error code: %1). Please contact Veltrane Online Support for help.</source>
-        <translation type="unfinished">An error occurred (error code: %1). Please contact Veltrane Online Support for help.</translation>
+        <translation>发生错误（错误代码：%1）。请联系 Veltrane 在线支持获取帮助。</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished">Path</translation>
+        <translation>路径</translation>
     </message>
     <message>
         <source>Upgrade Halvora Backup</source>
-        <translation type="unfinished">Upgrade Halvora Backup</translation>
+        <translation>升级 Halvora Backup</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished">An unexpected error occurred.</translation>
+        <translation>发生意外错误。</translation>
     </message>
     <message>
         <source>Backup is disabled for this user account.</source>
-        <translation type="unfinished">Backup is disabled for this user account.</translation>
+        <translation>此用户账户已禁用备份。</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation type="unfinished">Not now</translation>
+        <translation>暂不</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished">Apply</translation>
+        <translation>应用</translation>
     </message>
     <message>
         <source>The server's certificate differs from the one trusted before. Do you want to trust the new certificate?</source>
-        <translation type="unfinished">The server's certificate differs from the one trusted before. Do you want to trust the new certificate?</translation>
+        <translation>服务器的证书与之前信任的证书不同。是否信任新证书？</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished">Filter</translation>
+        <translation>过滤器</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished">Select</translation>
+        <translation>选择</translation>
     </message>
     <message>
         <source>Your storage quota on the server is full.</source>
-        <translation type="unfinished">Your storage quota on the server is full.</translation>
+        <translation>您在服务器上的存储配额已满。</translation>
     </message>
     <message>
         <source>This folder overlaps with a folder that is already backed up.</source>
-        <translation type="unfinished">This folder overlaps with a folder that is already backed up.</translation>
+        <translation>此文件夹与已备份的文件夹重叠。</translation>
     </message>
     <message>
         <source>The username or password is incorrect.</source>
-        <translation type="unfinished">The username or password is incorrect.</translation>
+        <translation>用户名或密码不正确。</translation>
     </message>
     <message>
         <source>A verification code is required.</source>
-        <translation type="unfinished">A verification code is required.</translation>
+        <translation>需要输入验证码。</translation>
     </message>
     <message>
         <source>This version of Halvora Backup is no longer supported. Please upgrade.</source>
-        <translation type="unfinished">This version of Halvora Backup is no longer supported. Please upgrade.</translation>
+        <translation>此版本的 Halvora Backup 已不再受支持。请升级。</translation>
     </message>
     <message>
         <source>Open Halvora Backup</source>
-        <translation type="unfinished">Open Halvora Backup</translation>
+        <translation>打开 Halvora Backup</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>错误</translation>
     </message>
     <message>
         <source>The local database is damaged.</source>
-        <translation type="unfinished">The local database is damaged.</translation>
+        <translation>本地数据库已损坏。</translation>
     </message>
     <message>
         <source>Unlink</source>
-        <translation type="unfinished">Unlink</translation>
+        <translation>解除关联</translation>
     </message>
     <message>
         <source>Searching for servers...</source>
-        <translation type="unfinished">Searching for servers...</translation>
+        <translation>正在搜索服务器...</translation>
     </message>
     <message>
         <source>Preparing</source>
-        <translation type="unfinished">Preparing</translation>
+        <translation>正在准备</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished">Destination</translation>
+        <translation>目标</translation>
     </message>
     <message>
         <source>The quota of the shared folder is full.</source>
-        <translation type="unfinished">The quota of the shared folder is full.</translation>
+        <translation>共享文件夹的配额已满。</translation>
     </message>
     <message>
         <source>The disk that holds this folder is full.</source>
-        <translation type="unfinished">The disk that holds this folder is full.</translation>
+        <translation>此文件夹所在的磁盘已满。</translation>
     </message>
     <message>
         <source>Please confirm the following settings.</source>
-        <translation type="unfinished">Please confirm the following settings.</translation>
+        <translation>请确认以下设置。</translation>
     </message>
     <message>
         <source>The SSL certificate of the server could not be verified.</source>
-        <translation type="unfinished">The SSL certificate of the server could not be verified.</translation>
+        <translation>无法验证服务器的 SSL 证书。</translation>
     </message>
     <message>
         <source>Connections from this IP address are not allowed.</source>
-        <translation type="unfinished">Connections from this IP address are not allowed.</translation>
+        <translation>不允许来自此 IP 地址的连接。</translation>
     </message>
     <message>
         <source>Excluded File Types</source>
-        <translation type="unfinished">Excluded File Types</translation>
+        <translation>排除的文件类型</translation>
     </message>
     <message>
         <source>Network error. Please check your connection.</source>
-        <translation type="unfinished">Network error. Please check your connection.</translation>
+        <translation>网络错误。请检查您的网络连接。</translation>
     </message>
     <message>
         <source>Checking your password...</source>
-        <translation type="unfinished">Checking your password...</translation>
+        <translation>正在检查密码...</translation>
     </message>
     <message>
         <source>Copyright (C) %1 Veltrane Inc. All rights reserved.</source>
-        <translation type="unfinished">Copyright (C) %1 Veltrane Inc. All rights reserved.</translation>
+        <translation>版权所有 (C) %1 Veltrane Inc. 保留所有权利。</translation>
     </message>
     <message>
         <source>Start Halvora Backup when I log in</source>
-        <translation type="unfinished">Start Halvora Backup when I log in</translation>
+        <translation>登录时启动 Halvora Backup</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Language</translation>
+        <translation>语言</translation>
     </message>
     <message>
         <source>Excluded paths</source>
-        <translation type="unfinished">Excluded paths</translation>
+        <translation>排除的路径</translation>
     </message>
     <message>
         <source>Make sure that the backup service is enabled on your server before you continue.</source>
-        <translation type="unfinished">Make sure that the backup service is enabled on your server before you continue.</translation>
+        <translation>继续之前，请确保服务器上已启用备份服务。</translation>
     </message>
     <message>
         <source>Up to date</source>
-        <translation type="unfinished">Up to date</translation>
+        <translation>已是最新</translation>
     </message>
     <message>
         <source>Too many failed attempts. Please try again later.</source>
-        <translation type="unfinished">Too many failed attempts. Please try again later.</translation>
+        <translation>失败次数过多。请稍后再试。</translation>
     </message>
     <message>
         <source>Files with the following extensions will not be backed up.</source>
-        <translation type="unfinished">Files with the following extensions will not be backed up.</translation>
+        <translation>不会备份具有以下扩展名的文件。</translation>
     </message>
     <message>
         <source>Please enter the proxy address and port.</source>
-        <translation type="unfinished">Please enter the proxy address and port.</translation>
+        <translation>请输入代理地址和端口。</translation>
     </message>
     <message>
         <source>Backing up...</source>
-        <translation type="unfinished">Backing up...</translation>
+        <translation>正在备份...</translation>
     </message>
     <message>
         <source>%1 / %2</source>
-        <translation type="unfinished">%1 / %2</translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Failed to create a session with the server.</source>
-        <translation type="unfinished">Failed to create a session with the server.</translation>
+        <translation>无法与服务器建立会话。</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished">Progress</translation>
+        <translation>进度</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished">Summary</translation>
+        <translation>摘要</translation>
     </message>
     <message>
         <source>Choose Folders to Back Up</source>
-        <translation type="unfinished">Choose Folders to Back Up</translation>
+        <translation>选择要备份的文件夹</translation>
     </message>
     <message>
         <source>0 means no size limit.</source>
-        <translation type="unfinished">0 means no size limit.</translation>
+        <translation>0 表示不限制大小。</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished">Connection</translation>
+        <translation>连接</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished">Address:</translation>
+        <translation>地址：</translation>
     </message>
     <message>
         <source>No valid folder has been selected.</source>
-        <translation type="unfinished">No valid folder has been selected.</translation>
+        <translation>未选择有效的文件夹。</translation>
     </message>
     <message>
         <source>Automatic connection is controlled by your administrator.</source>
-        <translation type="unfinished">Automatic connection is controlled by your administrator.</translation>
+        <translation>自动连接由管理员控制。</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished">Resume</translation>
+        <translation>恢复</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished">Done</translation>
+        <translation>完成</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>The shared folder on the server is not mounted.</source>
-        <translation type="unfinished">The shared folder on the server is not mounted.</translation>
+        <translation>服务器上的共享文件夹未挂载。</translation>
     </message>
     <message>
         <source>The server will keep a read-only copy of your files.</source>
-        <translation type="unfinished">The server will keep a read-only copy of your files.</translation>
+        <translation>服务器将保留您文件的只读副本。</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished">Proxy</translation>
+        <translation>代理</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished">Server</translation>
+        <translation>服务器</translation>
     </message>
     <message>
         <source>Authentication failed.</source>
-        <translation type="unfinished">Authentication failed.</translation>
+        <translation>身份验证失败。</translation>
     </message>
     <message>
         <source>Files larger than this size will not be backed up.</source>
-        <translation type="unfinished">Files larger than this size will not be backed up.</translation>
+        <translation>不会备份超过此大小的文件。</translation>
     </message>
     <message>
         <source>Server address:</source>
-        <translation type="unfinished">Server address:</translation>
+        <translation>服务器地址：</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished">Completed</translation>
+        <translation>已完成</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished">Waiting</translation>
+        <translation>等待中</translation>
     </message>
     <message>
         <source>Uploading</source>
-        <translation type="unfinished">Uploading</translation>
+        <translation>正在上传</translation>
     </message>
     <message>
         <source>Your files, safe and always within reach.</source>
-        <translation type="unfinished">Your files, safe and always within reach.</translation>
+        <translation>您的文件，安全可靠，触手可及。</translation>
     </message>
     <message>
         <source>Testing the connection...</source>
-        <translation type="unfinished">Testing the connection...</translation>
+        <translation>正在测试连接...</translation>
     </message>
     <message>
         <source>Applying settings...</source>
-        <translation type="unfinished">Applying settings...</translation>
+        <translation>正在应用设置...</translation>
     </message>
     <message>
         <source>The storage quota on the server is not enough for this folder.</source>
-        <translation type="unfinished">The storage quota on the server is not enough for this folder.</translation>
+        <translation>服务器上的存储配额不足以容纳此文件夹。</translation>
     </message>
     <message>
         <source>Please restart %1 to apply the new language settings.</source>
-        <translation type="unfinished">Please restart %1 to apply the new language settings.</translation>
+        <translation>请重新启动 %1 以应用新的语言设置。</translation>
     </message>
     <message>
         <source>Start Now</source>
-        <translation type="unfinished">Start Now</translation>
+        <translation>立即开始</translation>
     </message>
     <message>
         <source>Need help? Visit the Veltrane Online Support website.</source>
-        <translation type="unfinished">Need help? Visit the Veltrane Online Support website.</translation>
+        <translation>需要帮助？请访问 Veltrane 在线支持网站。</translation>
     </message>
     <message>
         <source>This folder cannot be backed up.</source>
-        <translation type="unfinished">This folder cannot be backed up.</translation>
+        <translation>无法备份此文件夹。</translation>
     </message>
     <message>
         <source>The verification code is incorrect.</source>
-        <translation type="unfinished">The verification code is incorrect.</translation>
+        <translation>验证码不正确。</translation>
     </message>
     <message>
         <source>Use a secure connection (SSL)</source>
-        <translation type="unfinished">Use a secure connection (SSL)</translation>
+        <translation>使用安全连接（SSL）</translation>
     </message>
     <message>
         <source>The operation failed.</source>
-        <translation type="unfinished">The operation failed.</translation>
+        <translation>操作失败。</translation>
     </message>
     <message>
         <source>There is not enough space on the local disk.</source>
-        <translation type="unfinished">There is not enough space on the local disk.</translation>
+        <translation>本地磁盘空间不足。</translation>
     </message>
     <message>
         <source>No folder is selected.</source>
-        <translation type="unfinished">No folder is selected.</translation>
+        <translation>未选择文件夹。</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>设置</translation>
     </message>
     <message>
         <source>This Computer</source>
-        <translation type="unfinished">This Computer</translation>
+        <translation>此电脑</translation>
     </message>
     <message>
         <source>The backup destination on the server has changed.</source>
-        <translation type="unfinished">The backup destination on the server has changed.</translation>
+        <translation>服务器上的备份目标已更改。</translation>
     </message>
     <message>
         <source>This folder is read-only. Do you still want to back it up?</source>
-        <translation type="unfinished">This folder is read-only. Do you still want to back it up?</translation>
+        <translation>此文件夹为只读。仍要备份吗？</translation>
     </message>
     <message>
         <source>Double-click to edit the file extension.</source>
-        <translation type="unfinished">Double-click to edit the file extension.</translation>
+        <translation>双击以编辑文件扩展名。</translation>
     </message>
     <message>
         <source>The local backup folder is not mounted.</source>
-        <translation type="unfinished">The local backup folder is not mounted.</translation>
+        <translation>本地备份文件夹未挂载。</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished">File</translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Processing %1 file(s)...</source>
-        <translation type="unfinished">Processing %1 file(s)...</translation>
+        <translation>正在处理 %1 个文件...</translation>
     </message>
     <message>
         <source>Keep files on the server when they are deleted locally</source>
-        <translation type="unfinished">Keep files on the server when they are deleted locally</translation>
+        <translation>本地删除文件时，保留服务器上的文件</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished">Connecting...</translation>
+        <translation>正在连接...</translation>
     </message>
     <message>
         <source>No proxy</source>
-        <translation type="unfinished">No proxy</translation>
+        <translation>不使用代理</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished">Continue</translation>
+        <translation>继续</translation>
     </message>
     <message>
         <source>Connect through FarBridge</source>
-        <translation type="unfinished">Connect through FarBridge</translation>
+        <translation>通过 FarBridge 连接</translation>
     </message>
     <message>
         <source>The proxy server requires authentication</source>
-        <translation type="unfinished">The proxy server requires authentication</translation>
+        <translation>代理服务器需要身份验证</translation>
     </message>
     <message>
         <source>Security Warning</source>
-        <translation type="unfinished">Security Warning</translation>
+        <translation>安全警告</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished">General</translation>
+        <translation>常规</translation>
     </message>
     <message>
         <source>The local backup folder cannot be found.</source>
-        <translation type="unfinished">The local backup folder cannot be found.</translation>
+        <translation>找不到本地备份文件夹。</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation type="unfinished">Read-only</translation>
+        <translation>只读</translation>
     </message>
     <message>
         <source>Select the folders on this computer that you want to back up.</source>
-        <translation type="unfinished">Select the folders on this computer that you want to back up.</translation>
+        <translation>选择此电脑上要备份的文件夹。</translation>
     </message>
     <message>
         <source>Please enter the proxy username.</source>
-        <translation type="unfinished">Please enter the proxy username.</translation>
+        <translation>请输入代理用户名。</translation>
     </message>
     <message>
         <source>The shared folder does not exist on the server.</source>
-        <translation type="unfinished">The shared folder does not exist on the server.</translation>
+        <translation>服务器上不存在该共享文件夹。</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished">Advanced</translation>
+        <translation>高级</translation>
     </message>
     <message>
         <source>Choose a destination folder on the server.</source>
-        <translation type="unfinished">Choose a destination folder on the server.</translation>
+        <translation>选择服务器上的目标文件夹。</translation>
     </message>
     <message>
         <source>The server responded in an unexpected way.</source>
-        <translation type="unfinished">The server responded in an unexpected way.</translation>
+        <translation>服务器返回了意外的响应。</translation>
     </message>
     <message>
         <source>The server version is not supported. Please update the server.</source>
-        <translation type="unfinished">The server version is not supported. Please update the server.</translation>
+        <translation>不支持该服务器版本。请更新服务器。</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>上一步</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">Next</translation>
+        <translation>下一步</translation>
     </message>
     <message>
         <source>The automatic connection ID is invalid.</source>
-        <translation type="unfinished">The automatic connection ID is invalid.</translation>
+        <translation>自动连接 ID 无效。</translation>
     </message>
     <message>
         <source>Files in this folder can be read but not changed.</source>
-        <translation type="unfinished">Files in this folder can be read but not changed.</translation>
+        <translation>此文件夹中的文件只能读取，不能更改。</translation>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished">Downloading...</translation>
+        <translation>正在下载...</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Help</translation>
+        <translation>帮助</translation>
     </message>
     <message>
         <source>You do not have permission to access this shared folder.</source>
-        <translation type="unfinished">You do not have permission to access this shared folder.</translation>
+        <translation>您没有访问此共享文件夹的权限。</translation>
     </message>
     <message>
         <source>%1 upgrade failed (error code: %2).</source>
-        <translation type="unfinished">%1 upgrade failed (error code: %2).</translation>
+        <translation>%1 升级失败（错误代码：%2）。</translation>
     </message>
 </context>
 </TS>
