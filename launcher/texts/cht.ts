@@ -5,87 +5,87 @@
     <name>global</name>
     <message>
         <source>The SSL certificate of the server has changed.</source>
-        <translation type="unfinished">The SSL certificate of the server has changed.</translation>
+        <translation>伺服器的 SSL 憑證已變更。</translation>
     </message>
     <message>
         <source>Connect to Your Server</source>
-        <translation type="unfinished">Connect to Your Server</translation>
+        <translation>連線到您的伺服器</translation>
     </message>
     <message>
         <source>Backing up %1</source>
-        <translation type="unfinished">Backing up %1</translation>
+        <translation>正在備份 %1</translation>
     </message>
     <message>
         <source>The backup destination does not match the one on record.</source>
-        <translation type="unfinished">The backup destination does not match the one on record.</translation>
+        <translation>備份目的地與記錄中的不符。</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished">Username:</translation>
+        <translation>使用者名稱：</translation>
     </message>
     <message>
         <source>Halvora Backup</source>
-        <translation type="unfinished">Halvora Backup</translation>
+        <translation>Halvora Backup</translation>
     </message>
     <message>
         <source>Shared folder enabled</source>
-        <translation type="unfinished">Shared folder enabled</translation>
+        <translation>已啟用共用資料夾</translation>
     </message>
     <message>
         <source>Use system proxy settings</source>
-        <translation type="unfinished">Use system proxy settings</translation>
+        <translation>使用系統代理伺服器設定</translation>
     </message>
     <message>
         <source>The home service is disabled for this user on the server.</source>
-        <translation type="unfinished">The home service is disabled for this user on the server.</translation>
+        <translation>伺服器已對此使用者停用家目錄服務。</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished">Password:</translation>
+        <translation>密碼：</translation>
     </message>
     <message>
         <source>Choose the local folders that you want to back up to the server.</source>
-        <translation type="unfinished">Choose the local folders that you want to back up to the server.</translation>
+        <translation>選擇要備份至伺服器的本機資料夾。</translation>
     </message>
     <message>
         <source>Enter the server address and your account credentials.</source>
-        <translation type="unfinished">Enter the server address and your account credentials.</translation>
+        <translation>請輸入伺服器位址與您的帳號認證資訊。</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">Exit</translation>
+        <translation>結束</translation>
     </message>
     <message>
         <source>Initialization failed. Please restart the application.</source>
-        <translation type="unfinished">Initialization failed. Please restart the application.</translation>
+        <translation>初始化失敗。請重新啟動應用程式。</translation>
     </message>
     <message>
         <source>Enter the verification code:</source>
-        <translation type="unfinished">Enter the verification code:</translation>
+        <translation>輸入驗證碼：</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished">Pause</translation>
+        <translation>暫停</translation>
     </message>
     <message>
         <source>A backup task with this shared folder name already exists.</source>
-        <translation type="unfinished">A backup task with this shared folder name already exists.</translation>
+        <translation>已有使用此共用資料夾名稱的備份任務。</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished">Version</translation>
+        <translation>版本</translation>
     </message>
     <message>
         <source>Backup Queue</source>
-        <translation type="unfinished">Backup Queue</translation>
+        <translation>備份佇列</translation>
     </message>
     <message>
         <source>Maximum file size (MB):</source>
-        <translation type="unfinished">Maximum file size (MB):</translation>
+        <translation>檔案大小上限（MB）：</translation>
     </message>
     <message>
         <source>No, choose another folder</source>
-        <translation type="unfinished">No, choose another folder</translation>
+        <translation>否，選擇其他資料夾</translation>
     </message>
     <message>
         <source>Halvora Backup is ready.</source>
@@ -93,27 +93,27 @@
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished">Paused</translation>
+        <translation>已暫停</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">Status</translation>
+        <translation>狀態</translation>
     </message>
     <message>
         <source>Please enter a valid port number (1-65535).</source>
-        <translation type="unfinished">Please enter a valid port number (1-65535).</translation>
+        <translation>請輸入有效的連接埠號碼（1-65535）。</translation>
     </message>
     <message>
         <source>This folder is already used by another backup task.</source>
-        <translation type="unfinished">This folder is already used by another backup task.</translation>
+        <translation>此資料夾已被其他備份任務使用。</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished">System default</translation>
+        <translation>系統預設值</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished">About</translation>
+        <translation>關於</translation>
     </message>
     <message>
         <source>Halvora Backup is initializing...</source>
@@ -121,539 +121,539 @@
     </message>
     <message>
         <source>A secure connection to the server could not be established.</source>
-        <translation type="unfinished">A secure connection to the server could not be established.</translation>
+        <translation>無法與伺服器建立安全連線。</translation>
     </message>
     <message>
         <source>Proxy username:</source>
-        <translation type="unfinished">Proxy username:</translation>
+        <translation>代理伺服器使用者名稱：</translation>
     </message>
     <message>
         <source>Continue anyway</source>
-        <translation type="unfinished">Continue anyway</translation>
+        <translation>仍要繼續</translation>
     </message>
     <message>
         <source>Unlinking...</source>
-        <translation type="unfinished">Unlinking...</translation>
+        <translation>正在解除連結...</translation>
     </message>
     <message>
         <source>Waiting for the file to be unlocked...</source>
-        <translation type="unfinished">Waiting for the file to be unlocked...</translation>
+        <translation>正在等待檔案解除鎖定...</translation>
     </message>
     <message>
         <source>Use a monochrome tray icon</source>
-        <translation type="unfinished">Use a monochrome tray icon</translation>
+        <translation>使用單色系統匣圖示</translation>
     </message>
     <message>
         <source>Two-step verification is required for this account.</source>
-        <translation type="unfinished">Two-step verification is required for this account.</translation>
+        <translation>此帳號必須使用兩步驟驗證。</translation>
     </message>
     <message>
         <source>The source folder is read-only.</source>
-        <translation type="unfinished">The source folder is read-only.</translation>
+        <translation>來源資料夾為唯讀。</translation>
     </message>
     <message>
         <source>Manual proxy configuration</source>
-        <translation type="unfinished">Manual proxy configuration</translation>
+        <translation>手動設定代理伺服器</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Account</translation>
+        <translation>帳號</translation>
     </message>
     <message>
         <source>Access to the folder was denied.</source>
-        <translation type="unfinished">Access to the folder was denied.</translation>
+        <translation>資料夾存取遭拒。</translation>
     </message>
     <message>
         <source>This wizard helps you set up backups of your computer to your server.</source>
-        <translation type="unfinished">This wizard helps you set up backups of your computer to your server.</translation>
+        <translation>此精靈將協助您設定從電腦到伺服器的備份。</translation>
     </message>
     <message>
         <source>Choose the folders to back up</source>
-        <translation type="unfinished">Choose the folders to back up</translation>
+        <translation>選擇要備份的資料夾</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished">Port:</translation>
+        <translation>連接埠：</translation>
     </message>
     <message>
         <source>Updating...</source>
-        <translation type="unfinished">Updating...</translation>
+        <translation>正在更新...</translation>
     </message>
     <message>
         <source>Local Folder</source>
-        <translation type="unfinished">Local Folder</translation>
+        <translation>本機資料夾</translation>
     </message>
     <message>
         <source>Are you sure you want to unlink this computer from the server?</source>
-        <translation type="unfinished">Are you sure you want to unlink this computer from the server?</translation>
+        <translation>確定要解除此電腦與伺服器的連結嗎？</translation>
     </message>
     <message>
         <source>The upgrade could not be completed.</source>
-        <translation type="unfinished">The upgrade could not be completed.</translation>
+        <translation>無法完成升級。</translation>
     </message>
     <message>
         <source>Click to install the update</source>
-        <translation type="unfinished">Click to install the update</translation>
+        <translation>按一下以安裝更新</translation>
     </message>
     <message>
         <source>Last backup:</source>
-        <translation type="unfinished">Last backup:</translation>
+        <translation>上次備份：</translation>
     </message>
     <message>
         <source>Failed to back up %1 due to insufficient privileges or disk space.</source>
-        <translation type="unfinished">Failed to back up %1 due to insufficient privileges or disk space.</translation>
+        <translation>由於權限或磁碟空間不足，無法備份 %1。</translation>
     </message>
     <message>
         <source>The backup direction does not match the server settings.</source>
-        <translation type="unfinished">The backup direction does not match the server settings.</translation>
+        <translation>備份方向與伺服器設定不符。</translation>
     </message>
     <message>
         <source>Search for servers on your local network</source>
-        <translation type="unfinished">Search for servers on your local network</translation>
+        <translation>搜尋區域網路中的伺服器</translation>
     </message>
     <message>
         <source>Back up files and folders with the prefix %1.</source>
-        <translation type="unfinished">Back up files and folders with the prefix %1.</translation>
+        <translation>備份前綴為 %1 的檔案和資料夾。</translation>
     </message>
     <message>
         <source>An error occurred (error code: %1). Please contact Veltrane Online Support for help.</source>
-        <translation type="unfinished">An error occurred (error code: %1). Please contact Veltrane Online Support for help.</translation>
+        <translation>發生錯誤（錯誤代碼：%1）。請聯絡 Veltrane 線上支援以取得協助。</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished">Path</translation>
+        <translation>路徑</translation>
     </message>
     <message>
         <source>Upgrade Halvora Backup</source>
-        <translation type="unfinished">Upgrade Halvora Backup</translation>
+        <translation>升級 Halvora Backup</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished">An unexpected error occurred.</translation>
+        <translation>發生未預期的錯誤。</translation>
     </message>
     <message>
         <source>Backup is disabled for this user account.</source>
-        <translation type="unfinished">Backup is disabled for this user account.</translation>
+        <translation>此使用者帳號已停用備份。</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation type="unfinished">Not now</translation>
+        <translation>以後再說</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished">Apply</translation>
+        <translation>套用</translation>
     </message>
     <message>
         <source>The server's certificate differs from the one trusted before. Do you want to trust the new certificate?</source>
-        <translation type="unfinished">The server's certificate differs from the one trusted before. Do you want to trust the new certificate?</translation>
+        <translation>伺服器的憑證與先前信任的憑證不同。是否要信任新的憑證？</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished">Filter</translation>
+        <translation>篩選器</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished">Select</translation>
+        <translation>選擇</translation>
     </message>
     <message>
         <source>Your storage quota on the server is full.</source>
-        <translation type="unfinished">Your storage quota on the server is full.</translation>
+        <translation>您在伺服器上的儲存空間配額已滿。</translation>
     </message>
     <message>
         <source>This folder overlaps with a folder that is already backed up.</source>
-        <translation type="unfinished">This folder overlaps with a folder that is already backed up.</translation>
+        <translation>此資料夾與已備份的資料夾重疊。</translation>
     </message>
     <message>
         <source>The username or password is incorrect.</source>
-        <translation type="unfinished">The username or password is incorrect.</translation>
+        <translation>使用者名稱或密碼不正確。</translation>
     </message>
     <message>
         <source>A verification code is required.</source>
-        <translation type="unfinished">A verification code is required.</translation>
+        <translation>需要輸入驗證碼。</translation>
     </message>
     <message>
         <source>This version of Halvora Backup is no longer supported. Please upgrade.</source>
-        <translation type="unfinished">This version of Halvora Backup is no longer supported. Please upgrade.</translation>
+        <translation>此版本的 Halvora Backup 已不再受支援。請進行升級。</translation>
     </message>
     <message>
         <source>Open Halvora Backup</source>
-        <translation type="unfinished">Open Halvora Backup</translation>
+        <translation>開啟 Halvora Backup</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>錯誤</translation>
     </message>
     <message>
         <source>The local database is damaged.</source>
-        <translation type="unfinished">The local database is damaged.</translation>
+        <translation>本機資料庫已損毀。</translation>
     </message>
     <message>
         <source>Unlink</source>
-        <translation type="unfinished">Unlink</translation>
+        <translation>解除連結</translation>
     </message>
     <message>
         <source>Searching for servers...</source>
-        <translation type="unfinished">Searching for servers...</translation>
+        <translation>正在搜尋伺服器...</translation>
     </message>
     <message>
         <source>Preparing</source>
-        <translation type="unfinished">Preparing</translation>
+        <translation>準備中</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished">Destination</translation>
+        <translation>目的地</translation>
     </message>
     <message>
         <source>The quota of the shared folder is full.</source>
-        <translation type="unfinished">The quota of the shared folder is full.</translation>
+        <translation>共用資料夾的配額已滿。</translation>
     </message>
     <message>
         <source>The disk that holds this folder is full.</source>
-        <translation type="unfinished">The disk that holds this folder is full.</translation>
+        <translation>此資料夾所在的磁碟已滿。</translation>
     </message>
     <message>
         <source>Please confirm the following settings.</source>
-        <translation type="unfinished">Please confirm the following settings.</translation>
+        <translation>請確認下列設定。</translation>
     </message>
     <message>
         <source>The SSL certificate of the server could not be verified.</source>
-        <translation type="unfinished">The SSL certificate of the server could not be verified.</translation>
+        <translation>無法驗證伺服器的 SSL 憑證。</translation>
     </message>
     <message>
         <source>Connections from this IP address are not allowed.</source>
-        <translation type="unfinished">Connections from this IP address are not allowed.</translation>
+        <translation>不允許來自此 IP 位址的連線。</translation>
     </message>
     <message>
         <source>Excluded File Types</source>
-        <translation type="unfinished">Excluded File Types</translation>
+        <translation>排除的檔案類型</translation>
     </message>
     <message>
         <source>Network error. Please check your connection.</source>
-        <translation type="unfinished">Network error. Please check your connection.</translation>
+        <translation>網路錯誤。請檢查您的網路連線。</translation>
     </message>
     <message>
         <source>Checking your password...</source>
-        <translation type="unfinished">Checking your password...</translation>
+        <translation>正在檢查密碼...</translation>
     </message>
     <message>
         <source>Copyright (C) %1 Veltrane Inc. All rights reserved.</source>
-        <translation type="unfinished">Copyright (C) %1 Veltrane Inc. All rights reserved.</translation>
+        <translation>版權所有 (C) %1 Veltrane Inc. 保留一切權利。</translation>
     </message>
     <message>
         <source>Start Halvora Backup when I log in</source>
-        <translation type="unfinished">Start Halvora Backup when I log in</translation>
+        <translation>登入時啟動 Halvora Backup</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Language</translation>
+        <translation>語言</translation>
     </message>
     <message>
         <source>Excluded paths</source>
-        <translation type="unfinished">Excluded paths</translation>
+        <translation>排除的路徑</translation>
     </message>
     <message>
         <source>Make sure that the backup service is enabled on your server before you continue.</source>
-        <translation type="unfinished">Make sure that the backup service is enabled on your server before you continue.</translation>
+        <translation>繼續之前，請確認伺服器上已啟用備份服務。</translation>
     </message>
     <message>
         <source>Up to date</source>
-        <translation type="unfinished">Up to date</translation>
+        <translation>已是最新狀態</translation>
     </message>
     <message>
         <source>Too many failed attempts. Please try again later.</source>
-        <translation type="unfinished">Too many failed attempts. Please try again later.</translation>
+        <translation>嘗試失敗次數過多。請稍後再試。</translation>
     </message>
     <message>
         <source>Files with the following extensions will not be backed up.</source>
-        <translation type="unfinished">Files with the following extensions will not be backed up.</translation>
+        <translation>不會備份具有下列副檔名的檔案。</translation>
     </message>
     <message>
         <source>Please enter the proxy address and port.</source>
-        <translation type="unfinished">Please enter the proxy address and port.</translation>
+        <translation>請輸入代理伺服器位址和連接埠。</translation>
     </message>
     <message>
         <source>Backing up...</source>
-        <translation type="unfinished">Backing up...</translation>
+        <translation>正在備份...</translation>
     </message>
     <message>
         <source>%1 / %2</source>
-        <translation type="unfinished">%1 / %2</translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Failed to create a session with the server.</source>
-        <translation type="unfinished">Failed to create a session with the server.</translation>
+        <translation>無法與伺服器建立工作階段。</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished">Progress</translation>
+        <translation>進度</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished">Summary</translation>
+        <translation>摘要</translation>
     </message>
     <message>
         <source>Choose Folders to Back Up</source>
-        <translation type="unfinished">Choose Folders to Back Up</translation>
+        <translation>選擇要備份的資料夾</translation>
     </message>
     <message>
         <source>0 means no size limit.</source>
-        <translation type="unfinished">0 means no size limit.</translation>
+        <translation>0 表示不限制大小。</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished">Connection</translation>
+        <translation>連線</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished">Address:</translation>
+        <translation>位址：</translation>
     </message>
     <message>
         <source>No valid folder has been selected.</source>
-        <translation type="unfinished">No valid folder has been selected.</translation>
+        <translation>未選取有效的資料夾。</translation>
     </message>
     <message>
         <source>Automatic connection is controlled by your administrator.</source>
-        <translation type="unfinished">Automatic connection is controlled by your administrator.</translation>
+        <translation>自動連線由您的管理員控制。</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished">Resume</translation>
+        <translation>恢復</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished">Done</translation>
+        <translation>完成</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>The shared folder on the server is not mounted.</source>
-        <translation type="unfinished">The shared folder on the server is not mounted.</translation>
+        <translation>伺服器上的共用資料夾未掛載。</translation>
     </message>
     <message>
         <source>The server will keep a read-only copy of your files.</source>
-        <translation type="unfinished">The server will keep a read-only copy of your files.</translation>
+        <translation>伺服器將保留您檔案的唯讀複本。</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished">Proxy</translation>
+        <translation>代理伺服器</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished">Server</translation>
+        <translation>伺服器</translation>
     </message>
     <message>
         <source>Authentication failed.</source>
-        <translation type="unfinished">Authentication failed.</translation>
+        <translation>驗證失敗。</translation>
     </message>
     <message>
         <source>Files larger than this size will not be backed up.</source>
-        <translation type="unfinished">Files larger than this size will not be backed up.</translation>
+        <translation>不會備份超過此大小的檔案。</translation>
     </message>
     <message>
         <source>Server address:</source>
-        <translation type="unfinished">Server address:</translation>
+        <translation>伺服器位址：</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished">Completed</translation>
+        <translation>已完成</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished">Waiting</translation>
+        <translation>等待中</translation>
     </message>
     <message>
         <source>Uploading</source>
-        <translation type="unfinished">Uploading</translation>
+        <translation>上傳中</translation>
     </message>
     <message>
         <source>Your files, safe and always within reach.</source>
-        <translation type="unfinished">Your files, safe and always within reach.</translation>
+        <translation>您的檔案，安全無虞，隨手可得。</translation>
     </message>
     <message>
         <source>Testing the connection...</source>
-        <translation type="unfinished">Testing the connection...</translation>
+        <translation>正在測試連線...</translation>
     </message>
     <message>
         <source>Applying settings...</source>
-        <translation type="unfinished">Applying settings...</translation>
+        <translation>正在套用設定...</translation>
     </message>
     <message>
         <source>The storage quota on the server is not enough for this folder.</source>
-        <translation type="unfinished">The storage quota on the server is not enough for this folder.</translation>
+        <translation>伺服器上的儲存空間配額不足以容納此資料夾。</translation>
     </message>
     <message>
         <source>Please restart %1 to apply the new language settings.</source>
-        <translation type="unfinished">Please restart %1 to apply the new language settings.</translation>
+        <translation>請重新啟動 %1 以套用新的語言設定。</translation>
     </message>
     <message>
         <source>Start Now</source>
-        <translation type="unfinished">Start Now</translation>
+        <translation>立即開始</translation>
     </message>
     <message>
         <source>Need help? Visit the Veltrane Online Support website.</source>
-        <translation type="unfinished">Need help? Visit the Veltrane Online Support website.</translation>
+        <translation>需要協助嗎？請造訪 Veltrane 線上支援網站。</translation>
     </message>
     <message>
         <source>This folder cannot be backed up.</source>
-        <translation type="unfinished">This folder cannot be backed up.</translation>
+        <translation>無法備份此資料夾。</translation>
     </message>
     <message>
         <source>The verification code is incorrect.</source>
-        <translation type="unfinished">The verification code is incorrect.</translation>
+        <translation>驗證碼不正確。</translation>
     </message>
     <message>
         <source>Use a secure connection (SSL)</source>
-        <translation type="unfinished">Use a secure connection (SSL)</translation>
+        <translation>使用安全連線（SSL）</translation>
     </message>
     <message>
         <source>The operation failed.</source>
-        <translation type="unfinished">The operation failed.</translation>
+        <translation>操作失敗。</translation>
     </message>
     <message>
         <source>There is not enough space on the local disk.</source>
-        <translation type="unfinished">There is not enough space on the local disk.</translation>
+        <translation>本機磁碟空間不足。</translation>
     </message>
     <message>
         <source>No folder is selected.</source>
-        <translation type="unfinished">No folder is selected.</translation>
+        <translation>未選取資料夾。</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>This Computer</source>
-        <translation type="unfinished">This Computer</translation>
+        <translation>本機</translation>
     </message>
     <message>
         <source>The backup destination on the server has changed.</source>
-        <translation type="unfinished">The backup destination on the server has changed.</translation>
+        <translation>伺服器上的備份目的地已變更。</translation>
     </message>
     <message>
         <source>This folder is read-only. Do you still want to back it up?</source>
-        <translation type="unfinished">This folder is read-only. Do you still want to back it up?</translation>
+        <translation>此資料夾為唯讀。仍要備份嗎？</translation>
     </message>
     <message>
         <source>Double-click to edit the file extension.</source>
-        <translation type="unfinished">Double-click to edit the file extension.</translation>
+        <translation>按兩下以編輯副檔名。</translation>
     </message>
     <message>
         <source>The local backup folder is not mounted.</source>
-        <translation type="unfinished">The local backup folder is not mounted.</translation>
+        <translation>本機備份資料夾未掛載。</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished">File</translation>
+        <translation>檔案</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>確定</translation>
     </message>
     <message>
         <source>Processing %1 file(s)...</source>
-        <translation type="unfinished">Processing %1 file(s)...</translation>
+        <translation>正在處理 %1 個檔案...</translation>
     </message>
     <message>
         <source>Keep files on the server when they are deleted locally</source>
-        <translation type="unfinished">Keep files on the server when they are deleted locally</translation>
+        <translation>本機刪除檔案時，仍保留伺服器上的檔案</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished">Connecting...</translation>
+        <translation>正在連線...</translation>
     </message>
     <message>
         <source>No proxy</source>
-        <translation type="unfinished">No proxy</translation>
+        <translation>不使用代理伺服器</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished">Continue</translation>
+        <translation>繼續</translation>
     </message>
     <message>
         <source>Connect through FarBridge</source>
-        <translation type="unfinished">Connect through FarBridge</translation>
+        <translation>透過 FarBridge 連線</translation>
     </message>
     <message>
         <source>The proxy server requires authentication</source>
-        <translation type="unfinished">The proxy server requires authentication</translation>
+        <translation>代理伺服器需要驗證</translation>
     </message>
     <message>
         <source>Security Warning</source>
-        <translation type="unfinished">Security Warning</translation>
+        <translation>安全性警告</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished">General</translation>
+        <translation>一般</translation>
     </message>
     <message>
         <source>The local backup folder cannot be found.</source>
-        <translation type="unfinished">The local backup folder cannot be found.</translation>
+        <translation>找不到本機備份資料夾。</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation type="unfinished">Read-only</translation>
+        <translation>唯讀</translation>
     </message>
     <message>
         <source>Select the folders on this computer that you want to back up.</source>
-        <translation type="unfinished">Select the folders on this computer that you want to back up.</translation>
+        <translation>選擇此電腦上要備份的資料夾。</translation>
     </message>
     <message>
         <source>Please enter the proxy username.</source>
-        <translation type="unfinished">Please enter the proxy username.</translation>
+        <translation>請輸入代理伺服器使用者名稱。</translation>
     </message>
     <message>
         <source>The shared folder does not exist on the server.</source>
-        <translation type="unfinished">The shared folder does not exist on the server.</translation>
+        <translation>伺服器上不存在此共用資料夾。</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished">Advanced</translation>
+        <translation>進階</translation>
     </message>
     <message>
         <source>Choose a destination folder on the server.</source>
-        <translation type="unfinished">Choose a destination folder on the server.</translation>
+        <translation>選擇伺服器上的目的地資料夾。</translation>
     </message>
     <message>
         <source>The server responded in an unexpected way.</source>
-        <translation type="unfinished">The server responded in an unexpected way.</translation>
+        <translation>伺服器傳回了未預期的回應。</translation>
     </message>
     <message>
         <source>The server version is not supported. Please update the server.</source>
-        <translation type="unfinished">The server version is not supported. Please update the server.</translation>
+        <translation>不支援此伺服器版本。請更新伺服器。</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>上一步</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">Next</translation>
+        <translation>下一步</translation>
     </message>
     <message>
         <source>The automatic connection ID is invalid.</source>
-        <translation type="unfinished">The automatic connection ID is invalid.</translation>
+        <translation>自動連線 ID 無效。</translation>
     </message>
     <message>
         <source>Files in this folder can be read but not changed.</source>
-        <translation type="unfinished">Files in this folder can be read but not changed.</translation>
+        <translation>此資料夾中的檔案僅能讀取，無法變更。</translation>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished">Downloading...</translation>
+        <translation>正在下載...</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Help</translation>
+        <translation>說明</translation>
     </message>
     <message>
         <source>You do not have permission to access this shared folder.</source>
-        <translation type="unfinished">You do not have permission to access this shared folder.</translation>
+        <translation>您沒有存取此共用資料夾的權限。</translation>
     </message>
     <message>
         <source>%1 upgrade failed (error code: %2).</source>
-        <translation type="unfinished">%1 upgrade failed (error code: %2).</translation>
+        <translation>%1 升級失敗（錯誤代碼：%2）。</translation>
     </message>
 </context>
 </TS>
