@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>Back up files and folders with the prefix %1.</source>
-        <translation>名前が %1 で始まるファイルとフォルダーもバックアップします。</translation>
+        <translation>名前が %1 で始まるファイルとフォルダーをバックアップします。</translation>
     </message>
     <message>
         <source>An error occurred (error code: %1). Please contact Veltrane Online Support for help.</source>
