@@ -1,5 +1,6 @@
 #include "strtab.h"
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QLatin1String>
 
@@ -217,8 +218,13 @@ QString LoadStr(int id)
 
 int LookupStrID(QString key)
 {
+    const QByteArray wanted = key.toLocal8Bit();
+    // The comparison stops at the first NUL, so a key that carries one would
+    // match on its leading part alone.
+    if (wanted.contains('\0'))
+        return -1;
     for (uint32_t id = 0; id < NUM_STRING_IDS; ++id) {
-        if (ktab[id] && qstricmp(key.toLocal8Bit().constData(), ktab[id]) == 0)
+        if (ktab[id] && qstricmp(wanted.constData(), ktab[id]) == 0)
             return static_cast<int>(id);
     }
     return -1;
