@@ -1,1 +1,325 @@
-// (being written)
+#include "log.h"
+
+#include <climits>
+#include <cstdlib>
+#include <ctime>
+#include <new>
+#include <syslog.h>
+
+#include "config.h"
+
+namespace {
+
+// Past this many bytes written through the logger the file is rotated.
+const int64_t kRotateSize = 1048576;
+
+const char kDefaultComponent[] = "default_component";
+
+// Writes "Mon dd hh:mm:ss " in local time; the print result, negative on failure.
+int PrintTimePrefix(FILE* fp)
+{
+    char stamp[512] = "";
+    time_t now = time(nullptr);
+    struct tm local;
+    if (localtime_r(&now, &local))
+        strftime(stamp, sizeof stamp, "%b %d %H:%M:%S ", &local);
+    return fprintf(fp, "%s", stamp);
+}
+
+// "<path>_<number>"; false when the name does not fit, so that a cut-off name
+// never makes a rename or removal hit an unrelated file.
+bool NumberedName(char (&name)[1024], const ustring& path, int number)
+{
+    int len = snprintf(name, sizeof name, "%s_%d", path.c_str(), number);
+    return len >= 0 && static_cast<size_t>(len) < sizeof name;
+}
+
+bool IsStandardStream(FILE* fp) { return fp == stdout || fp == stderr; }
+
+} // namespace
+
+std::map<ustring, int> Logger::log_level;
+Logger::Type Logger::log_type = Logger::STDOUT_LOGGER;
+// Before configuration every message goes to standard error.
+FILE* Logger::log_fp = stderr;
+int32_t* Logger::log_size = nullptr;
+int Logger::rotate_cnt = 50;
+ustring Logger::log_path;
+pthread_mutex_t* Logger::log_lock = nullptr;
+int Logger::log_flock = -1;
+bool Logger::inter_process_safe = false;
+uint64_t* Logger::log_rotated_count_shared = nullptr;
+uint64_t Logger::log_rotated_count_private = 0;
+bool Logger::log_initialized = true;
+
+int Logger::Initialize(Type type, const ustring& path, const ustring& level_path, int count)
+{
+    DestroySharedData();
+    DestroyLock();
+    InitializeLock();
+    InitializeSharedData();
+    if (!log_lock || !log_size || !log_rotated_count_shared)
+        return -1;
+
+    log_level[kDefaultComponent] = L_WARNING;
+    if (!level_path.empty())
+        LoadLevels(level_path);
+
+    if (OpenDestination(type, path, count) != 0)
+        return -1;
+    *log_rotated_count_shared = 0;
+    log_rotated_count_private = 0;
+    log_initialized = true;
+    return 0;
+}
+
+void Logger::LoadLevels(const ustring& level_path)
+{
+    Config levels;
+    // A missing or malformed levels file leaves every component at its
+    // current threshold.
+    (void)levels.read(level_path);
+    for (Config::const_iterator it = levels.begin(); it != levels.end(); ++it)
+        log_level[it->first] = levels.get_int(it->first);
+}
+
+// Switches type and stream together, and only when the new destination is
+// usable: a failed configuration keeps logging where it logged before.
+int Logger::OpenDestination(Type type, const ustring& path, int count)
+{
+    if (type == SYSLOG_LOGGER || type == STDOUT_LOGGER || type == STDERR_LOGGER) {
+        ReplaceStream(type == SYSLOG_LOGGER ? nullptr : type == STDOUT_LOGGER ? stdout : stderr);
+        log_type = type;
+        log_path.clear();
+        *log_size = -1;
+        return 0;
+    }
+    if (path.empty())
+        return -1;
+    // Close-on-exec: the client started later must not hold our log open.
+    FILE* fp = fopen(path.c_str_utf8(), "ae");
+    if (!fp)
+        return -1;
+    ReplaceStream(fp);
+    log_type = type;
+    // Counts what this logger writes, not what the file already holds.
+    *log_size = 0;
+    log_path = path;
+    rotate_cnt = count;
+    return 0;
+}
+
+// A file opened by an earlier configuration would otherwise stay open for
+// good; the standard streams are never ours to close.
+void Logger::ReplaceStream(FILE* fp)
+{
+    if (log_fp && log_fp != fp && !IsStandardStream(log_fp))
+        fclose(log_fp);
+    log_fp = fp;
+}
+
+void Logger::Destroy()
+{
+    log_initialized = false;
+    if (log_type == FILE_LOGGER) {
+        if (log_fp)
+            fclose(log_fp);
+        log_type = STDERR_LOGGER;
+        log_fp = stderr;
+        log_path.clear();
+        rotate_cnt = 32;
+    }
+    DestroySharedData();
+    DestroyLock();
+}
+
+void Logger::LogMsg(Level level, const ustring& comp, const xchar* fmt, ...)
+{
+    va_list args;
+    va_start(args, fmt);
+    LogMsg2(level, comp, fmt, args);
+    va_end(args);
+}
+
+void Logger::LogMsg2(Level level, const ustring& comp, const xchar* fmt, va_list args)
+{
+    if (!log_initialized)
+        return;
+    InitializeLock();
+    InitializeSharedData();
+    if (!log_lock || !log_size || !log_rotated_count_shared)
+        return;
+    if (log_type != SYSLOG_LOGGER && !log_fp)
+        return;
+
+    Lock();
+    if (log_rotated_count_private != *log_rotated_count_shared) {
+        ReloadLogFile();
+        log_rotated_count_private = *log_rotated_count_shared;
+    }
+    if (level <= Threshold(comp))
+        CountWritten(WriteMessage(fmt, args));
+    Unlock();
+}
+
+// Components without an entry of their own get the default threshold.
+int Logger::Threshold(const ustring& comp)
+{
+    std::map<ustring, int>::const_iterator it = log_level.find(comp);
+    return it == log_level.end() ? static_cast<int>(L_WARNING) : it->second;
+}
+
+// Called with the lock held. Returns the bytes that count towards rotation,
+// negative when a print failed.
+int Logger::WriteMessage(const xchar* fmt, va_list args)
+{
+    // The caller's list stays untouched, so it may pass it on again.
+    va_list copy;
+    va_copy(copy, args);
+    int written = 0;
+    switch (log_type) {
+    case SYSLOG_LOGGER:
+        vsyslog(LOG_ERR, fmt, copy);
+        break;
+    case STDOUT_LOGGER:
+    case STDERR_LOGGER:
+    case FILE_LOGGER:
+        if (log_fp) {
+            int prefix = PrintTimePrefix(log_fp);
+            int text = vfprintf(log_fp, fmt, copy);
+            fflush(log_fp);
+            written = (prefix < 0 || text < 0) ? -1 : prefix + text;
+        }
+        break;
+    default:
+        vfprintf(stderr, fmt, copy);
+        break;
+    }
+    va_end(copy);
+    return written;
+}
+
+// Called with the lock held. The message that crosses the limit still lands
+// in the old file; the rotation follows it.
+void Logger::CountWritten(int bytes)
+{
+    if (log_type != FILE_LOGGER || *log_size < 0 || bytes < 0)
+        return;
+    int64_t total = static_cast<int64_t>(*log_size) + bytes;
+    if (total > kRotateSize) {
+        Rotate();
+        *log_size = 0;
+    } else {
+        *log_size = static_cast<int32_t>(total);
+    }
+}
+
+// Called with the lock held. Shifts <path>_0.. up by one, drops the oldest,
+// and moves the current file to <path>_0. Returns -1 when the current file
+// could not be moved or reopened; the stream is then lost.
+int Logger::Rotate()
+{
+    char from[1024];
+    char to[1024];
+    // The widest number decides whether every name fits the buffers.
+    if (log_path.empty() || !NumberedName(to, log_path, INT_MIN))
+        return -1;
+    for (int i = rotate_cnt - 2; i >= 0; --i) {
+        NumberedName(from, log_path, i);
+        NumberedName(to, log_path, i + 1);
+        rename(from, to);
+    }
+    NumberedName(to, log_path, rotate_cnt - 1);
+    remove(to);
+
+    if (log_fp)
+        fclose(log_fp);
+    log_fp = nullptr;
+    NumberedName(to, log_path, 0);
+    if (rename(log_path.c_str(), to) != 0)
+        return -1;
+    log_fp = fopen(log_path.c_str(), "ae");
+    if (!log_fp)
+        return -1;
+    ++*log_rotated_count_shared;
+    ++log_rotated_count_private;
+    return 0;
+}
+
+// Called with the lock held, when another writer has rotated the file.
+void Logger::ReloadLogFile()
+{
+    if (log_type == SYSLOG_LOGGER || log_type == STDOUT_LOGGER || log_type == STDERR_LOGGER)
+        return;
+    // Never configured with a file: the stream in use is not ours to reopen.
+    if (log_path.empty())
+        return;
+    if (log_fp)
+        fclose(log_fp);
+    log_fp = fopen(log_path.c_str(), "ae");
+    if (log_fp)
+        *log_size = 0;
+}
+
+void Logger::InitializeLock()
+{
+    InitializeFileLock();
+    if (log_lock)
+        return;
+    pthread_mutex_t* lock = static_cast<pthread_mutex_t*>(malloc(sizeof(pthread_mutex_t)));
+    if (!lock)
+        return;
+    if (pthread_mutex_init(lock, nullptr) != 0) {
+        free(lock);
+        return;
+    }
+    log_lock = lock;
+}
+
+void Logger::DestroyLock()
+{
+    DestroyFileLock();
+    if (!log_lock)
+        return;
+    pthread_mutex_destroy(log_lock);
+    free(log_lock);
+    log_lock = nullptr;
+}
+
+void Logger::InitializeFileLock() {}
+
+void Logger::DestroyFileLock() {}
+
+void Logger::Lock() { pthread_mutex_lock(log_lock); }
+
+void Logger::Unlock() { pthread_mutex_unlock(log_lock); }
+
+void Logger::InitializeSharedData()
+{
+    if (log_size && log_rotated_count_shared)
+        return;
+    DestroySharedData();
+    log_size = new (std::nothrow) int32_t;
+    log_rotated_count_shared = new (std::nothrow) uint64_t;
+    if (!log_size || !log_rotated_count_shared) {
+        DestroySharedData();
+        return;
+    }
+    // Until a log file is opened nothing may be counted, rotated or reloaded:
+    // a failed configuration must leave the stream in use alone.
+    *log_size = -1;
+    *log_rotated_count_shared = log_rotated_count_private;
+}
+
+void Logger::DestroySharedData()
+{
+    delete log_size;
+    log_size = nullptr;
+    delete log_rotated_count_shared;
+    log_rotated_count_shared = nullptr;
+}
+
+void LogMSG_c(int level, char* comp, const Logger::xchar* fmt, va_list args)
+{
+    Logger::LogMsg2(static_cast<Logger::Level>(level), ustring(comp ? comp : ""), fmt, args);
+}

@@ -42,6 +42,15 @@ public:
         __attribute__((format(printf, 3, 0)));
 
 private:
+    // Tests reach the private state through this class only.
+    friend class LoggerTestAccess;
+
+    static void LoadLevels(const ustring& level_path);
+    static int OpenDestination(Type type, const ustring& path, int count);
+    static void ReplaceStream(FILE* fp);
+    static int Threshold(const ustring& comp);
+    static int WriteMessage(const xchar* fmt, va_list args);
+    static void CountWritten(int bytes);
     static int Rotate();
     static void ReloadLogFile();
     static void InitializeLock();
