@@ -5,87 +5,87 @@
     <name>global</name>
     <message>
         <source>The SSL certificate of the server has changed.</source>
-        <translation type="unfinished">The SSL certificate of the server has changed.</translation>
+        <translation>Serverens SSL-certifikat er ændret.</translation>
     </message>
     <message>
         <source>Connect to Your Server</source>
-        <translation type="unfinished">Connect to Your Server</translation>
+        <translation>Opret forbindelse til din server</translation>
     </message>
     <message>
         <source>Backing up %1</source>
-        <translation type="unfinished">Backing up %1</translation>
+        <translation>Sikkerhedskopierer %1</translation>
     </message>
     <message>
         <source>The backup destination does not match the one on record.</source>
-        <translation type="unfinished">The backup destination does not match the one on record.</translation>
+        <translation>Sikkerhedskopiens destination svarer ikke til den registrerede.</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished">Username:</translation>
+        <translation>Brugernavn:</translation>
     </message>
     <message>
         <source>Halvora Backup</source>
-        <translation type="unfinished">Halvora Backup</translation>
+        <translation>Halvora Backup</translation>
     </message>
     <message>
         <source>Shared folder enabled</source>
-        <translation type="unfinished">Shared folder enabled</translation>
+        <translation>Delt mappe aktiveret</translation>
     </message>
     <message>
         <source>Use system proxy settings</source>
-        <translation type="unfinished">Use system proxy settings</translation>
+        <translation>Brug systemets proxyindstillinger</translation>
     </message>
     <message>
         <source>The home service is disabled for this user on the server.</source>
-        <translation type="unfinished">The home service is disabled for this user on the server.</translation>
+        <translation>Tjenesten for hjemmemapper er deaktiveret for denne bruger på serveren.</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished">Password:</translation>
+        <translation>Adgangskode:</translation>
     </message>
     <message>
         <source>Choose the local folders that you want to back up to the server.</source>
-        <translation type="unfinished">Choose the local folders that you want to back up to the server.</translation>
+        <translation>Vælg de lokale mapper, du vil sikkerhedskopiere til serveren.</translation>
     </message>
     <message>
         <source>Enter the server address and your account credentials.</source>
-        <translation type="unfinished">Enter the server address and your account credentials.</translation>
+        <translation>Angiv serveradressen og dine kontooplysninger.</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">Exit</translation>
+        <translation>Afslut</translation>
     </message>
     <message>
         <source>Initialization failed. Please restart the application.</source>
-        <translation type="unfinished">Initialization failed. Please restart the application.</translation>
+        <translation>Initialiseringen mislykkedes. Genstart programmet.</translation>
     </message>
     <message>
         <source>Enter the verification code:</source>
-        <translation type="unfinished">Enter the verification code:</translation>
+        <translation>Angiv bekræftelseskoden:</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished">Pause</translation>
+        <translation>Sæt på pause</translation>
     </message>
     <message>
         <source>A backup task with this shared folder name already exists.</source>
-        <translation type="unfinished">A backup task with this shared folder name already exists.</translation>
+        <translation>Der findes allerede en sikkerhedskopieringsopgave med dette navn på den delte mappe.</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished">Version</translation>
+        <translation>Programversion</translation>
     </message>
     <message>
         <source>Backup Queue</source>
-        <translation type="unfinished">Backup Queue</translation>
+        <translation>Sikkerhedskopieringskø</translation>
     </message>
     <message>
         <source>Maximum file size (MB):</source>
-        <translation type="unfinished">Maximum file size (MB):</translation>
+        <translation>Maksimal filstørrelse (MB):</translation>
     </message>
     <message>
         <source>No, choose another folder</source>
-        <translation type="unfinished">No, choose another folder</translation>
+        <translation>Nej, vælg en anden mappe</translation>
     </message>
     <message>
         <source>Halvora Backup is ready.</source>
@@ -93,27 +93,27 @@
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished">Paused</translation>
+        <translation>Sat på pause</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">Status</translation>
+        <translation>Tilstand</translation>
     </message>
     <message>
         <source>Please enter a valid port number (1-65535).</source>
-        <translation type="unfinished">Please enter a valid port number (1-65535).</translation>
+        <translation>Angiv et gyldigt portnummer (1-65535).</translation>
     </message>
     <message>
         <source>This folder is already used by another backup task.</source>
-        <translation type="unfinished">This folder is already used by another backup task.</translation>
+        <translation>Denne mappe bruges allerede af en anden sikkerhedskopieringsopgave.</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished">System default</translation>
+        <translation>Systemstandard</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished">About</translation>
+        <translation>Om</translation>
     </message>
     <message>
         <source>Halvora Backup is initializing...</source>
@@ -121,539 +121,539 @@
     </message>
     <message>
         <source>A secure connection to the server could not be established.</source>
-        <translation type="unfinished">A secure connection to the server could not be established.</translation>
+        <translation>Der kunne ikke oprettes en sikker forbindelse til serveren.</translation>
     </message>
     <message>
         <source>Proxy username:</source>
-        <translation type="unfinished">Proxy username:</translation>
+        <translation>Brugernavn til proxy:</translation>
     </message>
     <message>
         <source>Continue anyway</source>
-        <translation type="unfinished">Continue anyway</translation>
+        <translation>Fortsæt alligevel</translation>
     </message>
     <message>
         <source>Unlinking...</source>
-        <translation type="unfinished">Unlinking...</translation>
+        <translation>Frakobler...</translation>
     </message>
     <message>
         <source>Waiting for the file to be unlocked...</source>
-        <translation type="unfinished">Waiting for the file to be unlocked...</translation>
+        <translation>Venter på, at filen låses op...</translation>
     </message>
     <message>
         <source>Use a monochrome tray icon</source>
-        <translation type="unfinished">Use a monochrome tray icon</translation>
+        <translation>Brug et ensfarvet ikon i systembakken</translation>
     </message>
     <message>
         <source>Two-step verification is required for this account.</source>
-        <translation type="unfinished">Two-step verification is required for this account.</translation>
+        <translation>Totrinsbekræftelse er påkrævet for denne konto.</translation>
     </message>
     <message>
         <source>The source folder is read-only.</source>
-        <translation type="unfinished">The source folder is read-only.</translation>
+        <translation>Kildemappen er skrivebeskyttet.</translation>
     </message>
     <message>
         <source>Manual proxy configuration</source>
-        <translation type="unfinished">Manual proxy configuration</translation>
+        <translation>Manuel proxykonfiguration</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Account</translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Access to the folder was denied.</source>
-        <translation type="unfinished">Access to the folder was denied.</translation>
+        <translation>Adgang til mappen blev nægtet.</translation>
     </message>
     <message>
         <source>This wizard helps you set up backups of your computer to your server.</source>
-        <translation type="unfinished">This wizard helps you set up backups of your computer to your server.</translation>
+        <translation>Denne guide hjælper dig med at sikkerhedskopiere din computer til din server.</translation>
     </message>
     <message>
         <source>Choose the folders to back up</source>
-        <translation type="unfinished">Choose the folders to back up</translation>
+        <translation>Vælg de mapper, der skal sikkerhedskopieres</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished">Port:</translation>
+        <translation>Portnummer:</translation>
     </message>
     <message>
         <source>Updating...</source>
-        <translation type="unfinished">Updating...</translation>
+        <translation>Opdaterer...</translation>
     </message>
     <message>
         <source>Local Folder</source>
-        <translation type="unfinished">Local Folder</translation>
+        <translation>Lokal mappe</translation>
     </message>
     <message>
         <source>Are you sure you want to unlink this computer from the server?</source>
-        <translation type="unfinished">Are you sure you want to unlink this computer from the server?</translation>
+        <translation>Er du sikker på, at du vil frakoble denne computer fra serveren?</translation>
     </message>
     <message>
         <source>The upgrade could not be completed.</source>
-        <translation type="unfinished">The upgrade could not be completed.</translation>
+        <translation>Opgraderingen kunne ikke fuldføres.</translation>
     </message>
     <message>
         <source>Click to install the update</source>
-        <translation type="unfinished">Click to install the update</translation>
+        <translation>Klik for at installere opdateringen</translation>
     </message>
     <message>
         <source>Last backup:</source>
-        <translation type="unfinished">Last backup:</translation>
+        <translation>Seneste sikkerhedskopi:</translation>
     </message>
     <message>
         <source>Failed to back up %1 due to insufficient privileges or disk space.</source>
-        <translation type="unfinished">Failed to back up %1 due to insufficient privileges or disk space.</translation>
+        <translation>%1 kunne ikke sikkerhedskopieres på grund af manglende rettigheder eller diskplads.</translation>
     </message>
     <message>
         <source>The backup direction does not match the server settings.</source>
-        <translation type="unfinished">The backup direction does not match the server settings.</translation>
+        <translation>Sikkerhedskopieringsretningen svarer ikke til serverens indstillinger.</translation>
     </message>
     <message>
         <source>Search for servers on your local network</source>
-        <translation type="unfinished">Search for servers on your local network</translation>
+        <translation>Søg efter servere på dit lokale netværk</translation>
     </message>
     <message>
         <source>Back up files and folders with the prefix %1.</source>
-        <translation type="unfinished">Back up files and folders with the prefix %1.</translation>
+        <translation>Sikkerhedskopier filer og mapper med præfikset %1.</translation>
     </message>
     <message>
         <source>An error occurred (error code: %1). Please contact Veltrane Online Support for help.</source>
-        <translation type="unfinished">An error occurred (error code: %1). Please contact Veltrane Online Support for help.</translation>
+        <translation>Der opstod en fejl (fejlkode: %1). Kontakt onlinesupporten hos Veltrane for at få hjælp.</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished">Path</translation>
+        <translation>Sti</translation>
     </message>
     <message>
         <source>Upgrade Halvora Backup</source>
-        <translation type="unfinished">Upgrade Halvora Backup</translation>
+        <translation>Opgrader Halvora Backup</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished">An unexpected error occurred.</translation>
+        <translation>Der opstod en uventet fejl.</translation>
     </message>
     <message>
         <source>Backup is disabled for this user account.</source>
-        <translation type="unfinished">Backup is disabled for this user account.</translation>
+        <translation>Sikkerhedskopiering er deaktiveret for denne brugerkonto.</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation type="unfinished">Not now</translation>
+        <translation>Ikke nu</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished">Apply</translation>
+        <translation>Anvend</translation>
     </message>
     <message>
         <source>The server's certificate differs from the one trusted before. Do you want to trust the new certificate?</source>
-        <translation type="unfinished">The server's certificate differs from the one trusted before. Do you want to trust the new certificate?</translation>
+        <translation>Serverens certifikat adskiller sig fra det, du tidligere har stolet på. Vil du stole på det nye certifikat?</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished">Filter</translation>
+        <translation>Filtre</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished">Select</translation>
+        <translation>Vælg</translation>
     </message>
     <message>
         <source>Your storage quota on the server is full.</source>
-        <translation type="unfinished">Your storage quota on the server is full.</translation>
+        <translation>Din lagerkvote på serveren er opbrugt.</translation>
     </message>
     <message>
         <source>This folder overlaps with a folder that is already backed up.</source>
-        <translation type="unfinished">This folder overlaps with a folder that is already backed up.</translation>
+        <translation>Denne mappe overlapper en mappe, der allerede sikkerhedskopieres.</translation>
     </message>
     <message>
         <source>The username or password is incorrect.</source>
-        <translation type="unfinished">The username or password is incorrect.</translation>
+        <translation>Brugernavnet eller adgangskoden er forkert.</translation>
     </message>
     <message>
         <source>A verification code is required.</source>
-        <translation type="unfinished">A verification code is required.</translation>
+        <translation>Der kræves en bekræftelseskode.</translation>
     </message>
     <message>
         <source>This version of Halvora Backup is no longer supported. Please upgrade.</source>
-        <translation type="unfinished">This version of Halvora Backup is no longer supported. Please upgrade.</translation>
+        <translation>Denne version af Halvora Backup understøttes ikke længere. Opgrader programmet.</translation>
     </message>
     <message>
         <source>Open Halvora Backup</source>
-        <translation type="unfinished">Open Halvora Backup</translation>
+        <translation>Åbn Halvora Backup</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Fejl</translation>
     </message>
     <message>
         <source>The local database is damaged.</source>
-        <translation type="unfinished">The local database is damaged.</translation>
+        <translation>Den lokale database er beskadiget.</translation>
     </message>
     <message>
         <source>Unlink</source>
-        <translation type="unfinished">Unlink</translation>
+        <translation>Frakobl</translation>
     </message>
     <message>
         <source>Searching for servers...</source>
-        <translation type="unfinished">Searching for servers...</translation>
+        <translation>Søger efter servere...</translation>
     </message>
     <message>
         <source>Preparing</source>
-        <translation type="unfinished">Preparing</translation>
+        <translation>Forbereder</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished">Destination</translation>
+        <translation>Destinationsmappe</translation>
     </message>
     <message>
         <source>The quota of the shared folder is full.</source>
-        <translation type="unfinished">The quota of the shared folder is full.</translation>
+        <translation>Kvoten for den delte mappe er opbrugt.</translation>
     </message>
     <message>
         <source>The disk that holds this folder is full.</source>
-        <translation type="unfinished">The disk that holds this folder is full.</translation>
+        <translation>Disken med denne mappe er fuld.</translation>
     </message>
     <message>
         <source>Please confirm the following settings.</source>
-        <translation type="unfinished">Please confirm the following settings.</translation>
+        <translation>Bekræft følgende indstillinger.</translation>
     </message>
     <message>
         <source>The SSL certificate of the server could not be verified.</source>
-        <translation type="unfinished">The SSL certificate of the server could not be verified.</translation>
+        <translation>Serverens SSL-certifikat kunne ikke bekræftes.</translation>
     </message>
     <message>
         <source>Connections from this IP address are not allowed.</source>
-        <translation type="unfinished">Connections from this IP address are not allowed.</translation>
+        <translation>Forbindelser fra denne IP-adresse er ikke tilladt.</translation>
     </message>
     <message>
         <source>Excluded File Types</source>
-        <translation type="unfinished">Excluded File Types</translation>
+        <translation>Udeladte filtyper</translation>
     </message>
     <message>
         <source>Network error. Please check your connection.</source>
-        <translation type="unfinished">Network error. Please check your connection.</translation>
+        <translation>Netværksfejl. Kontrollér din forbindelse.</translation>
     </message>
     <message>
         <source>Checking your password...</source>
-        <translation type="unfinished">Checking your password...</translation>
+        <translation>Kontrollerer din adgangskode...</translation>
     </message>
     <message>
         <source>Copyright (C) %1 Veltrane Inc. All rights reserved.</source>
-        <translation type="unfinished">Copyright (C) %1 Veltrane Inc. All rights reserved.</translation>
+        <translation>Copyright (C) %1 Veltrane Inc. Alle rettigheder forbeholdes.</translation>
     </message>
     <message>
         <source>Start Halvora Backup when I log in</source>
-        <translation type="unfinished">Start Halvora Backup when I log in</translation>
+        <translation>Start Halvora Backup, når jeg logger på</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Language</translation>
+        <translation>Sprog</translation>
     </message>
     <message>
         <source>Excluded paths</source>
-        <translation type="unfinished">Excluded paths</translation>
+        <translation>Udeladte stier</translation>
     </message>
     <message>
         <source>Make sure that the backup service is enabled on your server before you continue.</source>
-        <translation type="unfinished">Make sure that the backup service is enabled on your server before you continue.</translation>
+        <translation>Sørg for, at sikkerhedskopieringstjenesten er aktiveret på din server, før du fortsætter.</translation>
     </message>
     <message>
         <source>Up to date</source>
-        <translation type="unfinished">Up to date</translation>
+        <translation>Opdateret</translation>
     </message>
     <message>
         <source>Too many failed attempts. Please try again later.</source>
-        <translation type="unfinished">Too many failed attempts. Please try again later.</translation>
+        <translation>For mange mislykkede forsøg. Prøv igen senere.</translation>
     </message>
     <message>
         <source>Files with the following extensions will not be backed up.</source>
-        <translation type="unfinished">Files with the following extensions will not be backed up.</translation>
+        <translation>Filer med følgende filtypenavne sikkerhedskopieres ikke.</translation>
     </message>
     <message>
         <source>Please enter the proxy address and port.</source>
-        <translation type="unfinished">Please enter the proxy address and port.</translation>
+        <translation>Angiv proxyadresse og port.</translation>
     </message>
     <message>
         <source>Backing up...</source>
-        <translation type="unfinished">Backing up...</translation>
+        <translation>Sikkerhedskopierer...</translation>
     </message>
     <message>
         <source>%1 / %2</source>
-        <translation type="unfinished">%1 / %2</translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Failed to create a session with the server.</source>
-        <translation type="unfinished">Failed to create a session with the server.</translation>
+        <translation>Der kunne ikke oprettes en session med serveren.</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished">Progress</translation>
+        <translation>Forløb</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished">Summary</translation>
+        <translation>Oversigt</translation>
     </message>
     <message>
         <source>Choose Folders to Back Up</source>
-        <translation type="unfinished">Choose Folders to Back Up</translation>
+        <translation>Vælg mapper til sikkerhedskopiering</translation>
     </message>
     <message>
         <source>0 means no size limit.</source>
-        <translation type="unfinished">0 means no size limit.</translation>
+        <translation>0 betyder ingen størrelsesgrænse.</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished">Connection</translation>
+        <translation>Forbindelse</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished">Address:</translation>
+        <translation>Adresse:</translation>
     </message>
     <message>
         <source>No valid folder has been selected.</source>
-        <translation type="unfinished">No valid folder has been selected.</translation>
+        <translation>Der er ikke valgt nogen gyldig mappe.</translation>
     </message>
     <message>
         <source>Automatic connection is controlled by your administrator.</source>
-        <translation type="unfinished">Automatic connection is controlled by your administrator.</translation>
+        <translation>Automatisk forbindelse styres af din administrator.</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished">Resume</translation>
+        <translation>Genoptag</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished">Done</translation>
+        <translation>Færdig</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>The shared folder on the server is not mounted.</source>
-        <translation type="unfinished">The shared folder on the server is not mounted.</translation>
+        <translation>Den delte mappe på serveren er ikke monteret.</translation>
     </message>
     <message>
         <source>The server will keep a read-only copy of your files.</source>
-        <translation type="unfinished">The server will keep a read-only copy of your files.</translation>
+        <translation>Serveren gemmer en skrivebeskyttet kopi af dine filer.</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished">Proxy</translation>
+        <translation>Proxyserver</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished">Server</translation>
+        <translation>Serveradresse</translation>
     </message>
     <message>
         <source>Authentication failed.</source>
-        <translation type="unfinished">Authentication failed.</translation>
+        <translation>Godkendelsen mislykkedes.</translation>
     </message>
     <message>
         <source>Files larger than this size will not be backed up.</source>
-        <translation type="unfinished">Files larger than this size will not be backed up.</translation>
+        <translation>Filer, der er større end denne størrelse, sikkerhedskopieres ikke.</translation>
     </message>
     <message>
         <source>Server address:</source>
-        <translation type="unfinished">Server address:</translation>
+        <translation>Serveradresse:</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished">Completed</translation>
+        <translation>Fuldført</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished">Waiting</translation>
+        <translation>Venter</translation>
     </message>
     <message>
         <source>Uploading</source>
-        <translation type="unfinished">Uploading</translation>
+        <translation>Uploader</translation>
     </message>
     <message>
         <source>Your files, safe and always within reach.</source>
-        <translation type="unfinished">Your files, safe and always within reach.</translation>
+        <translation>Dine filer, sikre og altid inden for rækkevidde.</translation>
     </message>
     <message>
         <source>Testing the connection...</source>
-        <translation type="unfinished">Testing the connection...</translation>
+        <translation>Tester forbindelsen...</translation>
     </message>
     <message>
         <source>Applying settings...</source>
-        <translation type="unfinished">Applying settings...</translation>
+        <translation>Anvender indstillinger...</translation>
     </message>
     <message>
         <source>The storage quota on the server is not enough for this folder.</source>
-        <translation type="unfinished">The storage quota on the server is not enough for this folder.</translation>
+        <translation>Lagerkvoten på serveren er ikke stor nok til denne mappe.</translation>
     </message>
     <message>
         <source>Please restart %1 to apply the new language settings.</source>
-        <translation type="unfinished">Please restart %1 to apply the new language settings.</translation>
+        <translation>Genstart %1 for at anvende de nye sprogindstillinger.</translation>
     </message>
     <message>
         <source>Start Now</source>
-        <translation type="unfinished">Start Now</translation>
+        <translation>Start nu</translation>
     </message>
     <message>
         <source>Need help? Visit the Veltrane Online Support website.</source>
-        <translation type="unfinished">Need help? Visit the Veltrane Online Support website.</translation>
+        <translation>Brug for hjælp? Besøg webstedet for onlinesupport hos Veltrane.</translation>
     </message>
     <message>
         <source>This folder cannot be backed up.</source>
-        <translation type="unfinished">This folder cannot be backed up.</translation>
+        <translation>Denne mappe kan ikke sikkerhedskopieres.</translation>
     </message>
     <message>
         <source>The verification code is incorrect.</source>
-        <translation type="unfinished">The verification code is incorrect.</translation>
+        <translation>Bekræftelseskoden er forkert.</translation>
     </message>
     <message>
         <source>Use a secure connection (SSL)</source>
-        <translation type="unfinished">Use a secure connection (SSL)</translation>
+        <translation>Brug en sikker forbindelse (SSL)</translation>
     </message>
     <message>
         <source>The operation failed.</source>
-        <translation type="unfinished">The operation failed.</translation>
+        <translation>Handlingen mislykkedes.</translation>
     </message>
     <message>
         <source>There is not enough space on the local disk.</source>
-        <translation type="unfinished">There is not enough space on the local disk.</translation>
+        <translation>Der er ikke nok plads på den lokale disk.</translation>
     </message>
     <message>
         <source>No folder is selected.</source>
-        <translation type="unfinished">No folder is selected.</translation>
+        <translation>Der er ikke valgt nogen mappe.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>Indstillinger</translation>
     </message>
     <message>
         <source>This Computer</source>
-        <translation type="unfinished">This Computer</translation>
+        <translation>Denne computer</translation>
     </message>
     <message>
         <source>The backup destination on the server has changed.</source>
-        <translation type="unfinished">The backup destination on the server has changed.</translation>
+        <translation>Sikkerhedskopiens destination på serveren er ændret.</translation>
     </message>
     <message>
         <source>This folder is read-only. Do you still want to back it up?</source>
-        <translation type="unfinished">This folder is read-only. Do you still want to back it up?</translation>
+        <translation>Denne mappe er skrivebeskyttet. Vil du stadig sikkerhedskopiere den?</translation>
     </message>
     <message>
         <source>Double-click to edit the file extension.</source>
-        <translation type="unfinished">Double-click to edit the file extension.</translation>
+        <translation>Dobbeltklik for at redigere filtypenavnet.</translation>
     </message>
     <message>
         <source>The local backup folder is not mounted.</source>
-        <translation type="unfinished">The local backup folder is not mounted.</translation>
+        <translation>Den lokale sikkerhedskopimappe er ikke monteret.</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished">File</translation>
+        <translation>Fil</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Processing %1 file(s)...</source>
-        <translation type="unfinished">Processing %1 file(s)...</translation>
+        <translation>Behandler %1 fil(er)...</translation>
     </message>
     <message>
         <source>Keep files on the server when they are deleted locally</source>
-        <translation type="unfinished">Keep files on the server when they are deleted locally</translation>
+        <translation>Behold filer på serveren, når de slettes lokalt</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished">Connecting...</translation>
+        <translation>Opretter forbindelse...</translation>
     </message>
     <message>
         <source>No proxy</source>
-        <translation type="unfinished">No proxy</translation>
+        <translation>Ingen proxy</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished">Continue</translation>
+        <translation>Fortsæt</translation>
     </message>
     <message>
         <source>Connect through FarBridge</source>
-        <translation type="unfinished">Connect through FarBridge</translation>
+        <translation>Opret forbindelse via FarBridge</translation>
     </message>
     <message>
         <source>The proxy server requires authentication</source>
-        <translation type="unfinished">The proxy server requires authentication</translation>
+        <translation>Proxyserveren kræver godkendelse</translation>
     </message>
     <message>
         <source>Security Warning</source>
-        <translation type="unfinished">Security Warning</translation>
+        <translation>Sikkerhedsadvarsel</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished">General</translation>
+        <translation>Generelt</translation>
     </message>
     <message>
         <source>The local backup folder cannot be found.</source>
-        <translation type="unfinished">The local backup folder cannot be found.</translation>
+        <translation>Den lokale sikkerhedskopimappe blev ikke fundet.</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation type="unfinished">Read-only</translation>
+        <translation>Skrivebeskyttet</translation>
     </message>
     <message>
         <source>Select the folders on this computer that you want to back up.</source>
-        <translation type="unfinished">Select the folders on this computer that you want to back up.</translation>
+        <translation>Vælg de mapper på denne computer, du vil sikkerhedskopiere.</translation>
     </message>
     <message>
         <source>Please enter the proxy username.</source>
-        <translation type="unfinished">Please enter the proxy username.</translation>
+        <translation>Angiv brugernavnet til proxyen.</translation>
     </message>
     <message>
         <source>The shared folder does not exist on the server.</source>
-        <translation type="unfinished">The shared folder does not exist on the server.</translation>
+        <translation>Den delte mappe findes ikke på serveren.</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished">Advanced</translation>
+        <translation>Avanceret</translation>
     </message>
     <message>
         <source>Choose a destination folder on the server.</source>
-        <translation type="unfinished">Choose a destination folder on the server.</translation>
+        <translation>Vælg en destinationsmappe på serveren.</translation>
     </message>
     <message>
         <source>The server responded in an unexpected way.</source>
-        <translation type="unfinished">The server responded in an unexpected way.</translation>
+        <translation>Serveren svarede på en uventet måde.</translation>
     </message>
     <message>
         <source>The server version is not supported. Please update the server.</source>
-        <translation type="unfinished">The server version is not supported. Please update the server.</translation>
+        <translation>Serverversionen understøttes ikke. Opdater serveren.</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Tilbage</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">Next</translation>
+        <translation>Næste</translation>
     </message>
     <message>
         <source>The automatic connection ID is invalid.</source>
-        <translation type="unfinished">The automatic connection ID is invalid.</translation>
+        <translation>Id'et for automatisk forbindelse er ugyldigt.</translation>
     </message>
     <message>
         <source>Files in this folder can be read but not changed.</source>
-        <translation type="unfinished">Files in this folder can be read but not changed.</translation>
+        <translation>Filerne i denne mappe kan læses, men ikke ændres.</translation>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished">Downloading...</translation>
+        <translation>Downloader...</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Help</translation>
+        <translation>Hjælp</translation>
     </message>
     <message>
         <source>You do not have permission to access this shared folder.</source>
-        <translation type="unfinished">You do not have permission to access this shared folder.</translation>
+        <translation>Du har ikke tilladelse til at få adgang til denne delte mappe.</translation>
     </message>
     <message>
         <source>%1 upgrade failed (error code: %2).</source>
-        <translation type="unfinished">%1 upgrade failed (error code: %2).</translation>
+        <translation>Opgradering af %1 mislykkedes (fejlkode: %2).</translation>
     </message>
 </context>
 </TS>
