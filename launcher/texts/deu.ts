@@ -5,87 +5,87 @@
     <name>global</name>
     <message>
         <source>The SSL certificate of the server has changed.</source>
-        <translation type="unfinished">The SSL certificate of the server has changed.</translation>
+        <translation>Das SSL-Zertifikat des Servers hat sich geändert.</translation>
     </message>
     <message>
         <source>Connect to Your Server</source>
-        <translation type="unfinished">Connect to Your Server</translation>
+        <translation>Mit Ihrem Server verbinden</translation>
     </message>
     <message>
         <source>Backing up %1</source>
-        <translation type="unfinished">Backing up %1</translation>
+        <translation>%1 wird gesichert</translation>
     </message>
     <message>
         <source>The backup destination does not match the one on record.</source>
-        <translation type="unfinished">The backup destination does not match the one on record.</translation>
+        <translation>Das Sicherungsziel stimmt nicht mit dem gespeicherten Ziel überein.</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished">Username:</translation>
+        <translation>Benutzername:</translation>
     </message>
     <message>
         <source>Halvora Backup</source>
-        <translation type="unfinished">Halvora Backup</translation>
+        <translation>Halvora Backup</translation>
     </message>
     <message>
         <source>Shared folder enabled</source>
-        <translation type="unfinished">Shared folder enabled</translation>
+        <translation>Freigegebener Ordner aktiviert</translation>
     </message>
     <message>
         <source>Use system proxy settings</source>
-        <translation type="unfinished">Use system proxy settings</translation>
+        <translation>Proxy-Einstellungen des Systems verwenden</translation>
     </message>
     <message>
         <source>The home service is disabled for this user on the server.</source>
-        <translation type="unfinished">The home service is disabled for this user on the server.</translation>
+        <translation>Der Home-Dienst ist auf dem Server für diesen Benutzer deaktiviert.</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished">Password:</translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>Choose the local folders that you want to back up to the server.</source>
-        <translation type="unfinished">Choose the local folders that you want to back up to the server.</translation>
+        <translation>Wählen Sie die lokalen Ordner aus, die Sie auf dem Server sichern möchten.</translation>
     </message>
     <message>
         <source>Enter the server address and your account credentials.</source>
-        <translation type="unfinished">Enter the server address and your account credentials.</translation>
+        <translation>Geben Sie die Serveradresse und Ihre Anmeldedaten ein.</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">Exit</translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Initialization failed. Please restart the application.</source>
-        <translation type="unfinished">Initialization failed. Please restart the application.</translation>
+        <translation>Die Initialisierung ist fehlgeschlagen. Bitte starten Sie die Anwendung neu.</translation>
     </message>
     <message>
         <source>Enter the verification code:</source>
-        <translation type="unfinished">Enter the verification code:</translation>
+        <translation>Geben Sie den Bestätigungscode ein:</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished">Pause</translation>
+        <translation>Pausieren</translation>
     </message>
     <message>
         <source>A backup task with this shared folder name already exists.</source>
-        <translation type="unfinished">A backup task with this shared folder name already exists.</translation>
+        <translation>Es gibt bereits eine Sicherungsaufgabe für einen freigegebenen Ordner mit diesem Namen.</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished">Version</translation>
+        <translation>Programmversion</translation>
     </message>
     <message>
         <source>Backup Queue</source>
-        <translation type="unfinished">Backup Queue</translation>
+        <translation>Sicherungswarteschlange</translation>
     </message>
     <message>
         <source>Maximum file size (MB):</source>
-        <translation type="unfinished">Maximum file size (MB):</translation>
+        <translation>Maximale Dateigröße (MB):</translation>
     </message>
     <message>
         <source>No, choose another folder</source>
-        <translation type="unfinished">No, choose another folder</translation>
+        <translation>Nein, anderen Ordner wählen</translation>
     </message>
     <message>
         <source>Halvora Backup is ready.</source>
@@ -93,27 +93,27 @@
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished">Paused</translation>
+        <translation>Pausiert</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">Status</translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Please enter a valid port number (1-65535).</source>
-        <translation type="unfinished">Please enter a valid port number (1-65535).</translation>
+        <translation>Bitte geben Sie eine gültige Portnummer ein (1-65535).</translation>
     </message>
     <message>
         <source>This folder is already used by another backup task.</source>
-        <translation type="unfinished">This folder is already used by another backup task.</translation>
+        <translation>Dieser Ordner wird bereits von einer anderen Sicherungsaufgabe verwendet.</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished">System default</translation>
+        <translation>Systemstandard</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished">About</translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Halvora Backup is initializing...</source>
@@ -121,539 +121,539 @@
     </message>
     <message>
         <source>A secure connection to the server could not be established.</source>
-        <translation type="unfinished">A secure connection to the server could not be established.</translation>
+        <translation>Es konnte keine sichere Verbindung zum Server hergestellt werden.</translation>
     </message>
     <message>
         <source>Proxy username:</source>
-        <translation type="unfinished">Proxy username:</translation>
+        <translation>Proxy-Benutzername:</translation>
     </message>
     <message>
         <source>Continue anyway</source>
-        <translation type="unfinished">Continue anyway</translation>
+        <translation>Trotzdem fortfahren</translation>
     </message>
     <message>
         <source>Unlinking...</source>
-        <translation type="unfinished">Unlinking...</translation>
+        <translation>Verknüpfung wird aufgehoben ...</translation>
     </message>
     <message>
         <source>Waiting for the file to be unlocked...</source>
-        <translation type="unfinished">Waiting for the file to be unlocked...</translation>
+        <translation>Warten, bis die Datei entsperrt ist ...</translation>
     </message>
     <message>
         <source>Use a monochrome tray icon</source>
-        <translation type="unfinished">Use a monochrome tray icon</translation>
+        <translation>Einfarbiges Taskleistensymbol verwenden</translation>
     </message>
     <message>
         <source>Two-step verification is required for this account.</source>
-        <translation type="unfinished">Two-step verification is required for this account.</translation>
+        <translation>Für dieses Konto ist die Bestätigung in zwei Schritten erforderlich.</translation>
     </message>
     <message>
         <source>The source folder is read-only.</source>
-        <translation type="unfinished">The source folder is read-only.</translation>
+        <translation>Der Quellordner ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>Manual proxy configuration</source>
-        <translation type="unfinished">Manual proxy configuration</translation>
+        <translation>Manuelle Proxy-Konfiguration</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Account</translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Access to the folder was denied.</source>
-        <translation type="unfinished">Access to the folder was denied.</translation>
+        <translation>Der Zugriff auf den Ordner wurde verweigert.</translation>
     </message>
     <message>
         <source>This wizard helps you set up backups of your computer to your server.</source>
-        <translation type="unfinished">This wizard helps you set up backups of your computer to your server.</translation>
+        <translation>Dieser Assistent hilft Ihnen, Sicherungen Ihres Computers auf Ihrem Server einzurichten.</translation>
     </message>
     <message>
         <source>Choose the folders to back up</source>
-        <translation type="unfinished">Choose the folders to back up</translation>
+        <translation>Zu sichernde Ordner auswählen</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished">Port:</translation>
+        <translation>Portnummer:</translation>
     </message>
     <message>
         <source>Updating...</source>
-        <translation type="unfinished">Updating...</translation>
+        <translation>Wird aktualisiert ...</translation>
     </message>
     <message>
         <source>Local Folder</source>
-        <translation type="unfinished">Local Folder</translation>
+        <translation>Lokaler Ordner</translation>
     </message>
     <message>
         <source>Are you sure you want to unlink this computer from the server?</source>
-        <translation type="unfinished">Are you sure you want to unlink this computer from the server?</translation>
+        <translation>Möchten Sie die Verknüpfung dieses Computers mit dem Server wirklich aufheben?</translation>
     </message>
     <message>
         <source>The upgrade could not be completed.</source>
-        <translation type="unfinished">The upgrade could not be completed.</translation>
+        <translation>Das Upgrade konnte nicht abgeschlossen werden.</translation>
     </message>
     <message>
         <source>Click to install the update</source>
-        <translation type="unfinished">Click to install the update</translation>
+        <translation>Zum Installieren des Updates klicken</translation>
     </message>
     <message>
         <source>Last backup:</source>
-        <translation type="unfinished">Last backup:</translation>
+        <translation>Letzte Sicherung:</translation>
     </message>
     <message>
         <source>Failed to back up %1 due to insufficient privileges or disk space.</source>
-        <translation type="unfinished">Failed to back up %1 due to insufficient privileges or disk space.</translation>
+        <translation>%1 konnte wegen fehlender Berechtigungen oder zu wenig Speicherplatz nicht gesichert werden.</translation>
     </message>
     <message>
         <source>The backup direction does not match the server settings.</source>
-        <translation type="unfinished">The backup direction does not match the server settings.</translation>
+        <translation>Die Sicherungsrichtung stimmt nicht mit den Servereinstellungen überein.</translation>
     </message>
     <message>
         <source>Search for servers on your local network</source>
-        <translation type="unfinished">Search for servers on your local network</translation>
+        <translation>Server im lokalen Netzwerk suchen</translation>
     </message>
     <message>
         <source>Back up files and folders with the prefix %1.</source>
-        <translation type="unfinished">Back up files and folders with the prefix %1.</translation>
+        <translation>Dateien und Ordner mit dem Präfix %1 sichern.</translation>
     </message>
     <message>
         <source>An error occurred (error code: %1). Please contact Veltrane Online Support for help.</source>
-        <translation type="unfinished">An error occurred (error code: %1). Please contact Veltrane Online Support for help.</translation>
+        <translation>Es ist ein Fehler aufgetreten (Fehlercode: %1). Bitte wenden Sie sich an den Onlinesupport von Veltrane.</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished">Path</translation>
+        <translation>Pfad</translation>
     </message>
     <message>
         <source>Upgrade Halvora Backup</source>
-        <translation type="unfinished">Upgrade Halvora Backup</translation>
+        <translation>Upgrade von Halvora Backup</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished">An unexpected error occurred.</translation>
+        <translation>Es ist ein unerwarteter Fehler aufgetreten.</translation>
     </message>
     <message>
         <source>Backup is disabled for this user account.</source>
-        <translation type="unfinished">Backup is disabled for this user account.</translation>
+        <translation>Die Sicherung ist für dieses Benutzerkonto deaktiviert.</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation type="unfinished">Not now</translation>
+        <translation>Nicht jetzt</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished">Apply</translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>The server's certificate differs from the one trusted before. Do you want to trust the new certificate?</source>
-        <translation type="unfinished">The server's certificate differs from the one trusted before. Do you want to trust the new certificate?</translation>
+        <translation>Das Zertifikat des Servers unterscheidet sich vom bisher vertrauenswürdigen Zertifikat. Möchten Sie dem neuen Zertifikat vertrauen?</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished">Filter</translation>
+        <translation>Dateifilter</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished">Select</translation>
+        <translation>Auswählen</translation>
     </message>
     <message>
         <source>Your storage quota on the server is full.</source>
-        <translation type="unfinished">Your storage quota on the server is full.</translation>
+        <translation>Ihr Speicherkontingent auf dem Server ist ausgeschöpft.</translation>
     </message>
     <message>
         <source>This folder overlaps with a folder that is already backed up.</source>
-        <translation type="unfinished">This folder overlaps with a folder that is already backed up.</translation>
+        <translation>Dieser Ordner überschneidet sich mit einem bereits gesicherten Ordner.</translation>
     </message>
     <message>
         <source>The username or password is incorrect.</source>
-        <translation type="unfinished">The username or password is incorrect.</translation>
+        <translation>Benutzername oder Passwort ist falsch.</translation>
     </message>
     <message>
         <source>A verification code is required.</source>
-        <translation type="unfinished">A verification code is required.</translation>
+        <translation>Ein Bestätigungscode ist erforderlich.</translation>
     </message>
     <message>
         <source>This version of Halvora Backup is no longer supported. Please upgrade.</source>
-        <translation type="unfinished">This version of Halvora Backup is no longer supported. Please upgrade.</translation>
+        <translation>Diese Version von Halvora Backup wird nicht mehr unterstützt. Bitte führen Sie ein Upgrade durch.</translation>
     </message>
     <message>
         <source>Open Halvora Backup</source>
-        <translation type="unfinished">Open Halvora Backup</translation>
+        <translation>Halvora Backup öffnen</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>The local database is damaged.</source>
-        <translation type="unfinished">The local database is damaged.</translation>
+        <translation>Die lokale Datenbank ist beschädigt.</translation>
     </message>
     <message>
         <source>Unlink</source>
-        <translation type="unfinished">Unlink</translation>
+        <translation>Verknüpfung aufheben</translation>
     </message>
     <message>
         <source>Searching for servers...</source>
-        <translation type="unfinished">Searching for servers...</translation>
+        <translation>Server werden gesucht ...</translation>
     </message>
     <message>
         <source>Preparing</source>
-        <translation type="unfinished">Preparing</translation>
+        <translation>Vorbereitung</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished">Destination</translation>
+        <translation>Ziel</translation>
     </message>
     <message>
         <source>The quota of the shared folder is full.</source>
-        <translation type="unfinished">The quota of the shared folder is full.</translation>
+        <translation>Das Kontingent des freigegebenen Ordners ist ausgeschöpft.</translation>
     </message>
     <message>
         <source>The disk that holds this folder is full.</source>
-        <translation type="unfinished">The disk that holds this folder is full.</translation>
+        <translation>Der Datenträger mit diesem Ordner ist voll.</translation>
     </message>
     <message>
         <source>Please confirm the following settings.</source>
-        <translation type="unfinished">Please confirm the following settings.</translation>
+        <translation>Bitte bestätigen Sie die folgenden Einstellungen.</translation>
     </message>
     <message>
         <source>The SSL certificate of the server could not be verified.</source>
-        <translation type="unfinished">The SSL certificate of the server could not be verified.</translation>
+        <translation>Das SSL-Zertifikat des Servers konnte nicht überprüft werden.</translation>
     </message>
     <message>
         <source>Connections from this IP address are not allowed.</source>
-        <translation type="unfinished">Connections from this IP address are not allowed.</translation>
+        <translation>Verbindungen von dieser IP-Adresse sind nicht zulässig.</translation>
     </message>
     <message>
         <source>Excluded File Types</source>
-        <translation type="unfinished">Excluded File Types</translation>
+        <translation>Ausgeschlossene Dateitypen</translation>
     </message>
     <message>
         <source>Network error. Please check your connection.</source>
-        <translation type="unfinished">Network error. Please check your connection.</translation>
+        <translation>Netzwerkfehler. Bitte überprüfen Sie Ihre Verbindung.</translation>
     </message>
     <message>
         <source>Checking your password...</source>
-        <translation type="unfinished">Checking your password...</translation>
+        <translation>Passwort wird überprüft ...</translation>
     </message>
     <message>
         <source>Copyright (C) %1 Veltrane Inc. All rights reserved.</source>
-        <translation type="unfinished">Copyright (C) %1 Veltrane Inc. All rights reserved.</translation>
+        <translation>Copyright (C) %1 Veltrane Inc. Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>Start Halvora Backup when I log in</source>
-        <translation type="unfinished">Start Halvora Backup when I log in</translation>
+        <translation>Halvora Backup bei der Anmeldung starten</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Language</translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Excluded paths</source>
-        <translation type="unfinished">Excluded paths</translation>
+        <translation>Ausgeschlossene Pfade</translation>
     </message>
     <message>
         <source>Make sure that the backup service is enabled on your server before you continue.</source>
-        <translation type="unfinished">Make sure that the backup service is enabled on your server before you continue.</translation>
+        <translation>Stellen Sie sicher, dass der Sicherungsdienst auf Ihrem Server aktiviert ist, bevor Sie fortfahren.</translation>
     </message>
     <message>
         <source>Up to date</source>
-        <translation type="unfinished">Up to date</translation>
+        <translation>Aktuell</translation>
     </message>
     <message>
         <source>Too many failed attempts. Please try again later.</source>
-        <translation type="unfinished">Too many failed attempts. Please try again later.</translation>
+        <translation>Zu viele fehlgeschlagene Versuche. Bitte versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>Files with the following extensions will not be backed up.</source>
-        <translation type="unfinished">Files with the following extensions will not be backed up.</translation>
+        <translation>Dateien mit den folgenden Erweiterungen werden nicht gesichert.</translation>
     </message>
     <message>
         <source>Please enter the proxy address and port.</source>
-        <translation type="unfinished">Please enter the proxy address and port.</translation>
+        <translation>Bitte geben Sie die Proxy-Adresse und den Port ein.</translation>
     </message>
     <message>
         <source>Backing up...</source>
-        <translation type="unfinished">Backing up...</translation>
+        <translation>Sicherung läuft ...</translation>
     </message>
     <message>
         <source>%1 / %2</source>
-        <translation type="unfinished">%1 / %2</translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Failed to create a session with the server.</source>
-        <translation type="unfinished">Failed to create a session with the server.</translation>
+        <translation>Es konnte keine Sitzung mit dem Server erstellt werden.</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished">Progress</translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished">Summary</translation>
+        <translation>Zusammenfassung</translation>
     </message>
     <message>
         <source>Choose Folders to Back Up</source>
-        <translation type="unfinished">Choose Folders to Back Up</translation>
+        <translation>Ordner für die Sicherung auswählen</translation>
     </message>
     <message>
         <source>0 means no size limit.</source>
-        <translation type="unfinished">0 means no size limit.</translation>
+        <translation>0 bedeutet keine Größenbeschränkung.</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished">Connection</translation>
+        <translation>Verbindung</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished">Address:</translation>
+        <translation>Adresse:</translation>
     </message>
     <message>
         <source>No valid folder has been selected.</source>
-        <translation type="unfinished">No valid folder has been selected.</translation>
+        <translation>Es wurde kein gültiger Ordner ausgewählt.</translation>
     </message>
     <message>
         <source>Automatic connection is controlled by your administrator.</source>
-        <translation type="unfinished">Automatic connection is controlled by your administrator.</translation>
+        <translation>Die automatische Verbindung wird von Ihrem Administrator verwaltet.</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished">Resume</translation>
+        <translation>Fortsetzen</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished">Done</translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The shared folder on the server is not mounted.</source>
-        <translation type="unfinished">The shared folder on the server is not mounted.</translation>
+        <translation>Der freigegebene Ordner auf dem Server ist nicht eingebunden.</translation>
     </message>
     <message>
         <source>The server will keep a read-only copy of your files.</source>
-        <translation type="unfinished">The server will keep a read-only copy of your files.</translation>
+        <translation>Der Server bewahrt eine schreibgeschützte Kopie Ihrer Dateien auf.</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished">Proxy</translation>
+        <translation>Proxy-Server</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished">Server</translation>
+        <translation>Serveradresse</translation>
     </message>
     <message>
         <source>Authentication failed.</source>
-        <translation type="unfinished">Authentication failed.</translation>
+        <translation>Authentifizierung fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Files larger than this size will not be backed up.</source>
-        <translation type="unfinished">Files larger than this size will not be backed up.</translation>
+        <translation>Dateien über dieser Größe werden nicht gesichert.</translation>
     </message>
     <message>
         <source>Server address:</source>
-        <translation type="unfinished">Server address:</translation>
+        <translation>Serveradresse:</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished">Completed</translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished">Waiting</translation>
+        <translation>Wartet</translation>
     </message>
     <message>
         <source>Uploading</source>
-        <translation type="unfinished">Uploading</translation>
+        <translation>Wird hochgeladen</translation>
     </message>
     <message>
         <source>Your files, safe and always within reach.</source>
-        <translation type="unfinished">Your files, safe and always within reach.</translation>
+        <translation>Ihre Dateien – sicher und immer griffbereit.</translation>
     </message>
     <message>
         <source>Testing the connection...</source>
-        <translation type="unfinished">Testing the connection...</translation>
+        <translation>Verbindung wird getestet ...</translation>
     </message>
     <message>
         <source>Applying settings...</source>
-        <translation type="unfinished">Applying settings...</translation>
+        <translation>Einstellungen werden übernommen ...</translation>
     </message>
     <message>
         <source>The storage quota on the server is not enough for this folder.</source>
-        <translation type="unfinished">The storage quota on the server is not enough for this folder.</translation>
+        <translation>Das Speicherkontingent auf dem Server reicht für diesen Ordner nicht aus.</translation>
     </message>
     <message>
         <source>Please restart %1 to apply the new language settings.</source>
-        <translation type="unfinished">Please restart %1 to apply the new language settings.</translation>
+        <translation>Bitte starten Sie %1 neu, um die neuen Spracheinstellungen zu übernehmen.</translation>
     </message>
     <message>
         <source>Start Now</source>
-        <translation type="unfinished">Start Now</translation>
+        <translation>Jetzt starten</translation>
     </message>
     <message>
         <source>Need help? Visit the Veltrane Online Support website.</source>
-        <translation type="unfinished">Need help? Visit the Veltrane Online Support website.</translation>
+        <translation>Benötigen Sie Hilfe? Besuchen Sie die Website des Onlinesupports von Veltrane.</translation>
     </message>
     <message>
         <source>This folder cannot be backed up.</source>
-        <translation type="unfinished">This folder cannot be backed up.</translation>
+        <translation>Dieser Ordner kann nicht gesichert werden.</translation>
     </message>
     <message>
         <source>The verification code is incorrect.</source>
-        <translation type="unfinished">The verification code is incorrect.</translation>
+        <translation>Der Bestätigungscode ist falsch.</translation>
     </message>
     <message>
         <source>Use a secure connection (SSL)</source>
-        <translation type="unfinished">Use a secure connection (SSL)</translation>
+        <translation>Sichere Verbindung verwenden (SSL)</translation>
     </message>
     <message>
         <source>The operation failed.</source>
-        <translation type="unfinished">The operation failed.</translation>
+        <translation>Der Vorgang ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>There is not enough space on the local disk.</source>
-        <translation type="unfinished">There is not enough space on the local disk.</translation>
+        <translation>Auf dem lokalen Datenträger ist nicht genügend Speicherplatz vorhanden.</translation>
     </message>
     <message>
         <source>No folder is selected.</source>
-        <translation type="unfinished">No folder is selected.</translation>
+        <translation>Kein Ordner ausgewählt.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>This Computer</source>
-        <translation type="unfinished">This Computer</translation>
+        <translation>Dieser Computer</translation>
     </message>
     <message>
         <source>The backup destination on the server has changed.</source>
-        <translation type="unfinished">The backup destination on the server has changed.</translation>
+        <translation>Das Sicherungsziel auf dem Server hat sich geändert.</translation>
     </message>
     <message>
         <source>This folder is read-only. Do you still want to back it up?</source>
-        <translation type="unfinished">This folder is read-only. Do you still want to back it up?</translation>
+        <translation>Dieser Ordner ist schreibgeschützt. Möchten Sie ihn trotzdem sichern?</translation>
     </message>
     <message>
         <source>Double-click to edit the file extension.</source>
-        <translation type="unfinished">Double-click to edit the file extension.</translation>
+        <translation>Doppelklicken, um die Dateierweiterung zu bearbeiten.</translation>
     </message>
     <message>
         <source>The local backup folder is not mounted.</source>
-        <translation type="unfinished">The local backup folder is not mounted.</translation>
+        <translation>Der lokale Sicherungsordner ist nicht eingebunden.</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished">File</translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Processing %1 file(s)...</source>
-        <translation type="unfinished">Processing %1 file(s)...</translation>
+        <translation>Verarbeitung von %1 Datei(en) ...</translation>
     </message>
     <message>
         <source>Keep files on the server when they are deleted locally</source>
-        <translation type="unfinished">Keep files on the server when they are deleted locally</translation>
+        <translation>Dateien auf dem Server behalten, wenn sie lokal gelöscht werden</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished">Connecting...</translation>
+        <translation>Verbindung wird hergestellt ...</translation>
     </message>
     <message>
         <source>No proxy</source>
-        <translation type="unfinished">No proxy</translation>
+        <translation>Kein Proxy</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished">Continue</translation>
+        <translation>Fortfahren</translation>
     </message>
     <message>
         <source>Connect through FarBridge</source>
-        <translation type="unfinished">Connect through FarBridge</translation>
+        <translation>Über FarBridge verbinden</translation>
     </message>
     <message>
         <source>The proxy server requires authentication</source>
-        <translation type="unfinished">The proxy server requires authentication</translation>
+        <translation>Der Proxy-Server erfordert eine Authentifizierung</translation>
     </message>
     <message>
         <source>Security Warning</source>
-        <translation type="unfinished">Security Warning</translation>
+        <translation>Sicherheitswarnung</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished">General</translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>The local backup folder cannot be found.</source>
-        <translation type="unfinished">The local backup folder cannot be found.</translation>
+        <translation>Der lokale Sicherungsordner wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation type="unfinished">Read-only</translation>
+        <translation>Schreibgeschützt</translation>
     </message>
     <message>
         <source>Select the folders on this computer that you want to back up.</source>
-        <translation type="unfinished">Select the folders on this computer that you want to back up.</translation>
+        <translation>Wählen Sie die Ordner auf diesem Computer aus, die Sie sichern möchten.</translation>
     </message>
     <message>
         <source>Please enter the proxy username.</source>
-        <translation type="unfinished">Please enter the proxy username.</translation>
+        <translation>Bitte geben Sie den Proxy-Benutzernamen ein.</translation>
     </message>
     <message>
         <source>The shared folder does not exist on the server.</source>
-        <translation type="unfinished">The shared folder does not exist on the server.</translation>
+        <translation>Der freigegebene Ordner ist auf dem Server nicht vorhanden.</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished">Advanced</translation>
+        <translation>Erweitert</translation>
     </message>
     <message>
         <source>Choose a destination folder on the server.</source>
-        <translation type="unfinished">Choose a destination folder on the server.</translation>
+        <translation>Wählen Sie einen Zielordner auf dem Server aus.</translation>
     </message>
     <message>
         <source>The server responded in an unexpected way.</source>
-        <translation type="unfinished">The server responded in an unexpected way.</translation>
+        <translation>Der Server hat unerwartet geantwortet.</translation>
     </message>
     <message>
         <source>The server version is not supported. Please update the server.</source>
-        <translation type="unfinished">The server version is not supported. Please update the server.</translation>
+        <translation>Die Serverversion wird nicht unterstützt. Bitte aktualisieren Sie den Server.</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">Next</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>The automatic connection ID is invalid.</source>
-        <translation type="unfinished">The automatic connection ID is invalid.</translation>
+        <translation>Die ID für die automatische Verbindung ist ungültig.</translation>
     </message>
     <message>
         <source>Files in this folder can be read but not changed.</source>
-        <translation type="unfinished">Files in this folder can be read but not changed.</translation>
+        <translation>Dateien in diesem Ordner können gelesen, aber nicht geändert werden.</translation>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished">Downloading...</translation>
+        <translation>Wird heruntergeladen ...</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Help</translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>You do not have permission to access this shared folder.</source>
-        <translation type="unfinished">You do not have permission to access this shared folder.</translation>
+        <translation>Sie haben keine Berechtigung für den Zugriff auf diesen freigegebenen Ordner.</translation>
     </message>
     <message>
         <source>%1 upgrade failed (error code: %2).</source>
-        <translation type="unfinished">%1 upgrade failed (error code: %2).</translation>
+        <translation>Upgrade von %1 fehlgeschlagen (Fehlercode: %2).</translation>
     </message>
 </context>
 </TS>
