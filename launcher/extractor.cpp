@@ -1,1 +1,239 @@
-// (being written)
+#include "extractor.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+#include <cstdio>
+#include <memory>
+
+#include "adapter.h"
+#include "log.h"
+#include "strtab.h"
+
+namespace {
+
+const char* const kLogComponent = "extractor_debug";
+const size_t kBlockSize = 10240;
+// Existing files are replaced, ".." paths refused; owners, times, ACLs,
+// flags and extended attributes are deliberately not restored.
+const int kDiskOptions =
+    ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_MAC_METADATA;
+
+struct ReaderFree {
+    void operator()(archive* a) const { archive_read_free(a); }
+};
+struct WriterFree {
+    void operator()(archive* a) const { archive_write_free(a); }
+};
+using ReaderPtr = std::unique_ptr<archive, ReaderFree>;
+using WriterPtr = std::unique_ptr<archive, WriterFree>;
+
+const char* ErrorText(archive* a)
+{
+    const char* text = archive_error_string(a);
+    return text ? text : "";
+}
+
+// A reader for walking the entries without unpacking them (Count, List).
+ReaderPtr OpenForScan(const ustring& source)
+{
+    ReaderPtr reader(archive_read_new());
+    if (!reader) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): Allocate archive failed\n", __LINE__);
+        return nullptr;
+    }
+    archive_read_support_filter_all(reader.get());
+    archive_read_support_format_all(reader.get());
+    if (archive_read_open_filename(reader.get(), source.c_str(), kBlockSize) != ARCHIVE_OK) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
+                       __LINE__, ErrorText(reader.get()));
+        return nullptr;
+    }
+    return reader;
+}
+
+int PrefixEntryPaths(archive_entry* entry, const ustring& target)
+{
+    const char* name = archive_entry_pathname(entry);
+    if (!name) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): archive_entry_pathname failed", __LINE__);
+        return -1;
+    }
+    archive_entry_set_pathname(entry, (target + "/" + name).c_str());
+    // A hard link names its original by archive path; left as it is, the
+    // writer would resolve it against the working directory, not the target.
+    const char* link = archive_entry_hardlink(entry);
+    if (link && *link)
+        archive_entry_set_hardlink(entry, (target + "/" + link).c_str());
+    return 0;
+}
+
+int ExtractEntries(archive* reader, archive* writer, const ustring& target, int total)
+{
+    int progress = 0;
+    for (;;) {
+        archive_entry* entry = nullptr;
+        int ret = archive_read_next_header(reader, &entry);
+        if (ret == ARCHIVE_EOF)
+            return 0;
+        if (ret != ARCHIVE_OK) {
+            Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                           "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
+                           __LINE__, ErrorText(reader));
+            return -1;
+        }
+        if (PrefixEntryPaths(entry, target) != 0)
+            return -1;
+        if (archive_read_extract2(reader, entry, writer) != ARCHIVE_OK) {
+            Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                           "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
+                           ErrorText(writer));
+            return -1;
+        }
+        ++progress;
+        Notify_Adapter::GetInstance().UpdateProgress(total, progress);
+        if (archive_write_finish_entry(writer) != ARCHIVE_OK) {
+            Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                           "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
+                           __LINE__, ErrorText(writer));
+            return -1;
+        }
+    }
+}
+
+} // namespace
+
+Extractor::Extractor() = default;
+Extractor::~Extractor() = default;
+
+void Extractor::SetTarget(const ustring& path)
+{
+    target = path;
+}
+
+void Extractor::SetSource(const ustring& path)
+{
+    source = path;
+}
+
+int Extractor::Count()
+{
+    if (target.empty() || source.empty()) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent, "[ERROR] extractor(%d): Invalid argument\n",
+                       __LINE__);
+        return -1;
+    }
+    ReaderPtr reader = OpenForScan(source);
+    if (!reader)
+        return -1;
+    int count = 0;
+    archive_entry* entry = nullptr;
+    while (archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
+        ++count;
+        archive_read_data_skip(reader.get());
+    }
+    return count;
+}
+
+int Extractor::List()
+{
+    if (target.empty() || source.empty()) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent, "[ERROR] extractor(%d): Invalid argument\n",
+                       __LINE__);
+        return -1;
+    }
+    ReaderPtr reader = OpenForScan(source);
+    if (!reader)
+        return -1;
+    archive_entry* entry = nullptr;
+    while (archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
+        printf("%s\n", archive_entry_pathname(entry));
+        archive_read_data_skip(reader.get());
+    }
+    archive_read_close(reader.get());
+    return 0;
+}
+
+int Extractor::Extract()
+{
+    if (source.empty() || target.empty()) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent, "[ERROR] extractor(%d): Invalid Argument\n",
+                       __LINE__);
+        return -1;
+    }
+    Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
+                   "[DEBUG] extractor(%d): decompress from '%s' to '%s'\n", __LINE__,
+                   source.c_str(), target.c_str());
+    Notify_Adapter::GetInstance().UpdateDialogText(
+        StrTable::LoadStr(StrTable::desc_hlvr_env_preparing));
+
+    int total = Count();
+    if (total <= 0) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n",
+                       __LINE__, total);
+        return -1;
+    }
+    ReaderPtr reader(archive_read_new());
+    if (!reader) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): Allocate extractor failed\n", __LINE__);
+        return -1;
+    }
+    WriterPtr writer(archive_write_disk_new());
+    if (!writer) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): Allocate extractor failed\n", __LINE__);
+        return -1;
+    }
+    archive_write_disk_set_options(writer.get(), kDiskOptions);
+    archive_read_support_filter_all(reader.get());
+    archive_read_support_format_all(reader.get());
+    if (archive_read_open_filename(reader.get(), source.c_str(), kBlockSize) != ARCHIVE_OK) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
+                       source.c_str(), ErrorText(reader.get()));
+        return -1;
+    }
+    int result = ExtractEntries(reader.get(), writer.get(), target, total);
+    // Directory modes and times are applied only when the writer closes;
+    // a failure there must not pass for a complete unpack.
+    if (result == 0 && archive_write_close(writer.get()) != ARCHIVE_OK) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): archive_write_close failed: '%s'\n", __LINE__,
+                       ErrorText(writer.get()));
+        result = -1;
+    }
+    return result;
+}
+
+int Extractor::copy_data(archive* ar, archive* aw)
+{
+    if (!ar || !aw) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent, "[ERROR] extractor(%d): Invalid Argument\n",
+                       __LINE__);
+        return -1;
+    }
+    for (;;) {
+        const void* buffer = nullptr;
+        size_t size = 0;
+        la_int64_t offset = 0;
+        int ret = archive_read_data_block(ar, &buffer, &size, &offset);
+        if (ret == ARCHIVE_EOF)
+            return 0;
+        if (ret != ARCHIVE_OK) {
+            Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                           "[ERROR] extractor(%d): archive_read_data_block failed: '%s'\n",
+                           __LINE__, ErrorText(ar));
+            return -1;
+        }
+        if (archive_write_data_block(aw, buffer, size, offset) != ARCHIVE_OK) {
+            Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                           "[ERROR] extractor(%d): archive_write_data_block failed: '%s'\n",
+                           __LINE__, ErrorText(aw));
+            return -1;
+        }
+    }
+}

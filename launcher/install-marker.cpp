@@ -1,1 +1,110 @@
-// (being written)
+#include "install-marker.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "file/file-op.h"
+#include "log.h"
+
+namespace {
+
+const char* const kLogComponent = "service_debug";
+const char kMarkerText[] = "installation under way\n";
+
+// Makes a change of the directory's entries (a created, renamed or removed
+// name) durable.
+int SyncDirectory(const ustring& dir)
+{
+    int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0 || fsync(fd) != 0) {
+        int err = errno;
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] install-marker(%d): failed to sync folder '%s': %s (%d)\n",
+                       __LINE__, dir.c_str(), strerror(err), err);
+        if (fd >= 0)
+            close(fd);
+        return -1;
+    }
+    close(fd);
+    return 0;
+}
+
+int WriteDurably(const ustring& path)
+{
+    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        int err = errno;
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] install-marker(%d): failed to create '%s': %s (%d)\n", __LINE__,
+                       path.c_str(), strerror(err), err);
+        return -1;
+    }
+    ssize_t len = static_cast<ssize_t>(sizeof(kMarkerText) - 1);
+    ssize_t written = write(fd, kMarkerText, len);
+    // A short write sets no errno; it can only mean the disk is full.
+    int err = written < 0 ? errno : ENOSPC;
+    if (written == len)
+        err = fsync(fd) == 0 ? 0 : errno;
+    if (err != 0) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] install-marker(%d): failed to write '%s': %s (%d)\n", __LINE__,
+                       path.c_str(), strerror(err), err);
+        close(fd);
+        return -1;
+    }
+    close(fd);
+    return 0;
+}
+
+} // namespace
+
+ustring InstallMarkerPath(const ustring& app_dir)
+{
+    return app_dir + ".installing";
+}
+
+bool IsInstallationUnderway(const ustring& app_dir)
+{
+    ustring marker = InstallMarkerPath(app_dir);
+    struct stat st;
+    if (lstat(marker.c_str(), &st) == 0)
+        return true;
+    int err = errno;
+    if (err == ENOENT || err == ENOTDIR)
+        return false;
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] install-marker(%d): cannot tell whether '%s' exists: %s (%d)\n",
+                   __LINE__, marker.c_str(), strerror(err), err);
+    return true;
+}
+
+int MarkInstallationUnderway(const ustring& app_dir)
+{
+    ustring parent = FSParentPath(app_dir);
+    if (FSMKDir(parent, true) < 0)
+        return -1;
+    if (WriteDurably(InstallMarkerPath(app_dir)) != 0)
+        return -1;
+    return SyncDirectory(parent);
+}
+
+int ClearInstallationUnderway(const ustring& app_dir)
+{
+    ustring parent = FSParentPath(app_dir);
+    // A rollback renames the old copy back beside the marker: that rename
+    // must reach the disk before the marker's removal does.
+    if (SyncDirectory(parent) != 0)
+        return -1;
+    ustring marker = InstallMarkerPath(app_dir);
+    if (unlink(marker.c_str()) != 0 && errno != ENOENT) {
+        int err = errno;
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] install-marker(%d): failed to remove '%s': %s (%d)\n", __LINE__,
+                       marker.c_str(), strerror(err), err);
+        return -1;
+    }
+    return SyncDirectory(parent);
+}

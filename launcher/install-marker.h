@@ -1,0 +1,29 @@
+#ifndef HALVORA_INSTALL_MARKER_H
+#define HALVORA_INSTALL_MARKER_H
+
+#include "ustring/ustring.h"
+
+// An installation of the per-user client can be cut at any moment (power
+// cut, logout, SIGKILL). A small file beside the app directory, named after
+// it with the suffix ".installing" (Halvora.app.installing), says that an
+// installation is under way: it is made durable before the old copy is moved
+// aside and removed only once a complete copy is in place. While it exists,
+// whatever stands at the app directory must not be taken as installed.
+
+// app_dir + ".installing".
+ustring InstallMarkerPath(const ustring& app_dir);
+
+// True while the marker exists, and also when its presence cannot be ruled
+// out (the directory cannot be read): a copy not known to be complete is
+// treated as incomplete.
+bool IsInstallationUnderway(const ustring& app_dir);
+
+// Creates the marker (and the directory that holds it) and flushes both to
+// disk. 0 on success, -1 on failure (logged).
+int MarkInstallationUnderway(const ustring& app_dir);
+
+// Removes the marker durably; a missing marker counts as removed. 0 on
+// success, -1 on failure (logged).
+int ClearInstallationUnderway(const ustring& app_dir);
+
+#endif
