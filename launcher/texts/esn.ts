@@ -5,87 +5,87 @@
     <name>global</name>
     <message>
         <source>The SSL certificate of the server has changed.</source>
-        <translation type="unfinished">The SSL certificate of the server has changed.</translation>
+        <translation>El certificado SSL del servidor ha cambiado.</translation>
     </message>
     <message>
         <source>Connect to Your Server</source>
-        <translation type="unfinished">Connect to Your Server</translation>
+        <translation>Conectar con su servidor</translation>
     </message>
     <message>
         <source>Backing up %1</source>
-        <translation type="unfinished">Backing up %1</translation>
+        <translation>Copia de seguridad de %1</translation>
     </message>
     <message>
         <source>The backup destination does not match the one on record.</source>
-        <translation type="unfinished">The backup destination does not match the one on record.</translation>
+        <translation>El destino de la copia de seguridad no coincide con el registrado.</translation>
     </message>
     <message>
         <source>Username:</source>
-        <translation type="unfinished">Username:</translation>
+        <translation>Nombre de usuario:</translation>
     </message>
     <message>
         <source>Halvora Backup</source>
-        <translation type="unfinished">Halvora Backup</translation>
+        <translation>Halvora Backup</translation>
     </message>
     <message>
         <source>Shared folder enabled</source>
-        <translation type="unfinished">Shared folder enabled</translation>
+        <translation>Carpeta compartida habilitada</translation>
     </message>
     <message>
         <source>Use system proxy settings</source>
-        <translation type="unfinished">Use system proxy settings</translation>
+        <translation>Usar la configuración de proxy del sistema</translation>
     </message>
     <message>
         <source>The home service is disabled for this user on the server.</source>
-        <translation type="unfinished">The home service is disabled for this user on the server.</translation>
+        <translation>El servicio de carpeta personal está deshabilitado para este usuario en el servidor.</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished">Password:</translation>
+        <translation>Contraseña:</translation>
     </message>
     <message>
         <source>Choose the local folders that you want to back up to the server.</source>
-        <translation type="unfinished">Choose the local folders that you want to back up to the server.</translation>
+        <translation>Elija las carpetas locales de las que desea hacer una copia de seguridad en el servidor.</translation>
     </message>
     <message>
         <source>Enter the server address and your account credentials.</source>
-        <translation type="unfinished">Enter the server address and your account credentials.</translation>
+        <translation>Introduzca la dirección del servidor y las credenciales de su cuenta.</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished">Exit</translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Initialization failed. Please restart the application.</source>
-        <translation type="unfinished">Initialization failed. Please restart the application.</translation>
+        <translation>Error de inicialización. Reinicie la aplicación.</translation>
     </message>
     <message>
         <source>Enter the verification code:</source>
-        <translation type="unfinished">Enter the verification code:</translation>
+        <translation>Introduzca el código de verificación:</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished">Pause</translation>
+        <translation>Pausar</translation>
     </message>
     <message>
         <source>A backup task with this shared folder name already exists.</source>
-        <translation type="unfinished">A backup task with this shared folder name already exists.</translation>
+        <translation>Ya existe una tarea de copia de seguridad con este nombre de carpeta compartida.</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished">Version</translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <source>Backup Queue</source>
-        <translation type="unfinished">Backup Queue</translation>
+        <translation>Cola de copias de seguridad</translation>
     </message>
     <message>
         <source>Maximum file size (MB):</source>
-        <translation type="unfinished">Maximum file size (MB):</translation>
+        <translation>Tamaño máximo de archivo (MB):</translation>
     </message>
     <message>
         <source>No, choose another folder</source>
-        <translation type="unfinished">No, choose another folder</translation>
+        <translation>No, elegir otra carpeta</translation>
     </message>
     <message>
         <source>Halvora Backup is ready.</source>
@@ -93,27 +93,27 @@
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished">Paused</translation>
+        <translation>En pausa</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">Status</translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Please enter a valid port number (1-65535).</source>
-        <translation type="unfinished">Please enter a valid port number (1-65535).</translation>
+        <translation>Introduzca un número de puerto válido (1-65535).</translation>
     </message>
     <message>
         <source>This folder is already used by another backup task.</source>
-        <translation type="unfinished">This folder is already used by another backup task.</translation>
+        <translation>Esta carpeta ya la usa otra tarea de copia de seguridad.</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished">System default</translation>
+        <translation>Idioma del sistema</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished">About</translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Halvora Backup is initializing...</source>
@@ -121,539 +121,539 @@
     </message>
     <message>
         <source>A secure connection to the server could not be established.</source>
-        <translation type="unfinished">A secure connection to the server could not be established.</translation>
+        <translation>No se pudo establecer una conexión segura con el servidor.</translation>
     </message>
     <message>
         <source>Proxy username:</source>
-        <translation type="unfinished">Proxy username:</translation>
+        <translation>Nombre de usuario del proxy:</translation>
     </message>
     <message>
         <source>Continue anyway</source>
-        <translation type="unfinished">Continue anyway</translation>
+        <translation>Continuar de todos modos</translation>
     </message>
     <message>
         <source>Unlinking...</source>
-        <translation type="unfinished">Unlinking...</translation>
+        <translation>Desvinculando...</translation>
     </message>
     <message>
         <source>Waiting for the file to be unlocked...</source>
-        <translation type="unfinished">Waiting for the file to be unlocked...</translation>
+        <translation>Esperando a que se desbloquee el archivo...</translation>
     </message>
     <message>
         <source>Use a monochrome tray icon</source>
-        <translation type="unfinished">Use a monochrome tray icon</translation>
+        <translation>Usar un icono monocromo en el área de notificación</translation>
     </message>
     <message>
         <source>Two-step verification is required for this account.</source>
-        <translation type="unfinished">Two-step verification is required for this account.</translation>
+        <translation>Esta cuenta requiere la verificación en dos pasos.</translation>
     </message>
     <message>
         <source>The source folder is read-only.</source>
-        <translation type="unfinished">The source folder is read-only.</translation>
+        <translation>La carpeta de origen es de solo lectura.</translation>
     </message>
     <message>
         <source>Manual proxy configuration</source>
-        <translation type="unfinished">Manual proxy configuration</translation>
+        <translation>Configuración manual del proxy</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Account</translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <source>Access to the folder was denied.</source>
-        <translation type="unfinished">Access to the folder was denied.</translation>
+        <translation>Se ha denegado el acceso a la carpeta.</translation>
     </message>
     <message>
         <source>This wizard helps you set up backups of your computer to your server.</source>
-        <translation type="unfinished">This wizard helps you set up backups of your computer to your server.</translation>
+        <translation>Este asistente le ayuda a configurar copias de seguridad de su equipo en su servidor.</translation>
     </message>
     <message>
         <source>Choose the folders to back up</source>
-        <translation type="unfinished">Choose the folders to back up</translation>
+        <translation>Elegir las carpetas para la copia de seguridad</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished">Port:</translation>
+        <translation>Puerto:</translation>
     </message>
     <message>
         <source>Updating...</source>
-        <translation type="unfinished">Updating...</translation>
+        <translation>Actualizando...</translation>
     </message>
     <message>
         <source>Local Folder</source>
-        <translation type="unfinished">Local Folder</translation>
+        <translation>Carpeta local</translation>
     </message>
     <message>
         <source>Are you sure you want to unlink this computer from the server?</source>
-        <translation type="unfinished">Are you sure you want to unlink this computer from the server?</translation>
+        <translation>¿Seguro que desea desvincular este equipo del servidor?</translation>
     </message>
     <message>
         <source>The upgrade could not be completed.</source>
-        <translation type="unfinished">The upgrade could not be completed.</translation>
+        <translation>No se pudo completar la actualización.</translation>
     </message>
     <message>
         <source>Click to install the update</source>
-        <translation type="unfinished">Click to install the update</translation>
+        <translation>Haga clic para instalar la actualización</translation>
     </message>
     <message>
         <source>Last backup:</source>
-        <translation type="unfinished">Last backup:</translation>
+        <translation>Última copia de seguridad:</translation>
     </message>
     <message>
         <source>Failed to back up %1 due to insufficient privileges or disk space.</source>
-        <translation type="unfinished">Failed to back up %1 due to insufficient privileges or disk space.</translation>
+        <translation>No se pudo hacer la copia de seguridad de %1 por falta de permisos o de espacio en disco.</translation>
     </message>
     <message>
         <source>The backup direction does not match the server settings.</source>
-        <translation type="unfinished">The backup direction does not match the server settings.</translation>
+        <translation>La dirección de la copia de seguridad no coincide con la configuración del servidor.</translation>
     </message>
     <message>
         <source>Search for servers on your local network</source>
-        <translation type="unfinished">Search for servers on your local network</translation>
+        <translation>Buscar servidores en la red local</translation>
     </message>
     <message>
         <source>Back up files and folders with the prefix %1.</source>
-        <translation type="unfinished">Back up files and folders with the prefix %1.</translation>
+        <translation>Incluir en la copia de seguridad los archivos y carpetas con el prefijo %1.</translation>
     </message>
     <message>
         <source>An error occurred (error code: %1). Please contact Veltrane Online Support for help.</source>
-        <translation type="unfinished">An error occurred (error code: %1). Please contact Veltrane Online Support for help.</translation>
+        <translation>Se ha producido un error (código de error: %1). Póngase en contacto con el soporte en línea de Veltrane.</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished">Path</translation>
+        <translation>Ruta</translation>
     </message>
     <message>
         <source>Upgrade Halvora Backup</source>
-        <translation type="unfinished">Upgrade Halvora Backup</translation>
+        <translation>Actualizar Halvora Backup</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished">An unexpected error occurred.</translation>
+        <translation>Se ha producido un error inesperado.</translation>
     </message>
     <message>
         <source>Backup is disabled for this user account.</source>
-        <translation type="unfinished">Backup is disabled for this user account.</translation>
+        <translation>La copia de seguridad está deshabilitada para esta cuenta de usuario.</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation type="unfinished">Not now</translation>
+        <translation>Ahora no</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished">Apply</translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>The server's certificate differs from the one trusted before. Do you want to trust the new certificate?</source>
-        <translation type="unfinished">The server's certificate differs from the one trusted before. Do you want to trust the new certificate?</translation>
+        <translation>El certificado del servidor es distinto del que se consideró de confianza anteriormente. ¿Desea confiar en el nuevo certificado?</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished">Filter</translation>
+        <translation>Filtro</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished">Select</translation>
+        <translation>Seleccionar</translation>
     </message>
     <message>
         <source>Your storage quota on the server is full.</source>
-        <translation type="unfinished">Your storage quota on the server is full.</translation>
+        <translation>Su cuota de almacenamiento en el servidor está llena.</translation>
     </message>
     <message>
         <source>This folder overlaps with a folder that is already backed up.</source>
-        <translation type="unfinished">This folder overlaps with a folder that is already backed up.</translation>
+        <translation>Esta carpeta se superpone con otra que ya está incluida en la copia de seguridad.</translation>
     </message>
     <message>
         <source>The username or password is incorrect.</source>
-        <translation type="unfinished">The username or password is incorrect.</translation>
+        <translation>El nombre de usuario o la contraseña no son correctos.</translation>
     </message>
     <message>
         <source>A verification code is required.</source>
-        <translation type="unfinished">A verification code is required.</translation>
+        <translation>Se requiere un código de verificación.</translation>
     </message>
     <message>
         <source>This version of Halvora Backup is no longer supported. Please upgrade.</source>
-        <translation type="unfinished">This version of Halvora Backup is no longer supported. Please upgrade.</translation>
+        <translation>Esta versión de Halvora Backup ya no se admite. Actualice la aplicación.</translation>
     </message>
     <message>
         <source>Open Halvora Backup</source>
-        <translation type="unfinished">Open Halvora Backup</translation>
+        <translation>Abrir Halvora Backup</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>The local database is damaged.</source>
-        <translation type="unfinished">The local database is damaged.</translation>
+        <translation>La base de datos local está dañada.</translation>
     </message>
     <message>
         <source>Unlink</source>
-        <translation type="unfinished">Unlink</translation>
+        <translation>Desvincular</translation>
     </message>
     <message>
         <source>Searching for servers...</source>
-        <translation type="unfinished">Searching for servers...</translation>
+        <translation>Buscando servidores...</translation>
     </message>
     <message>
         <source>Preparing</source>
-        <translation type="unfinished">Preparing</translation>
+        <translation>Preparando</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished">Destination</translation>
+        <translation>Destino</translation>
     </message>
     <message>
         <source>The quota of the shared folder is full.</source>
-        <translation type="unfinished">The quota of the shared folder is full.</translation>
+        <translation>La cuota de la carpeta compartida está llena.</translation>
     </message>
     <message>
         <source>The disk that holds this folder is full.</source>
-        <translation type="unfinished">The disk that holds this folder is full.</translation>
+        <translation>El disco que contiene esta carpeta está lleno.</translation>
     </message>
     <message>
         <source>Please confirm the following settings.</source>
-        <translation type="unfinished">Please confirm the following settings.</translation>
+        <translation>Confirme la siguiente configuración.</translation>
     </message>
     <message>
         <source>The SSL certificate of the server could not be verified.</source>
-        <translation type="unfinished">The SSL certificate of the server could not be verified.</translation>
+        <translation>No se pudo verificar el certificado SSL del servidor.</translation>
     </message>
     <message>
         <source>Connections from this IP address are not allowed.</source>
-        <translation type="unfinished">Connections from this IP address are not allowed.</translation>
+        <translation>No se permiten conexiones desde esta dirección IP.</translation>
     </message>
     <message>
         <source>Excluded File Types</source>
-        <translation type="unfinished">Excluded File Types</translation>
+        <translation>Tipos de archivo excluidos</translation>
     </message>
     <message>
         <source>Network error. Please check your connection.</source>
-        <translation type="unfinished">Network error. Please check your connection.</translation>
+        <translation>Error de red. Compruebe su conexión.</translation>
     </message>
     <message>
         <source>Checking your password...</source>
-        <translation type="unfinished">Checking your password...</translation>
+        <translation>Comprobando la contraseña...</translation>
     </message>
     <message>
         <source>Copyright (C) %1 Veltrane Inc. All rights reserved.</source>
-        <translation type="unfinished">Copyright (C) %1 Veltrane Inc. All rights reserved.</translation>
+        <translation>Copyright (C) %1 Veltrane Inc. Todos los derechos reservados.</translation>
     </message>
     <message>
         <source>Start Halvora Backup when I log in</source>
-        <translation type="unfinished">Start Halvora Backup when I log in</translation>
+        <translation>Iniciar Halvora Backup al iniciar sesión</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Language</translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Excluded paths</source>
-        <translation type="unfinished">Excluded paths</translation>
+        <translation>Rutas excluidas</translation>
     </message>
     <message>
         <source>Make sure that the backup service is enabled on your server before you continue.</source>
-        <translation type="unfinished">Make sure that the backup service is enabled on your server before you continue.</translation>
+        <translation>Asegúrese de que el servicio de copia de seguridad está habilitado en su servidor antes de continuar.</translation>
     </message>
     <message>
         <source>Up to date</source>
-        <translation type="unfinished">Up to date</translation>
+        <translation>Actualizado</translation>
     </message>
     <message>
         <source>Too many failed attempts. Please try again later.</source>
-        <translation type="unfinished">Too many failed attempts. Please try again later.</translation>
+        <translation>Demasiados intentos fallidos. Inténtelo de nuevo más tarde.</translation>
     </message>
     <message>
         <source>Files with the following extensions will not be backed up.</source>
-        <translation type="unfinished">Files with the following extensions will not be backed up.</translation>
+        <translation>Los archivos con las siguientes extensiones no se incluirán en la copia de seguridad.</translation>
     </message>
     <message>
         <source>Please enter the proxy address and port.</source>
-        <translation type="unfinished">Please enter the proxy address and port.</translation>
+        <translation>Introduzca la dirección y el puerto del proxy.</translation>
     </message>
     <message>
         <source>Backing up...</source>
-        <translation type="unfinished">Backing up...</translation>
+        <translation>Copia de seguridad en curso...</translation>
     </message>
     <message>
         <source>%1 / %2</source>
-        <translation type="unfinished">%1 / %2</translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Failed to create a session with the server.</source>
-        <translation type="unfinished">Failed to create a session with the server.</translation>
+        <translation>No se pudo crear una sesión con el servidor.</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished">Progress</translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished">Summary</translation>
+        <translation>Resumen</translation>
     </message>
     <message>
         <source>Choose Folders to Back Up</source>
-        <translation type="unfinished">Choose Folders to Back Up</translation>
+        <translation>Elegir carpetas para la copia de seguridad</translation>
     </message>
     <message>
         <source>0 means no size limit.</source>
-        <translation type="unfinished">0 means no size limit.</translation>
+        <translation>0 significa sin límite de tamaño.</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished">Connection</translation>
+        <translation>Conexión</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished">Address:</translation>
+        <translation>Dirección:</translation>
     </message>
     <message>
         <source>No valid folder has been selected.</source>
-        <translation type="unfinished">No valid folder has been selected.</translation>
+        <translation>No se ha seleccionado ninguna carpeta válida.</translation>
     </message>
     <message>
         <source>Automatic connection is controlled by your administrator.</source>
-        <translation type="unfinished">Automatic connection is controlled by your administrator.</translation>
+        <translation>La conexión automática la controla su administrador.</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished">Resume</translation>
+        <translation>Reanudar</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished">Done</translation>
+        <translation>Finalizar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The shared folder on the server is not mounted.</source>
-        <translation type="unfinished">The shared folder on the server is not mounted.</translation>
+        <translation>La carpeta compartida del servidor no está montada.</translation>
     </message>
     <message>
         <source>The server will keep a read-only copy of your files.</source>
-        <translation type="unfinished">The server will keep a read-only copy of your files.</translation>
+        <translation>El servidor conservará una copia de solo lectura de sus archivos.</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished">Proxy</translation>
+        <translation>Servidor proxy</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished">Server</translation>
+        <translation>Servidor</translation>
     </message>
     <message>
         <source>Authentication failed.</source>
-        <translation type="unfinished">Authentication failed.</translation>
+        <translation>Error de autenticación.</translation>
     </message>
     <message>
         <source>Files larger than this size will not be backed up.</source>
-        <translation type="unfinished">Files larger than this size will not be backed up.</translation>
+        <translation>Los archivos que superen este tamaño no se incluirán en la copia de seguridad.</translation>
     </message>
     <message>
         <source>Server address:</source>
-        <translation type="unfinished">Server address:</translation>
+        <translation>Dirección del servidor:</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished">Completed</translation>
+        <translation>Completado</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished">Waiting</translation>
+        <translation>En espera</translation>
     </message>
     <message>
         <source>Uploading</source>
-        <translation type="unfinished">Uploading</translation>
+        <translation>Subiendo</translation>
     </message>
     <message>
         <source>Your files, safe and always within reach.</source>
-        <translation type="unfinished">Your files, safe and always within reach.</translation>
+        <translation>Sus archivos, seguros y siempre a mano.</translation>
     </message>
     <message>
         <source>Testing the connection...</source>
-        <translation type="unfinished">Testing the connection...</translation>
+        <translation>Probando la conexión...</translation>
     </message>
     <message>
         <source>Applying settings...</source>
-        <translation type="unfinished">Applying settings...</translation>
+        <translation>Aplicando la configuración...</translation>
     </message>
     <message>
         <source>The storage quota on the server is not enough for this folder.</source>
-        <translation type="unfinished">The storage quota on the server is not enough for this folder.</translation>
+        <translation>La cuota de almacenamiento del servidor no es suficiente para esta carpeta.</translation>
     </message>
     <message>
         <source>Please restart %1 to apply the new language settings.</source>
-        <translation type="unfinished">Please restart %1 to apply the new language settings.</translation>
+        <translation>Reinicie %1 para aplicar la nueva configuración de idioma.</translation>
     </message>
     <message>
         <source>Start Now</source>
-        <translation type="unfinished">Start Now</translation>
+        <translation>Iniciar ahora</translation>
     </message>
     <message>
         <source>Need help? Visit the Veltrane Online Support website.</source>
-        <translation type="unfinished">Need help? Visit the Veltrane Online Support website.</translation>
+        <translation>¿Necesita ayuda? Visite el sitio web del soporte en línea de Veltrane.</translation>
     </message>
     <message>
         <source>This folder cannot be backed up.</source>
-        <translation type="unfinished">This folder cannot be backed up.</translation>
+        <translation>No se puede hacer una copia de seguridad de esta carpeta.</translation>
     </message>
     <message>
         <source>The verification code is incorrect.</source>
-        <translation type="unfinished">The verification code is incorrect.</translation>
+        <translation>El código de verificación no es correcto.</translation>
     </message>
     <message>
         <source>Use a secure connection (SSL)</source>
-        <translation type="unfinished">Use a secure connection (SSL)</translation>
+        <translation>Usar una conexión segura (SSL)</translation>
     </message>
     <message>
         <source>The operation failed.</source>
-        <translation type="unfinished">The operation failed.</translation>
+        <translation>La operación ha fallado.</translation>
     </message>
     <message>
         <source>There is not enough space on the local disk.</source>
-        <translation type="unfinished">There is not enough space on the local disk.</translation>
+        <translation>No hay suficiente espacio en el disco local.</translation>
     </message>
     <message>
         <source>No folder is selected.</source>
-        <translation type="unfinished">No folder is selected.</translation>
+        <translation>No hay ninguna carpeta seleccionada.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>This Computer</source>
-        <translation type="unfinished">This Computer</translation>
+        <translation>Este equipo</translation>
     </message>
     <message>
         <source>The backup destination on the server has changed.</source>
-        <translation type="unfinished">The backup destination on the server has changed.</translation>
+        <translation>El destino de la copia de seguridad en el servidor ha cambiado.</translation>
     </message>
     <message>
         <source>This folder is read-only. Do you still want to back it up?</source>
-        <translation type="unfinished">This folder is read-only. Do you still want to back it up?</translation>
+        <translation>Esta carpeta es de solo lectura. ¿Desea hacer la copia de seguridad de todos modos?</translation>
     </message>
     <message>
         <source>Double-click to edit the file extension.</source>
-        <translation type="unfinished">Double-click to edit the file extension.</translation>
+        <translation>Haga doble clic para editar la extensión de archivo.</translation>
     </message>
     <message>
         <source>The local backup folder is not mounted.</source>
-        <translation type="unfinished">The local backup folder is not mounted.</translation>
+        <translation>La carpeta de copia de seguridad local no está montada.</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished">File</translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Processing %1 file(s)...</source>
-        <translation type="unfinished">Processing %1 file(s)...</translation>
+        <translation>Procesando %1 archivo(s)...</translation>
     </message>
     <message>
         <source>Keep files on the server when they are deleted locally</source>
-        <translation type="unfinished">Keep files on the server when they are deleted locally</translation>
+        <translation>Conservar los archivos en el servidor cuando se eliminen localmente</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished">Connecting...</translation>
+        <translation>Conectando...</translation>
     </message>
     <message>
         <source>No proxy</source>
-        <translation type="unfinished">No proxy</translation>
+        <translation>Sin proxy</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation type="unfinished">Continue</translation>
+        <translation>Continuar</translation>
     </message>
     <message>
         <source>Connect through FarBridge</source>
-        <translation type="unfinished">Connect through FarBridge</translation>
+        <translation>Conectar a través de FarBridge</translation>
     </message>
     <message>
         <source>The proxy server requires authentication</source>
-        <translation type="unfinished">The proxy server requires authentication</translation>
+        <translation>El servidor proxy requiere autenticación</translation>
     </message>
     <message>
         <source>Security Warning</source>
-        <translation type="unfinished">Security Warning</translation>
+        <translation>Advertencia de seguridad</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished">General</translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>The local backup folder cannot be found.</source>
-        <translation type="unfinished">The local backup folder cannot be found.</translation>
+        <translation>No se encuentra la carpeta de copia de seguridad local.</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation type="unfinished">Read-only</translation>
+        <translation>Solo lectura</translation>
     </message>
     <message>
         <source>Select the folders on this computer that you want to back up.</source>
-        <translation type="unfinished">Select the folders on this computer that you want to back up.</translation>
+        <translation>Seleccione las carpetas de este equipo de las que desea hacer una copia de seguridad.</translation>
     </message>
     <message>
         <source>Please enter the proxy username.</source>
-        <translation type="unfinished">Please enter the proxy username.</translation>
+        <translation>Introduzca el nombre de usuario del proxy.</translation>
     </message>
     <message>
         <source>The shared folder does not exist on the server.</source>
-        <translation type="unfinished">The shared folder does not exist on the server.</translation>
+        <translation>La carpeta compartida no existe en el servidor.</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished">Advanced</translation>
+        <translation>Avanzado</translation>
     </message>
     <message>
         <source>Choose a destination folder on the server.</source>
-        <translation type="unfinished">Choose a destination folder on the server.</translation>
+        <translation>Elija una carpeta de destino en el servidor.</translation>
     </message>
     <message>
         <source>The server responded in an unexpected way.</source>
-        <translation type="unfinished">The server responded in an unexpected way.</translation>
+        <translation>El servidor ha respondido de forma inesperada.</translation>
     </message>
     <message>
         <source>The server version is not supported. Please update the server.</source>
-        <translation type="unfinished">The server version is not supported. Please update the server.</translation>
+        <translation>La versión del servidor no es compatible. Actualice el servidor.</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">Next</translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>The automatic connection ID is invalid.</source>
-        <translation type="unfinished">The automatic connection ID is invalid.</translation>
+        <translation>El ID de conexión automática no es válido.</translation>
     </message>
     <message>
         <source>Files in this folder can be read but not changed.</source>
-        <translation type="unfinished">Files in this folder can be read but not changed.</translation>
+        <translation>Los archivos de esta carpeta se pueden leer, pero no modificar.</translation>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished">Downloading...</translation>
+        <translation>Descargando...</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Help</translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>You do not have permission to access this shared folder.</source>
-        <translation type="unfinished">You do not have permission to access this shared folder.</translation>
+        <translation>No tiene permiso para acceder a esta carpeta compartida.</translation>
     </message>
     <message>
         <source>%1 upgrade failed (error code: %2).</source>
-        <translation type="unfinished">%1 upgrade failed (error code: %2).</translation>
+        <translation>Error al actualizar %1 (código de error: %2).</translation>
     </message>
 </context>
 </TS>
