@@ -36,6 +36,9 @@ private Q_SLOTS:
     void HandleServicce();
 
 private:
+    // The launcher connects its start signal to the private job slot.
+    friend class Launcher;
+
     HandlerThread* m_handler_thread = nullptr;
     Service* m_service = nullptr;
 };
