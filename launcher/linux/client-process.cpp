@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <csignal>
 #include <cstring>
 #include <unistd.h>
 
@@ -22,6 +23,25 @@ pid_t ParsePid(const ustring& text)
     if (errno != 0 || *end != '\0' || value <= 0 || value > INT_MAX)
         return 0;
     return static_cast<pid_t>(value);
+}
+
+bool HasProcessEnded(pid_t pid)
+{
+    if (kill(pid, 0) != 0 && errno == ESRCH)
+        return true;
+    char path[64];
+    snprintf(path, sizeof path, "/proc/%d/stat", static_cast<int>(pid));
+    FILE* f = fopen(path, "re");
+    if (!f)
+        return false;
+    // "pid (comm) state ...": comm may hold blanks and parentheses, so the
+    // state is found after the last ')'.
+    char buf[512];
+    size_t n = fread(buf, 1, sizeof buf - 1, f);
+    fclose(f);
+    buf[n] = '\0';
+    const char* close = strrchr(buf, ')');
+    return close && close[1] == ' ' && close[2] == 'Z';
 }
 
 ClientIdentity IdentifyProcess(pid_t pid, const char* client_name)

@@ -19,6 +19,10 @@ enum class ClientIdentity {
 // that no signal can ever reach a process group or every process of the user.
 pid_t ParsePid(const ustring& text);
 
+// True once the process has ended: no such process, or one that has exited
+// and waits only to be reaped (a zombie still answers signal 0).
+bool HasProcessEnded(pid_t pid);
+
 // Looks at /proc/<pid>/exe and compares its file name with client_name.
 ClientIdentity IdentifyProcess(pid_t pid, const char* client_name);
 

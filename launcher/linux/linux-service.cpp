@@ -34,11 +34,6 @@ enum FixedLine {
 
 const int kTermProbes = 5;
 
-bool ProcessGone(pid_t pid)
-{
-    return kill(pid, 0) != 0 && errno == ESRCH;
-}
-
 } // namespace
 
 LinuxService::LinuxService()
@@ -165,7 +160,7 @@ void LinuxService::StopService()
                        kKillFailedLine, strerror(err), err);
     }
     for (int second = 0; second < kTermProbes; ++second) {
-        if (ProcessGone(pid))
+        if (HasProcessEnded(pid))
             return;
         sleep(1);
     }

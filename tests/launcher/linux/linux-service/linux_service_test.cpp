@@ -328,3 +328,20 @@ TEST(ClientProcess, IdentifiesByExecutableName)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ClientProcess, AnExitedButUnreapedProcessHasEnded)
+{
+    pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    usleep(200 * 1000);
+    EXPECT_EQ(kill(child, 0), 0) << "a zombie still answers signal 0";
+    EXPECT_TRUE(HasProcessEnded(child));
+    waitpid(child, nullptr, 0);
+    EXPECT_TRUE(HasProcessEnded(child));
+    EXPECT_FALSE(HasProcessEnded(getpid()));
+}
+
+} // namespace
