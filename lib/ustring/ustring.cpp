@@ -116,6 +116,9 @@ size_t BackwardStart(size_t pos, size_t length)
 
 } // namespace
 
+// Out-of-line definition so that binding npos to a reference links.
+const size_t ustring::npos;
+
 // ---------------------------------------------------------------- buffers
 
 void ustring::realloc_data(size_t n)
@@ -277,7 +280,8 @@ ustring& ustring::append(const char* s, size_t len)
     size_t own = OffsetInside(s, static_cast<const char*>(data), data_len);
     realloc_data(CheckedSum(CheckedSum(data_len, count), 1));
     const char* src = own != npos ? data + own : s;
-    memmove(data + data_len, src, count);
+    if (count > 0) // a null source is allowed only with nothing to copy
+        memmove(data + data_len, src, count);
     data_len += count;
     data[data_len] = '\0';
     clear_wdata();
@@ -327,7 +331,8 @@ ustring& ustring::append(const uchar16_t* s, size_t len)
         return *this; // ill-formed UTF-8 cannot be joined with UTF-16; keep it as it is
     realloc_wdata(CheckedSum(CheckedSum(wdata_len, count), 1));
     const uchar16_t* src = own != npos ? wdata + own : s;
-    memmove(wdata + wdata_len, src, count * sizeof(uchar16_t));
+    if (count > 0)
+        memmove(wdata + wdata_len, src, count * sizeof(uchar16_t));
     wdata_len += count;
     wdata[wdata_len] = 0;
     convert_from_wdata();
@@ -360,8 +365,11 @@ ustring& ustring::assign(const char* s, size_t len)
 {
     size_t own = OffsetInside(s, static_cast<const char*>(data), data_len);
     if (own == npos) {
+        // Allocating before clearing leaves the string unchanged when it fails.
+        size_t count = TextLength(s, len);
+        realloc_data(CheckedSum(count, 1));
         clear();
-        return append(s, len);
+        return append(s, count);
     }
     // A part of the own text: move it to the front, no allocation needed.
     size_t count = TextLength(s, len);
@@ -391,6 +399,7 @@ ustring& ustring::assign(const ustring& x, size_t pos, size_t len)
 
 ustring& ustring::assign(char c, size_t n)
 {
+    realloc_data(CheckedSum(c == '\0' ? 0 : n, 1));
     clear();
     return append(c, n);
 }

@@ -29,7 +29,8 @@ public:
     size_t size() const { return data_len; }
     bool empty() const { return data_len == 0; }
     const char& operator[](size_t pos) const { return data[pos]; }
-    char& operator[](size_t pos) { return data[pos]; }
+    // Writing through this changes the UTF-8 text, so the UTF-16 copy goes.
+    char& operator[](size_t pos) { clear_wdata(); return data[pos]; }
 
     ustring& append(const char* s);
     ustring& append(const char* s, size_t len);
