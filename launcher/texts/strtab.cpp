@@ -14,7 +14,9 @@ struct Row {
 };
 
 // Id order; the English text doubles as the lookup key of the translations,
-// so rows that share a text always share its translation.
+// so rows that share a text always share its translation. One row per line:
+// scripts/ts-write.py reads the texts from here.
+// clang-format off
 const Row kRows[NUM_STRING_IDS] = {
     { "err_ssl_change", QT_TRANSLATE_NOOP("global", "The SSL certificate of the server has changed.") },
     { "wizard_connection_title", QT_TRANSLATE_NOOP("global", "Connect to Your Server") },
@@ -191,6 +193,7 @@ const Row kRows[NUM_STRING_IDS] = {
     { "err_share_perm", QT_TRANSLATE_NOOP("global", "You do not have permission to access this shared folder.") },
     { "wizard_client_upgrade_failed", QT_TRANSLATE_NOOP("global", "%1 upgrade failed (error code: %2).") },
 };
+// clang-format on
 
 const char* stab[NUM_STRING_IDS];
 const char* ktab[NUM_STRING_IDS];
