@@ -21,8 +21,9 @@ public:
     ~Config() {}
 
     // Adds the file's entries to the store (later keys replace earlier ones).
-    // Returns 0, or -1 for an empty path, an unopenable file or a malformed
-    // line; the store is then unchanged, respectively empty.
+    // Returns 0, or -1 for an empty path, an unopenable file, a read error or
+    // a malformed line. A malformed line empties the store; otherwise the
+    // entries read before the failure stay.
     int read(const ustring& path)
     {
         if (path.empty())
@@ -48,6 +49,9 @@ public:
                 break;
             }
         }
+        // A read error (a directory, a failing disk) is no file read to its end.
+        if (result == 0 && ferror(fp))
+            result = -1;
         fclose(fp);
         return result;
     }

@@ -149,15 +149,16 @@ void Logger::LogMsg2(Level level, const ustring& comp, const xchar* fmt, va_list
     InitializeSharedData();
     if (!log_lock || !log_size || !log_rotated_count_shared)
         return;
-    if (log_type != SYSLOG_LOGGER && !log_fp)
-        return;
 
     Lock();
     if (log_rotated_count_private != *log_rotated_count_shared) {
         ReloadLogFile();
         log_rotated_count_private = *log_rotated_count_shared;
     }
-    if (level <= Threshold(comp))
+    // The stream is looked at under the lock only: a rotation on another
+    // thread leaves it null for a moment, and a message must not be lost then.
+    bool has_destination = log_type == SYSLOG_LOGGER || log_fp;
+    if (has_destination && level <= Threshold(comp))
         CountWritten(WriteMessage(fmt, args));
     Unlock();
 }
