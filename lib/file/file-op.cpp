@@ -696,6 +696,9 @@ int FSMktemp(const ustring& prefix, ustring& path)
         fd = mkstemp(name);
     if (fd < 0) {
         const int err = errno;
+        // mkstemp leaves its last attempt in the buffer; the log shows the template.
+        if (len >= 6 && static_cast<size_t>(len) < sizeof(name))
+            memcpy(name + len - 6, "XXXXXX", 6);
         Logger::LogMsg(Logger::L_ERR, kLogComp, "[ERROR] file-op(%d): mkstemp(%s): %s\n", __LINE__,
                        name, strerror(err));
         return -1;
