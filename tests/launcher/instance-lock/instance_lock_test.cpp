@@ -70,7 +70,10 @@ protected:
     {
         // Keyed on a path of this test alone, so parallel tests never meet.
         exe = dir.path() + "/bin/halvora-launcher";
-        unsetenv("XDG_RUNTIME_DIR");
+        // The lock files go with the test's own directory.
+        std::string runtime = dir / "run";
+        mkdir(runtime.c_str(), 0700);
+        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     }
     TempDir dir;
     std::string exe;
@@ -187,7 +190,6 @@ TEST_F(InstanceLockTest, UsesAPrivateRuntimeDirectoryAndRefusesAnOpenOne)
     chmod(runtime.c_str(), 0777);
     path = InstanceLock::LockFilePath(QString::fromStdString(exe), geteuid());
     EXPECT_FALSE(path.startsWith(QString::fromStdString(runtime + "/"))) << path.toStdString();
-    unsetenv("XDG_RUNTIME_DIR");
 }
 
 TEST_F(InstanceLockTest, ADirectoryPreparedByAnotherUserIsNotTrusted)
