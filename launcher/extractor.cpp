@@ -33,6 +33,14 @@ const char* ErrorText(archive* a)
     return text ? text : "";
 }
 
+// A damaged archive fails while the entry's data is read: then only the
+// reader knows why.
+const char* ExtractErrorText(archive* reader, archive* writer)
+{
+    const char* text = ErrorText(writer);
+    return *text ? text : ErrorText(reader);
+}
+
 // A reader for walking the entries without unpacking them (Count, List).
 ReaderPtr OpenForScan(const ustring& source)
 {
@@ -89,7 +97,7 @@ int ExtractEntries(archive* reader, archive* writer, const ustring& target, int 
         if (archive_read_extract2(reader, entry, writer) != ARCHIVE_OK) {
             Logger::LogMsg(Logger::L_ERR, kLogComponent,
                            "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
-                           ErrorText(writer));
+                           ExtractErrorText(reader, writer));
             return -1;
         }
         ++progress;

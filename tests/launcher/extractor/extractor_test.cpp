@@ -1,0 +1,329 @@
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QObject>
+#include <QSignalSpy>
+#include <QStringList>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <regex>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "adapter.h"
+#include "extractor.h"
+#include "strtab.h"
+#include "test-archive.h"
+#include "test-support.h"
+
+using namespace testarchive;
+using testsupport::TempDir;
+
+namespace {
+
+// Counts the log lines of the extractor's component that match pattern.
+int CountLines(const std::string& log, const std::string& pattern)
+{
+    std::regex re(pattern);
+    int n = 0;
+    for (const std::string& line : testsupport::SplitLines(testsupport::ReadFile(log)))
+        n += std::regex_search(line, re) ? 1 : 0;
+    return n;
+}
+
+int RunExtract(const std::string& source, const std::string& target)
+{
+    Extractor extractor;
+    extractor.SetSource(source.c_str());
+    extractor.SetTarget(target.c_str());
+    return extractor.Extract();
+}
+
+class ExtractorTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        umask(022);
+        StrTable::InitStrTable();
+        log = testsupport::LogToFile(dir.path(), {"extractor_debug"});
+    }
+    TempDir dir{"extractor-test"};
+    std::string log;
+};
+
+std::vector<Entry> MixedEntries()
+{
+    return {
+        Dir("bin"),
+        File("bin/halvora-backup-ui", "#!/bin/sh\necho hi\n", 0755),
+        File("INFO", "[Version]\nbuild_version=42\n"),
+        File("share/deep/er/still.txt", "nested"),
+        File("lib/big.so", PseudoRandom(300000, 3)),
+        Symlink("lib/big.so.1", "big.so"),
+        File("empty", ""),
+    };
+}
+
+class FormatTest : public ExtractorTest, public ::testing::WithParamInterface<Format> {};
+
+TEST_P(FormatTest, UnpacksEveryEntry)
+{
+    std::string package = dir / "package";
+    std::vector<Entry> entries = MixedEntries();
+    ASSERT_TRUE(WriteArchive(package, GetParam(), entries));
+    std::string target = dir / "out";
+    ASSERT_TRUE(testsupport::MakeDirs(target));
+
+    EXPECT_EQ(0, RunExtract(package, target));
+    EXPECT_EQ(Expected(entries), Snapshot(target));
+    EXPECT_EQ(0, CountLines(log, R"(\[ERROR\])"));
+    EXPECT_EQ(1, CountLines(log, R"(\[DEBUG\] extractor\(\d+\): decompress from ')" + package +
+                                     "' to '" + target + "'$"));
+}
+
+TEST_P(FormatTest, CountsEntries)
+{
+    std::string package = dir / "package";
+    ASSERT_TRUE(WriteArchive(package, GetParam(), MixedEntries()));
+    Extractor extractor;
+    extractor.SetSource(package.c_str());
+    extractor.SetTarget(dir.path().c_str());
+    EXPECT_EQ(static_cast<int>(MixedEntries().size()), extractor.Count());
+}
+
+INSTANTIATE_TEST_SUITE_P(AllFormats, FormatTest,
+                         ::testing::Values(Format::Tar, Format::TarGz, Format::TarXz, Format::Zip,
+                                           Format::Cpio),
+                         [](const ::testing::TestParamInfo<Format>& info) {
+                             return std::string(FormatName(info.param));
+                         });
+
+class HardLinkTest : public ExtractorTest, public ::testing::WithParamInterface<Format> {};
+
+// A hard link must join the entry unpacked under the target, whatever the
+// working directory holds under the same relative name.
+TEST_P(HardLinkTest, LinksToTheEntryUnderTheTarget)
+{
+    std::vector<Entry> entries = {
+        File("bin/tool", "the real tool\n", 0755),
+        Hardlink("bin/tool-alias", "bin/tool"),
+    };
+    std::string package = dir / "package";
+    ASSERT_TRUE(WriteArchive(package, GetParam(), entries));
+    std::string decoy_dir = dir / "cwd";
+    ASSERT_TRUE(testsupport::MakeDirs(decoy_dir + "/bin"));
+    ASSERT_TRUE(testsupport::WriteFile(decoy_dir + "/bin/tool", "decoy\n"));
+    std::string target = dir / "out";
+    ASSERT_TRUE(testsupport::MakeDirs(target));
+
+    char old_cwd[4096];
+    ASSERT_NE(nullptr, getcwd(old_cwd, sizeof(old_cwd)));
+    ASSERT_EQ(0, chdir(decoy_dir.c_str()));
+    int ret = RunExtract(package, target);
+    ASSERT_EQ(0, chdir(old_cwd));
+
+    EXPECT_EQ(0, ret);
+    EXPECT_EQ(Expected(entries), Snapshot(target));
+    struct stat tool, alias, decoy;
+    ASSERT_EQ(0, stat((target + "/bin/tool").c_str(), &tool));
+    ASSERT_EQ(0, stat((target + "/bin/tool-alias").c_str(), &alias));
+    ASSERT_EQ(0, stat((decoy_dir + "/bin/tool").c_str(), &decoy));
+    EXPECT_EQ(tool.st_ino, alias.st_ino);
+    EXPECT_EQ(2u, alias.st_nlink);
+    EXPECT_EQ(1u, decoy.st_nlink);
+    EXPECT_EQ("decoy\n", testsupport::ReadFile(decoy_dir + "/bin/tool"));
+}
+
+INSTANTIATE_TEST_SUITE_P(LinkFormats, HardLinkTest,
+                         ::testing::Values(Format::Tar, Format::TarGz, Format::Cpio),
+                         [](const ::testing::TestParamInfo<Format>& info) {
+                             return std::string(FormatName(info.param));
+                         });
+
+struct FailureCase {
+    const char* name;
+    // Builds the case under dir; returns {source, target}.
+    std::pair<std::string, std::string> (*setup)(const TempDir& dir);
+    const char* line; // the one error line expected
+    bool text_sent;   // whether the preparing text went out first
+};
+
+std::pair<std::string, std::string> EmptySource(const TempDir& dir)
+{
+    return {"", dir / "out"};
+}
+
+std::pair<std::string, std::string> EmptyTarget(const TempDir& dir)
+{
+    WriteArchive(dir / "pkg", Format::Tar, {File("a", "a")});
+    return {dir / "pkg", ""};
+}
+
+std::pair<std::string, std::string> MissingFile(const TempDir& dir)
+{
+    return {dir / "no-such.hpk", dir / "out"};
+}
+
+std::pair<std::string, std::string> EmptyArchive(const TempDir& dir)
+{
+    WriteArchive(dir / "pkg", Format::TarGz, {});
+    return {dir / "pkg", dir / "out"};
+}
+
+std::pair<std::string, std::string> NotAnArchive(const TempDir& dir)
+{
+    testsupport::WriteFile(dir / "pkg", PseudoRandom(5000, 1));
+    return {dir / "pkg", dir / "out"};
+}
+
+std::pair<std::string, std::string> DotDotEntry(const TempDir& dir)
+{
+    WriteArchive(dir / "pkg", Format::Tar, {File("a", "a"), File("../escaped", "x")});
+    return {dir / "pkg", dir / "out"};
+}
+
+std::pair<std::string, std::string> DotDotInTarget(const TempDir& dir)
+{
+    WriteArchive(dir / "pkg", Format::Tar, {File("a", "a")});
+    testsupport::MakeDirs(dir / "sub");
+    return {dir / "pkg", dir / "sub/../out"};
+}
+
+std::pair<std::string, std::string> TruncatedArchive(const TempDir& dir)
+{
+    WriteArchive(dir / "full", Format::TarGz,
+                 {File("a", PseudoRandom(100000, 5)), File("b", PseudoRandom(100000, 6))});
+    std::string full = testsupport::ReadFile(dir / "full");
+    testsupport::WriteFile(dir / "pkg", full.substr(0, full.size() * 3 / 4));
+    return {dir / "pkg", dir / "out"};
+}
+
+const FailureCase kFailures[] = {
+    {"EmptySource", EmptySource, R"(\[ERROR\] extractor\(\d+\): Invalid Argument$)", false},
+    {"EmptyTarget", EmptyTarget, R"(\[ERROR\] extractor\(\d+\): Invalid Argument$)", false},
+    {"MissingFile", MissingFile,
+     R"(\[ERROR\] extractor\(\d+\): Failed to calculate total file numbers, ret: -1$)", true},
+    {"EmptyArchive", EmptyArchive,
+     R"(\[ERROR\] extractor\(\d+\): Failed to calculate total file numbers, ret: 0$)", true},
+    {"NotAnArchive", NotAnArchive,
+     R"(\[ERROR\] extractor\(\d+\): Failed to calculate total file numbers, ret: -1$)", true},
+    {"DotDotEntry", DotDotEntry,
+     R"(\[ERROR\] extractor\(\d+\): archive_read_extract2 failed: '.*\.\..*'$)", true},
+    {"DotDotInTarget", DotDotInTarget,
+     R"(\[ERROR\] extractor\(\d+\): archive_read_extract2 failed: '.*\.\..*'$)", true},
+    {"TruncatedArchive", TruncatedArchive,
+     R"(\[ERROR\] extractor\(\d+\): archive_read_(next_header|extract2) failed: '.+'$)", true},
+};
+
+class FailureTest : public ExtractorTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(FailureTest, FailsWithItsOwnLogLine)
+{
+    auto [source, target] = GetParam().setup(dir);
+    QSignalSpy texts(&Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateDialogText);
+
+    EXPECT_EQ(-1, RunExtract(source, target));
+    EXPECT_EQ(1, CountLines(log, GetParam().line)) << testsupport::ReadFile(log);
+    EXPECT_EQ(GetParam().text_sent ? 1 : 0, texts.count());
+    EXPECT_FALSE(testsupport::Exists(dir / "escaped"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, FailureTest, ::testing::ValuesIn(kFailures),
+                         [](const ::testing::TestParamInfo<FailureCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(ExtractorTest, MissingFileIsReportedByCountToo)
+{
+    EXPECT_EQ(-1, RunExtract(dir / "no-such.hpk", dir / "out"));
+    EXPECT_EQ(1, CountLines(log, R"(\[ERROR\] extractor\(\d+\): archive_read_open_filename )"
+                                 R"(failed: '.+'$)"));
+}
+
+TEST_F(ExtractorTest, ReplacesWhatAlreadyStandsUnderTheTarget)
+{
+    std::string target = dir / "out";
+    std::string outside = dir / "outside.txt";
+    ASSERT_TRUE(testsupport::MakeDirs(target + "/bin"));
+    ASSERT_TRUE(testsupport::WriteFile(target + "/INFO", "old INFO, much longer than the new one"));
+    ASSERT_EQ(0, chmod((target + "/INFO").c_str(), 0444));
+    ASSERT_TRUE(testsupport::WriteFile(outside, "outside"));
+    // A link left at an entry's path is replaced, not written through.
+    ASSERT_EQ(0, symlink(outside.c_str(), (target + "/bin/halvora-backup-ui").c_str()));
+    std::vector<Entry> entries = {File("INFO", "new"),
+                                  File("bin/halvora-backup-ui", "client", 0755)};
+    ASSERT_TRUE(WriteArchive(dir / "pkg", Format::TarGz, entries));
+
+    EXPECT_EQ(0, RunExtract(dir / "pkg", target));
+    EXPECT_EQ(Expected(entries), Snapshot(target));
+    EXPECT_EQ("outside", testsupport::ReadFile(outside));
+}
+
+TEST_F(ExtractorTest, ListsEveryPathName)
+{
+    ASSERT_TRUE(WriteArchive(dir / "pkg", Format::TarXz, {Dir("d"), File("d/f", "f")}));
+    Extractor extractor;
+    extractor.SetSource((dir / "pkg").c_str());
+    extractor.SetTarget(dir.path().c_str());
+    testing::internal::CaptureStdout();
+    int ret = extractor.List();
+    fflush(stdout);
+    EXPECT_EQ("d/\nd/f\n", testing::internal::GetCapturedStdout());
+    EXPECT_EQ(0, ret);
+}
+
+// Records what reaches it, and on which thread.
+class Receiver : public QObject {
+    Q_OBJECT
+public:
+    QStringList events;
+    bool off_thread = false;
+
+public Q_SLOTS:
+    void OnText(QString text) { Record("text:" + text); }
+    void OnProgress(int total, int current)
+    {
+        Record(QString("progress:%1/%2").arg(total).arg(current));
+    }
+
+private:
+    void Record(const QString& event)
+    {
+        off_thread = off_thread || QThread::currentThread() != thread();
+        events << event;
+    }
+};
+
+// As in the launcher: the extractor runs on a worker thread, the receiver
+// lives on the main thread and gets everything queued, in order.
+TEST_F(ExtractorTest, ProgressReachesTheMainThreadInOrder)
+{
+    Notify_Adapter& adapter = Notify_Adapter::GetInstance();
+    ASSERT_EQ(QCoreApplication::instance()->thread(), adapter.thread());
+    std::vector<Entry> entries = {File("1", "1"), File("2", "2"), Dir("3"), File("3/4", "4")};
+    ASSERT_TRUE(WriteArchive(dir / "pkg", Format::TarGz, entries));
+    Receiver receiver;
+    QObject::connect(&adapter, &Notify_Adapter::sigUpdateDialogText, &receiver, &Receiver::OnText);
+    QObject::connect(&adapter, &Notify_Adapter::sigUpdateProgress, &receiver,
+                     &Receiver::OnProgress);
+
+    int ret = 1;
+    std::string source = dir / "pkg", target = dir / "out";
+    QThread* worker = QThread::create([&] { ret = RunExtract(source, target); });
+    worker->start();
+    QDeadlineTimer deadline(30000);
+    while (!(worker->isFinished() && receiver.events.size() >= 5) && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    worker->wait();
+    delete worker;
+
+    EXPECT_EQ(0, ret);
+    QStringList expected = {"text:" + StrTable::LoadStr(StrTable::desc_hlvr_env_preparing),
+                            "progress:4/1", "progress:4/2", "progress:4/3", "progress:4/4"};
+    EXPECT_EQ(expected.join(" | ").toStdString(), receiver.events.join(" | ").toStdString());
+    EXPECT_FALSE(StrTable::LoadStr(StrTable::desc_hlvr_env_preparing).isEmpty());
+    EXPECT_FALSE(receiver.off_thread);
+}
+
+} // namespace
+
+#include "extractor_test.moc"

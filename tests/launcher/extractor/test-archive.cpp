@@ -1,0 +1,257 @@
+#include "test-archive.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "test-support.h"
+
+namespace testarchive {
+
+namespace fs = std::filesystem;
+
+Entry File(const std::string& path, const std::string& content, int mode)
+{
+    return Entry{path, Kind::File, content, mode};
+}
+
+Entry Dir(const std::string& path)
+{
+    return Entry{path, Kind::Dir, "", 0755};
+}
+
+Entry Symlink(const std::string& path, const std::string& target)
+{
+    return Entry{path, Kind::Symlink, target, 0777};
+}
+
+Entry Hardlink(const std::string& path, const std::string& original)
+{
+    return Entry{path, Kind::Hardlink, original, 0644};
+}
+
+const char* FormatName(Format format)
+{
+    switch (format) {
+    case Format::Tar: return "tar";
+    case Format::TarGz: return "tar_gz";
+    case Format::TarXz: return "tar_xz";
+    case Format::Zip: return "zip";
+    case Format::Cpio: return "cpio";
+    }
+    return "?";
+}
+
+namespace {
+
+// Long contents are compared by size and hash, to keep failure reports short.
+std::string Describe(const std::string& content)
+{
+    if (content.size() <= 64)
+        return content;
+    return "<" + std::to_string(content.size()) + " bytes, hash " +
+           std::to_string(std::hash<std::string>()(content)) + ">";
+}
+
+bool Configure(archive* a, Format format)
+{
+    int ret = ARCHIVE_OK;
+    switch (format) {
+    case Format::Tar: ret = archive_write_set_format_pax_restricted(a); break;
+    case Format::TarGz:
+        ret = archive_write_set_format_pax_restricted(a);
+        if (ret == ARCHIVE_OK)
+            ret = archive_write_add_filter_gzip(a);
+        break;
+    case Format::TarXz:
+        ret = archive_write_set_format_pax_restricted(a);
+        if (ret == ARCHIVE_OK)
+            ret = archive_write_add_filter_xz(a);
+        break;
+    case Format::Zip: ret = archive_write_set_format_zip(a); break;
+    case Format::Cpio: ret = archive_write_set_format_cpio_newc(a); break;
+    }
+    return ret == ARCHIVE_OK;
+}
+
+// Every link of one file shares an inode number, so the link resolver can
+// pair them as the format requires.
+std::map<std::string, int64_t> InodeNumbers(const std::vector<Entry>& entries,
+                                            std::map<int64_t, int>& links)
+{
+    std::map<std::string, int64_t> inode;
+    int64_t next = 1;
+    for (const Entry& e : entries) {
+        inode[e.path] = e.kind == Kind::Hardlink ? inode[e.data] : next++;
+        ++links[inode[e.path]];
+    }
+    return inode;
+}
+
+archive_entry* MakeEntry(const Entry& e, int64_t ino, int nlink, const std::string& content)
+{
+    archive_entry* entry = archive_entry_new();
+    archive_entry_set_pathname(entry, e.path.c_str());
+    archive_entry_set_mtime(entry, 1700000000, 0);
+    archive_entry_set_dev(entry, 1);
+    archive_entry_set_ino(entry, ino);
+    archive_entry_set_nlink(entry, nlink);
+    archive_entry_set_perm(entry, e.mode);
+    archive_entry_set_size(entry, 0);
+    if (e.kind == Kind::Dir) {
+        archive_entry_set_filetype(entry, AE_IFDIR);
+    } else if (e.kind == Kind::Symlink) {
+        archive_entry_set_filetype(entry, AE_IFLNK);
+        archive_entry_set_symlink(entry, e.data.c_str());
+    } else {
+        archive_entry_set_filetype(entry, AE_IFREG);
+        archive_entry_set_size(entry, static_cast<la_int64_t>(content.size()));
+    }
+    return entry;
+}
+
+bool WriteOne(archive* a, archive_entry* entry, const std::map<int64_t, std::string>& content)
+{
+    if (archive_write_header(a, entry) != ARCHIVE_OK) {
+        ADD_FAILURE() << "archive_write_header: " << archive_error_string(a);
+        return false;
+    }
+    la_int64_t size = archive_entry_size(entry);
+    if (size > 0) {
+        const std::string& data = content.at(archive_entry_ino64(entry));
+        if (archive_write_data(a, data.data(), data.size()) != static_cast<la_ssize_t>(size)) {
+            ADD_FAILURE() << "archive_write_data: " << archive_error_string(a);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool WriteEntries(archive* a, const std::vector<Entry>& entries)
+{
+    std::map<int64_t, int> links;
+    std::map<std::string, int64_t> inode = InodeNumbers(entries, links);
+    std::map<int64_t, std::string> content;
+    for (const Entry& e : entries) {
+        if (e.kind == Kind::File)
+            content[inode[e.path]] = e.data;
+    }
+    archive_entry_linkresolver* resolver = archive_entry_linkresolver_new();
+    archive_entry_linkresolver_set_strategy(resolver, archive_format(a));
+    std::map<std::string, int> mode;
+    bool ok = true;
+    for (Entry e : entries) {
+        // All links of a file share its mode.
+        mode[e.path] = e.mode = e.kind == Kind::Hardlink ? mode[e.data] : e.mode;
+        int64_t ino = inode[e.path];
+        archive_entry* entry = MakeEntry(e, ino, links[ino], content[ino]);
+        archive_entry* spare = nullptr;
+        archive_entry_linkify(resolver, &entry, &spare);
+        if (entry && ok)
+            ok = WriteOne(a, entry, content);
+        if (spare && ok)
+            ok = WriteOne(a, spare, content);
+        archive_entry_free(entry);
+        archive_entry_free(spare);
+    }
+    // Formats that put the data on the last link hold entries back.
+    for (;;) {
+        archive_entry* entry = nullptr;
+        archive_entry* spare = nullptr;
+        archive_entry_linkify(resolver, &entry, &spare);
+        if (!entry)
+            break;
+        if (ok)
+            ok = WriteOne(a, entry, content);
+        archive_entry_free(entry);
+    }
+    archive_entry_linkresolver_free(resolver);
+    return ok;
+}
+
+} // namespace
+
+bool WriteArchive(const std::string& path, Format format, const std::vector<Entry>& entries)
+{
+    archive* a = archive_write_new();
+    bool ok = Configure(a, format) && archive_write_open_filename(a, path.c_str()) == ARCHIVE_OK;
+    if (!ok)
+        ADD_FAILURE() << "cannot open " << path << ": " << archive_error_string(a);
+    ok = ok && WriteEntries(a, entries);
+    if (archive_write_close(a) != ARCHIVE_OK) {
+        ADD_FAILURE() << "archive_write_close: " << archive_error_string(a);
+        ok = false;
+    }
+    archive_write_free(a);
+    return ok;
+}
+
+std::string PseudoRandom(size_t size, uint64_t seed)
+{
+    std::string out(size, '\0');
+    uint64_t state = seed;
+    for (size_t i = 0; i < size; ++i) {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        out[i] = static_cast<char>(state >> 56);
+    }
+    return out;
+}
+
+Tree Snapshot(const std::string& dir)
+{
+    Tree tree;
+    for (const fs::directory_entry& item : fs::recursive_directory_iterator(dir)) {
+        std::string rel = item.path().lexically_relative(dir).string();
+        struct stat st;
+        if (lstat(item.path().c_str(), &st) != 0) {
+            tree[rel] = "?";
+        } else if (S_ISDIR(st.st_mode)) {
+            tree[rel] = "d";
+        } else if (S_ISLNK(st.st_mode)) {
+            tree[rel] = "l:" + fs::read_symlink(item.path()).string();
+        } else {
+            char mode[8];
+            snprintf(mode, sizeof(mode), "%o", st.st_mode & 07777);
+            tree[rel] = std::string("f:") + mode + ":" + Describe(testsupport::ReadFile(item.path()));
+        }
+    }
+    return tree;
+}
+
+Tree Expected(const std::vector<Entry>& entries)
+{
+    Tree tree;
+    std::map<std::string, std::string> content;
+    for (const Entry& e : entries) {
+        for (fs::path parent = fs::path(e.path).parent_path(); !parent.empty();
+             parent = parent.parent_path())
+            tree[parent.string()] = "d";
+        char mode[8];
+        snprintf(mode, sizeof(mode), "%o", e.mode & 07777);
+        switch (e.kind) {
+        case Kind::Dir: tree[e.path] = "d"; break;
+        case Kind::Symlink: tree[e.path] = "l:" + e.data; break;
+        case Kind::File: tree[e.path] = std::string("f:") + mode + ":" + Describe(e.data); break;
+        case Kind::Hardlink: tree[e.path] = tree[e.data]; break;
+        }
+    }
+    return tree;
+}
+
+std::vector<Entry> ClientPackage(const std::string& build)
+{
+    return {
+        File("INFO", "[Version]\nmajor_version=7\nminor_version=1\nbuild_version=" + build + "\n"),
+        Dir("bin"),
+        File("bin/halvora-backup-ui", "#!/bin/sh\necho client " + build + "\n", 0755),
+        File("package/start-stop", "#!/bin/sh\nexit 0\n", 0755),
+        File("lib/libhalvora.so.1", PseudoRandom(200000, 7)),
+        Symlink("lib/libhalvora.so", "libhalvora.so.1"),
+        File("share/images/icon.png", PseudoRandom(3000, 11)),
+        File("share/empty", ""),
+    };
+}
+
+} // namespace testarchive

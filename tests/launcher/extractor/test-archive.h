@@ -1,0 +1,49 @@
+#ifndef HALVORA_TEST_ARCHIVE_H
+#define HALVORA_TEST_ARCHIVE_H
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+// Archives written by the tests themselves with libarchive's writer, and a
+// way to compare an unpacked tree with what went into the archive.
+namespace testarchive {
+
+enum class Kind { File, Dir, Symlink, Hardlink };
+
+struct Entry {
+    std::string path;
+    Kind kind;
+    std::string data; // file content, symbolic-link target or hard-link original
+    int mode;
+};
+
+Entry File(const std::string& path, const std::string& content, int mode = 0644);
+Entry Dir(const std::string& path);
+Entry Symlink(const std::string& path, const std::string& target);
+Entry Hardlink(const std::string& path, const std::string& original);
+
+enum class Format { Tar, TarGz, TarXz, Zip, Cpio };
+const char* FormatName(Format format);
+
+// Hard links are handed to the writer the way its format stores them.
+// False (with a test failure) when the writer reports an error.
+bool WriteArchive(const std::string& path, Format format, const std::vector<Entry>& entries);
+
+// Deterministic bytes that do not compress to nothing.
+std::string PseudoRandom(size_t size, uint64_t seed);
+
+// relative path -> "d", "f:<mode>:<content>" or "l:<target>".
+using Tree = std::map<std::string, std::string>;
+Tree Snapshot(const std::string& dir);
+// What Snapshot should find after unpacking entries (parents included).
+Tree Expected(const std::vector<Entry>& entries);
+
+// A small package shaped like the client's: INFO, the client executable,
+// the start script, a library with a symbolic link, some data.
+std::vector<Entry> ClientPackage(const std::string& build);
+
+} // namespace testarchive
+
+#endif

@@ -1,0 +1,413 @@
+#include <QCoreApplication>
+#include <QDir>
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <regex>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "adapter.h"
+#include "halvora-service.h"
+#include "install-marker.h"
+#include "strtab.h"
+#include "test-archive.h"
+#include "test-support.h"
+
+using namespace testarchive;
+using testsupport::TempDir;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Reaches the protected installation steps; the platform operations are not
+// part of what is tested here.
+class TestService : public Service {
+public:
+    TestService() { per_user_install_path = GetUserHalvoraAppInstallPath(); }
+    void StopService() override {}
+    int HandlePackageUpgrade() override { return PrepareUserEnv(); }
+    void PostUpgrade() override {}
+    void PreUpgrade() override {}
+    bool IsNeedUpgrade() override { return true; }
+
+    using Service::PrepareUserEnv;
+    int RealExtractPackage() { return Service::ExtractPackage(); }
+    int ExtractPackage() override { return extract ? extract() : Service::ExtractPackage(); }
+
+    // Runs in place of the unpack when set (to look at the disk or to cut).
+    std::function<int()> extract;
+};
+
+std::string RegexEscape(const std::string& text)
+{
+    static const std::regex special(R"([.^$|()\[\]{}*+?\\])");
+    return std::regex_replace(text, special, R"(\$&)");
+}
+
+class ServiceInstallTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        umask(022);
+        StrTable::InitStrTable();
+        setenv("HOME", home.path().c_str(), 1);
+        log = testsupport::LogToFile(logs.path(), {"service_debug", "extractor_debug"});
+        root = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/..").toStdString();
+        package = root + "/package/halvora.hpk";
+        testsupport::RemoveTree(root + "/package");
+        ASSERT_TRUE(testsupport::MakeDirs(root + "/package"));
+        user = home / ".HalvoraBackup";
+        app = user + "/Halvora.app";
+        ASSERT_TRUE(testsupport::MakeDirs(user));
+    }
+
+    void WritePackage(const std::vector<Entry>& entries)
+    {
+        ASSERT_TRUE(WriteArchive(package, Format::TarGz, entries));
+    }
+
+    // An installed older copy, with a file the new package no longer has.
+    Tree InstallOldCopy()
+    {
+        testsupport::MakeDirs(app + "/bin");
+        testsupport::WriteFile(app + "/INFO", "[Version]\nbuild_version=1\n");
+        testsupport::WriteFile(app + "/bin/halvora-backup-ui", "old client");
+        testsupport::WriteFile(app + "/stale.txt", "only in the old copy");
+        return Snapshot(app);
+    }
+
+    std::string Backup(int n) const { return app + "_tmp" + (n ? std::to_string(n) : ""); }
+
+    // A backup left over from an earlier run; not empty, so it is in the way.
+    void LeaveBackup(int n)
+    {
+        testsupport::MakeDirs(Backup(n));
+        testsupport::WriteFile(Backup(n) + "/left", "over " + std::to_string(n));
+    }
+
+    std::vector<std::string> BackupsOnDisk() const
+    {
+        std::vector<std::string> found;
+        for (const fs::directory_entry& e : fs::directory_iterator(user)) {
+            std::string name = e.path().filename().string();
+            if (name.rfind("Halvora.app_tmp", 0) == 0)
+                found.push_back(name);
+        }
+        std::sort(found.begin(), found.end());
+        return found;
+    }
+
+    std::vector<std::string> LogLines(const std::string& pattern) const
+    {
+        std::regex re(pattern);
+        std::vector<std::string> lines;
+        for (const std::string& line : testsupport::SplitLines(testsupport::ReadFile(log)))
+            if (std::regex_search(line, re))
+                lines.push_back(line);
+        return lines;
+    }
+
+    size_t CountLines(const std::string& pattern) const { return LogLines(pattern).size(); }
+
+    std::string BackupFailedLine(int n) const
+    {
+        return R"(\[ERROR\] halvora-service\(\d+\): failed to backup app from ')" +
+               RegexEscape(app) + "' -> '" + RegexEscape(Backup(n)) + "'$";
+    }
+
+    bool Underway() const { return IsInstallationUnderway(app.c_str()); }
+
+    TempDir home{"service-install-home"};
+    TempDir logs{"service-install-log"};
+    std::string log, root, package, user, app;
+};
+
+const char kReadyLine[] =
+    R"(\[INFO\] halvora-service\(\d+\): user installation is ready, removing backup app$)";
+const char kRollbackLine[] =
+    R"(\[ERROR\] halvora-service\(\d+\): Failed to extract package, rollback to old installation$)";
+const char kNoRollbackLine[] = R"(\[ERROR\] halvora-service\(\d+\): Failed to extract package, )"
+                               R"(and no old installation to rollback$)";
+
+// A package that unpacks its first entries and then hits a refused one.
+std::vector<Entry> BrokenPackage()
+{
+    std::vector<Entry> entries = ClientPackage("2");
+    entries.insert(entries.begin() + 3, File("../outside", "refused"));
+    return entries;
+}
+
+TEST_F(ServiceInstallTest, FirstInstallationUnpacksAndDropsALeftoverBackup)
+{
+    WritePackage(ClientPackage("2"));
+    LeaveBackup(0);
+
+    EXPECT_EQ(0, TestService().PrepareUserEnv());
+    EXPECT_EQ(Expected(ClientPackage("2")), Snapshot(app));
+    EXPECT_TRUE(BackupsOnDisk().empty());
+    EXPECT_FALSE(Underway());
+    EXPECT_EQ(0u, CountLines("failed to backup"));
+    EXPECT_EQ(1u, CountLines(R"(\[INFO\] halvora-service\(\d+\): extract package: ')" +
+                             RegexEscape(package) + "' -> '" + RegexEscape(app) + "'$"));
+    EXPECT_EQ(1u, CountLines(kReadyLine));
+}
+
+TEST_F(ServiceInstallTest, UpgradeReplacesTheOldCopyEntirely)
+{
+    WritePackage(ClientPackage("2"));
+    Tree old_copy = InstallOldCopy();
+    TestService service;
+    Tree seen_backup;
+    service.extract = [&] {
+        seen_backup = Snapshot(Backup(0));
+        return service.RealExtractPackage();
+    };
+
+    EXPECT_EQ(0, service.PrepareUserEnv());
+    EXPECT_EQ(old_copy, seen_backup);
+    EXPECT_EQ(Expected(ClientPackage("2")), Snapshot(app));
+    EXPECT_TRUE(BackupsOnDisk().empty());
+    EXPECT_FALSE(Underway());
+    EXPECT_EQ(1u, CountLines(kReadyLine));
+}
+
+TEST_F(ServiceInstallTest, LeftoverBackupsZeroAndOneAreSkippedThenRemoved)
+{
+    WritePackage(ClientPackage("2"));
+    Tree old_copy = InstallOldCopy();
+    LeaveBackup(0);
+    LeaveBackup(1);
+    TestService service;
+    Tree seen_backup;
+    service.extract = [&] {
+        seen_backup = Snapshot(Backup(2));
+        return service.RealExtractPackage();
+    };
+
+    EXPECT_EQ(0, service.PrepareUserEnv());
+    EXPECT_EQ(old_copy, seen_backup);
+    EXPECT_EQ(1u, CountLines(BackupFailedLine(0)));
+    EXPECT_EQ(1u, CountLines(BackupFailedLine(1)));
+    EXPECT_EQ(2u, CountLines("failed to backup"));
+    EXPECT_EQ(Expected(ClientPackage("2")), Snapshot(app));
+    EXPECT_TRUE(BackupsOnDisk().empty());
+}
+
+TEST_F(ServiceInstallTest, TenLeftoverBackupsLeaveTheOldCopyUntouched)
+{
+    WritePackage(ClientPackage("2"));
+    Tree old_copy = InstallOldCopy();
+    for (int n = 0; n < 10; ++n)
+        LeaveBackup(n);
+
+    EXPECT_EQ(-1, TestService().PrepareUserEnv());
+    std::vector<std::string> failures = LogLines("failed to backup");
+    ASSERT_EQ(11u, failures.size());
+    for (int n = 0; n < 10; ++n)
+        EXPECT_TRUE(std::regex_search(failures[n], std::regex(BackupFailedLine(n)))) << n;
+    EXPECT_TRUE(std::regex_search(
+        failures[10], std::regex(R"(\[ERROR\] halvora-service\(\d+\): failed to backup app from ')" +
+                                 RegexEscape(app) + "' -> '" + RegexEscape(Backup(9)) +
+                                 "' at max retries, exiting$")));
+    EXPECT_EQ(old_copy, Snapshot(app));
+    EXPECT_EQ(10u, BackupsOnDisk().size());
+    EXPECT_EQ(0u, CountLines("extract package"));
+    EXPECT_FALSE(Underway());
+}
+
+TEST_F(ServiceInstallTest, FailedUnpackDuringUpgradeRestoresTheOldCopy)
+{
+    WritePackage(BrokenPackage());
+    Tree old_copy = InstallOldCopy();
+
+    EXPECT_EQ(-1, TestService().PrepareUserEnv());
+    EXPECT_EQ(old_copy, Snapshot(app));
+    EXPECT_TRUE(BackupsOnDisk().empty());
+    EXPECT_FALSE(testsupport::Exists(user + "/outside"));
+    EXPECT_EQ(1u, CountLines(kRollbackLine));
+    EXPECT_EQ(1u, CountLines(R"(\[ERROR\] extractor\(\d+\): archive_read_extract2 failed)"));
+    EXPECT_EQ(0u, CountLines(kReadyLine));
+    // The copy rolled back to was complete.
+    EXPECT_FALSE(Underway());
+}
+
+TEST_F(ServiceInstallTest, FailedFirstInstallationLeavesThePartialCopyMarked)
+{
+    WritePackage(BrokenPackage());
+
+    EXPECT_EQ(-1, TestService().PrepareUserEnv());
+    EXPECT_EQ(1u, CountLines(kNoRollbackLine));
+    EXPECT_TRUE(testsupport::Exists(app + "/INFO"));
+    EXPECT_FALSE(testsupport::Exists(app + "/package/start-stop"));
+    EXPECT_TRUE(Underway());
+
+    WritePackage(ClientPackage("2"));
+    EXPECT_EQ(0, TestService().PrepareUserEnv());
+    EXPECT_EQ(Expected(ClientPackage("2")), Snapshot(app));
+    EXPECT_TRUE(BackupsOnDisk().empty());
+    EXPECT_FALSE(Underway());
+}
+
+// An unpack that claims success while nothing is there to flush is no
+// installation: the old copy comes back.
+TEST_F(ServiceInstallTest, CopyThatCannotBeFlushedIsRolledBack)
+{
+    WritePackage(ClientPackage("2"));
+    Tree old_copy = InstallOldCopy();
+    TestService service;
+    service.extract = [] { return 0; };
+
+    EXPECT_EQ(-1, service.PrepareUserEnv());
+    EXPECT_EQ(1u, CountLines(R"(\[ERROR\] halvora-service\(\d+\): failed to flush ')" +
+                             RegexEscape(app) + "' to disk: No such file or directory \\(2\\)$"));
+    EXPECT_EQ(1u, CountLines(kRollbackLine));
+    EXPECT_EQ(old_copy, Snapshot(app));
+    EXPECT_TRUE(BackupsOnDisk().empty());
+    EXPECT_FALSE(Underway());
+}
+
+TEST_F(ServiceInstallTest, ExtractPackageFailsWhenAFileStandsAtTheTarget)
+{
+    WritePackage(ClientPackage("2"));
+    ASSERT_TRUE(testsupport::WriteFile(app, "not a folder"));
+
+    EXPECT_EQ(-1, TestService().ExtractPackage());
+    EXPECT_EQ(1u, CountLines(R"(\[ERROR\] halvora-service\(\d+\): failed to create folder: ')" +
+                             RegexEscape(app) + "'$"));
+    EXPECT_EQ(0u, CountLines("extract package"));
+    EXPECT_EQ("not a folder", testsupport::ReadFile(app));
+}
+
+TEST_F(ServiceInstallTest, RemoveAgedFoldersTakesOnlyTheAppFolder)
+{
+    testsupport::MakeDirs(user + "/app/bin");
+    testsupport::WriteFile(user + "/app/bin/x", "aged");
+    LeaveBackup(0);
+    std::string line = R"(\[INFO\] halvora-service\(\d+\): removing aged app folder )" +
+                       RegexEscape(user + "/app") + "$";
+
+    TestService().RemoveAgedFolders();
+    EXPECT_FALSE(testsupport::Exists(user + "/app"));
+    EXPECT_EQ(std::vector<std::string>{"Halvora.app_tmp"}, BackupsOnDisk());
+    EXPECT_EQ(1u, CountLines(line));
+
+    TestService().RemoveAgedFolders();
+    EXPECT_EQ(2u, CountLines(line));
+}
+
+// Crash safety: an installation cut at any moment must leave the marker, and
+// the next preparation must end with a complete copy and no marker.
+class CutInstallationTest : public ServiceInstallTest {
+protected:
+    // Runs a preparation in a child process whose unpack step is `cut`; the
+    // child is expected to die of SIGKILL there.
+    void RunAndCut(std::function<int(TestService&)> cut)
+    {
+        fflush(nullptr);
+        pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            TestService service;
+            service.extract = [&] { return cut(service); };
+            service.PrepareUserEnv();
+            _exit(3);
+        }
+        int status = 0;
+        ASSERT_EQ(pid, waitpid(pid, &status, 0));
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+    }
+
+    void ExpectRecovery()
+    {
+        EXPECT_TRUE(Underway());
+        EXPECT_EQ(0, TestService().PrepareUserEnv());
+        EXPECT_EQ(Expected(ClientPackage("2")), Snapshot(app));
+        EXPECT_TRUE(BackupsOnDisk().empty());
+        EXPECT_FALSE(Underway());
+    }
+
+    void SetUp() override
+    {
+        ServiceInstallTest::SetUp();
+        WritePackage(ClientPackage("2"));
+        old_copy = InstallOldCopy();
+    }
+
+    Tree old_copy;
+};
+
+// The marker is written, the old copy not yet moved aside.
+TEST_F(CutInstallationTest, BeforeTheBackup)
+{
+    ASSERT_EQ(0, MarkInstallationUnderway(app.c_str()));
+    ExpectRecovery();
+}
+
+TEST_F(CutInstallationTest, AfterTheBackupBeforeTheUnpack)
+{
+    RunAndCut([](TestService&) { return raise(SIGKILL); });
+    EXPECT_FALSE(testsupport::Exists(app));
+    EXPECT_EQ(old_copy, Snapshot(Backup(0)));
+    ExpectRecovery();
+}
+
+TEST_F(CutInstallationTest, DuringTheUnpack)
+{
+    RunAndCut([](TestService& service) {
+        QObject::connect(&Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress,
+                         [](int, int step) {
+                             if (step == 4)
+                                 raise(SIGKILL);
+                         });
+        return service.RealExtractPackage();
+    });
+    // Partial, yet with INFO and the client executable already written.
+    EXPECT_TRUE(testsupport::Exists(app + "/INFO"));
+    EXPECT_TRUE(testsupport::Exists(app + "/bin/halvora-backup-ui"));
+    EXPECT_NE(Expected(ClientPackage("2")), Snapshot(app));
+    ExpectRecovery();
+    EXPECT_EQ(1u, CountLines(BackupFailedLine(0)));
+}
+
+// The new copy is complete but neither flushed nor confirmed.
+TEST_F(CutInstallationTest, BeforeTheBackupsAreRemoved)
+{
+    RunAndCut([](TestService& service) {
+        service.RealExtractPackage();
+        return raise(SIGKILL);
+    });
+    EXPECT_EQ(Expected(ClientPackage("2")), Snapshot(app));
+    EXPECT_EQ(old_copy, Snapshot(Backup(0)));
+    ExpectRecovery();
+}
+
+// After a cut, the copy at the app directory is not known to be whole, so a
+// failed retry that rolls back to it must keep the marker.
+TEST_F(CutInstallationTest, FailedRetryKeepsTheMarker)
+{
+    RunAndCut([](TestService& service) {
+        QObject::connect(&Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress,
+                         [](int, int step) {
+                             if (step == 4)
+                                 raise(SIGKILL);
+                         });
+        return service.RealExtractPackage();
+    });
+    Tree partial = Snapshot(app);
+
+    WritePackage(BrokenPackage());
+    EXPECT_EQ(-1, TestService().PrepareUserEnv());
+    EXPECT_EQ(1u, CountLines(kRollbackLine));
+    EXPECT_EQ(partial, Snapshot(app));
+    EXPECT_TRUE(Underway());
+
+    WritePackage(ClientPackage("2"));
+    ExpectRecovery();
+}
+
+} // namespace
