@@ -2,9 +2,14 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <regex>
+#include <sched.h>
 #include <set>
 #include <string>
+#include <sys/mount.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -429,6 +434,75 @@ TEST_F(LoggerTest, ConcurrentWritersLoseNoLineAcrossRotations)
         }
     }
     EXPECT_EQ(static_cast<size_t>(threads * per_thread), seen.size()) << "lines were lost";
+}
+
+// Exit codes of the system-log child.
+enum SyslogChildResult {
+    kSyslogPassed = 0,
+    kSyslogCannotIsolate = 77,
+    kSyslogNoSocket = 10,
+    kSyslogInitializeFailed = 11,
+    kSyslogWrongMessages = 12,
+};
+
+// Receives what is already queued on the socket; empty when nothing is.
+std::string ReceiveQueued(int fd)
+{
+    char buf[4096];
+    ssize_t n = recv(fd, buf, sizeof buf, MSG_DONTWAIT);
+    return n > 0 ? std::string(buf, static_cast<size_t>(n)) : std::string();
+}
+
+// Runs in a child with a private /dev, where it plays the system log's
+// socket itself, so nothing reaches the machine's real log.
+int SyslogChild(const std::string& levels)
+{
+    if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        mount("none", "/dev", "tmpfs", 0, nullptr) != 0)
+        return kSyslogCannotIsolate;
+    int fd = socket(AF_UNIX, SOCK_DGRAM, 0);
+    sockaddr_un addr = {};
+    addr.sun_family = AF_UNIX;
+    strcpy(addr.sun_path, "/dev/log");
+    if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0)
+        return kSyslogNoSocket;
+    if (Logger::Initialize(Logger::SYSLOG_LOGGER, "", levels.c_str(), 50) != 0)
+        return kSyslogInitializeFailed;
+
+    Logger::LogMsg(Logger::L_DEBUG, "syslog_debug", "[DEBUG] probe(%d): %s\n", 3, "debug line");
+    Logger::LogMsg(Logger::L_DEBUG, "unlisted_syslog_debug", "[DEBUG] probe(%d): filtered\n", 4);
+    Logger::LogMsg(Logger::L_ERR, "syslog_debug", "[ERROR] probe(%d): error line\n", 5);
+    // User facility (8) with priority LOG_ERR (3), whatever the level.
+    const std::string error_priority = "<11>";
+    std::string first = ReceiveQueued(fd);
+    std::string second = ReceiveQueued(fd);
+    std::string third = ReceiveQueued(fd);
+    bool ok = first.compare(0, error_priority.size(), error_priority) == 0 &&
+              first.find("[DEBUG] probe(3): debug line") != std::string::npos &&
+              second.compare(0, error_priority.size(), error_priority) == 0 &&
+              second.find("[ERROR] probe(5): error line") != std::string::npos && third.empty();
+    if (!ok)
+        fprintf(stderr, "system log received:\n%s\n%s\n%s\n", first.c_str(), second.c_str(),
+                third.c_str());
+    return ok ? kSyslogPassed : kSyslogWrongMessages;
+}
+
+TEST_F(LoggerTest, SystemLogGetsEveryMessageAsError)
+{
+    std::string levels = dir / "syslog.debug";
+    ASSERT_TRUE(WriteFile(levels, "syslog_debug=7\n"));
+    fflush(nullptr);
+    pid_t pid = fork();
+    ASSERT_GE(pid, 0) << "fork: " << strerror(errno);
+    if (pid == 0)
+        _exit(SyslogChild(levels));
+    int status = 0;
+    ASSERT_EQ(pid, waitpid(pid, &status, 0));
+    ASSERT_TRUE(WIFEXITED(status)) << "child ended by signal " << WTERMSIG(status);
+    if (WEXITSTATUS(status) == kSyslogCannotIsolate)
+        GTEST_SKIP() << "no private mount namespace for a stand-in system log socket";
+    EXPECT_EQ(kSyslogPassed, WEXITSTATUS(status))
+        << "10: no socket, 11: Initialize failed, 12: wrong messages (see above)";
 }
 
 TEST_F(LoggerTest, DestroySwitchesLoggingOffUntilInitialize)
