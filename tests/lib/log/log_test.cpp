@@ -457,7 +457,8 @@ std::string ReceiveQueued(int fd)
 // socket itself, so nothing reaches the machine's real log.
 int SyslogChild(const std::string& levels)
 {
-    if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+    if (unshare(CLONE_NEWNS) != 0 ||
+        mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
         mount("none", "/dev", "tmpfs", 0, nullptr) != 0)
         return kSyslogCannotIsolate;
     int fd = socket(AF_UNIX, SOCK_DGRAM, 0);

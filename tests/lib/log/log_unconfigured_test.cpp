@@ -22,11 +22,12 @@ TEST(LoggerBeforeInitialize, WritesErrorsWithTimeToStandardError)
 
     std::vector<std::string> lines = testsupport::SplitLines(err);
     ASSERT_EQ(2u, lines.size()) << "standard error held:\n" << err;
-    EXPECT_TRUE(std::regex_match(
-        lines[0], std::regex(std::string(kTimePrefix) + "\\[ERROR\\] main\\(12\\): early failure")))
+    const std::string prefix = kTimePrefix;
+    EXPECT_TRUE(std::regex_match(lines[0],
+                                 std::regex(prefix + "\\[ERROR\\] main\\(12\\): early failure")))
         << lines[0];
     EXPECT_TRUE(std::regex_match(
-        lines[1], std::regex(std::string(kTimePrefix) + "\\[WARNING\\] main\\(14\\): any component")))
+        lines[1], std::regex(prefix + "\\[WARNING\\] main\\(14\\): any component")))
         << lines[1];
     EXPECT_EQ("", out) << "nothing goes to standard output before configuration";
 }
