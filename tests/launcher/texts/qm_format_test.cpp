@@ -5,6 +5,7 @@
 #include <QSet>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <string>
 
 #include "qm-reader.h"
 #include "strtab.h"
@@ -133,7 +134,10 @@ TEST_P(QmFileTest, TranslationsKeepNamesAndPlaceholders)
 INSTANTIATE_TEST_SUITE_P(AllLanguages, QmFileTest,
                          testing::Values("chs", "cht", "csy", "dan", "deu", "enu", "esn", "fra",
                                          "hun", "ita", "jpn", "krn", "nld", "nor", "plk", "ptb",
-                                         "ptg", "rus", "sve", "trk"));
+                                         "ptg", "rus", "sve", "trk"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.param);
+                         });
 
 TEST(EnglishQm, TranslatesEveryTextToItself)
 {

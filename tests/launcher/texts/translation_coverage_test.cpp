@@ -4,6 +4,7 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <string>
 
 #include "strtab.h"
 #include "texts-expectations.h"
@@ -53,6 +54,9 @@ TEST_P(CoverageTest, NearlyEveryTextDiffersFromEnglish)
 INSTANTIATE_TEST_SUITE_P(NonEnglish, CoverageTest,
                          testing::Values("chs", "cht", "csy", "dan", "deu", "esn", "fra", "hun",
                                          "ita", "jpn", "krn", "nld", "nor", "plk", "ptb", "ptg",
-                                         "rus", "sve", "trk"));
+                                         "rus", "sve", "trk"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.param);
+                         });
 
 } // namespace
