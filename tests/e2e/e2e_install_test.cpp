@@ -1,0 +1,290 @@
+// The built launcher, run as a real process against a staged system
+// installation and a fresh home: first installation, nothing to upgrade, a
+// second launcher, odd home directories, stale pid files and installations
+// that were cut short.
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <thread>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "launch-fixture.h"
+#include "package-manifest.h"
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace e2e {
+namespace {
+
+const char kRunning[] = "[DEBUG] launcher(86): running";
+const char kNoUpgrade[] = "[DEBUG] launcher(91): no need to upgrade";
+const char kUpgradeFailed[] = "[ERROR] launcher(98): Failed to upgrade package";
+const char kDone[] = "[DEBUG] launcher(114): done";
+const char kAlreadyLaunched[] = "[DEBUG] main(80): app has already launched, return";
+const char kClientName[] = "halvora-backup-ui";
+
+std::string Builds(int source, int target)
+{
+    return "[DEBUG] linux/linux-service(127): source version = " + std::to_string(source) +
+           ", target version = " + std::to_string(target);
+}
+
+class InstallTest : public LaunchFixture {
+protected:
+    // The client named by ui.pid runs from the per-user copy.
+    void ExpectClientFromUserCopy(pid_t pid)
+    {
+        ASSERT_GT(pid, 0) << "no pid file " << pid_file;
+        EXPECT_TRUE(Running(pid)) << "client " << pid << " is not running";
+        EXPECT_EQ(ExecutableOf(pid), app + "/bin/" + kClientName);
+    }
+
+    void ExpectCompleteCopy()
+    {
+        Manifest manifest = ReadManifest(package);
+        ASSERT_FALSE(manifest.empty()) << "cannot read " << package;
+        EXPECT_EQ(CompareTree(app, manifest), "");
+        EXPECT_EQ(BuildOf(app + "/INFO"), BuildOf(root + "/INFO"));
+        EXPECT_FALSE(fs::exists(marker)) << marker << " left behind";
+        EXPECT_TRUE(Backups().empty()) << Backups().front();
+    }
+};
+
+TEST_F(InstallTest, FirstInstallationUnpacksAndStartsTheClient)
+{
+    Prepare();
+    int target = BuildOf(root + "/INFO");
+    ASSERT_GT(target, 0);
+
+    Outcome run = RunLauncher();
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.exit_code, 0) << run.out;
+    EXPECT_NE(run.out.find("lib path = '" + root + "/lib/plugins'\n"), std::string::npos)
+        << run.out;
+
+    std::vector<std::string> log = LogMessages();
+    EXPECT_TRUE(InOrder(log, {kRunning,
+                              "[DEBUG] linux/linux-service(63): Source version: ('', '')",
+                              "[DEBUG] linux/linux-service(64): Target version: ('" +
+                                  std::to_string(target) + "', '1')",
+                              Builds(0, target), kDone}));
+    EXPECT_EQ(Count(log, kRunning), 1);
+    EXPECT_EQ(Count(log, kNoUpgrade), 0);
+    EXPECT_EQ(Count(log, kUpgradeFailed), 0);
+    // Nothing ran before, so there was nothing to stop.
+    EXPECT_EQ(CountContaining(log, "local appdata exist"), 0);
+    EXPECT_EQ(CountContaining(log, "extract package: '" + package + "' -> '" + app + "'"), 1);
+
+    ExpectCompleteCopy();
+    ExpectClientFromUserCopy(ClientPid());
+}
+
+// The second start finds the copy up to date and only makes sure the client
+// runs: it keeps a running one and starts a stopped one.
+struct SecondStart {
+    const char* name;
+    bool client_running;
+};
+
+class NoUpgradeTest : public InstallTest, public ::testing::WithParamInterface<SecondStart> {};
+
+TEST_P(NoUpgradeTest, StartsTheClientWithoutInstalling)
+{
+    Prepare();
+    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+    pid_t first = ClientPid();
+    ASSERT_TRUE(Running(first));
+    if (!GetParam().client_running)
+        Stop(first);
+    fs::file_time_type info_time = fs::last_write_time(app + "/INFO");
+    size_t before = LogLineCount();
+
+    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+
+    std::vector<std::string> log = LogMessages(before);
+    int build = BuildOf(root + "/INFO");
+    EXPECT_TRUE(InOrder(log, {kRunning, Builds(build, build), kNoUpgrade, kDone}));
+    EXPECT_EQ(CountContaining(log, "extract package"), 0);
+    EXPECT_EQ(fs::last_write_time(app + "/INFO"), info_time) << "the copy was touched";
+    pid_t now = ClientPid();
+    ExpectClientFromUserCopy(now);
+    if (GetParam().client_running)
+        EXPECT_EQ(now, first) << "a second client was started";
+    else
+        EXPECT_NE(now, first);
+}
+
+INSTANTIATE_TEST_SUITE_P(Client, NoUpgradeTest,
+                         ::testing::Values(SecondStart{"Running", true},
+                                           SecondStart{"Stopped", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Stands in for a slow start script: says it has begun, then waits for the
+// test to let it go on to the real one.
+void GateStartScript(const std::string& script, const std::string& gate)
+{
+    fs::rename(script, script + ".real");
+    std::ofstream out(script);
+    out << "#!/bin/sh\n"
+        << "touch '" << gate << "/entered'\n"
+        << "i=0\n"
+        << "while [ ! -f '" << gate << "/open' ] && [ $i -lt 600 ]; do sleep 0.05; i=$((i+1)); done\n"
+        << "exec '" << script << ".real' \"$@\"\n";
+    out.close();
+    fs::permissions(script, fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
+}
+
+bool WaitForFile(const std::string& path, std::chrono::seconds timeout)
+{
+    auto end = std::chrono::steady_clock::now() + timeout;
+    while (!fs::exists(path)) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(20ms);
+    }
+    return true;
+}
+
+TEST_F(InstallTest, SecondLauncherLeavesAtOnceWhileTheFirstWorks)
+{
+    Prepare();
+    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+    Stop(ClientPid());
+    std::string gate = scratch + "/gate";
+    fs::create_directories(gate);
+    GateStartScript(app + "/package/start-stop", gate);
+    size_t before = LogLineCount();
+
+    pid_t first = StartLauncher();
+    ASSERT_TRUE(WaitForFile(gate + "/entered", 30s)) << "the first launcher never ran its script";
+    Outcome second = RunLauncher();
+    bool first_still_working = !ChildReaper::Instance().HasEnded(first);
+    std::ofstream(gate + "/open").close();
+    Outcome first_outcome = FinishLauncher(first);
+
+    EXPECT_TRUE(second.ended);
+    EXPECT_EQ(second.exit_code, 0) << second.out;
+    EXPECT_TRUE(first_still_working) << "the second launcher waited for the first";
+    EXPECT_EQ(first_outcome.exit_code, 0) << first_outcome.out;
+    std::vector<std::string> log = LogMessages(before);
+    EXPECT_TRUE(InOrder(log, {kRunning, kAlreadyLaunched, kDone}));
+    EXPECT_EQ(Count(log, kAlreadyLaunched), 1);
+    EXPECT_EQ(Count(log, kRunning), 1) << "the second launcher did the work again";
+    ExpectClientFromUserCopy(ClientPid());
+}
+
+// Blanks in the home directory (and in the installation root) must neither
+// split the start command nor any path.
+struct Places {
+    const char* name;
+    const char* root;
+    const char* home;
+};
+
+class OddPlacesTest : public InstallTest, public ::testing::WithParamInterface<Places> {};
+
+TEST_P(OddPlacesTest, InstallsAndStartsTheClient)
+{
+    Prepare(GetParam().root, GetParam().home);
+    Outcome run = RunLauncher();
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.exit_code, 0) << run.out;
+    EXPECT_NE(run.out.find("lib path = '" + root + "/lib/plugins'"), std::string::npos) << run.out;
+    std::vector<std::string> log = LogMessages();
+    EXPECT_TRUE(InOrder(log, {kRunning, kDone}));
+    ExpectCompleteCopy();
+    ExpectClientFromUserCopy(ClientPid());
+}
+
+INSTANTIATE_TEST_SUITE_P(Blanks, OddPlacesTest,
+                         ::testing::Values(Places{"HomeWithBlank", "Halvora", "my home"},
+                                           Places{"BothWithBlanks", "Veltrane Halvora",
+                                                  "home  of  Ann"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(InstallTest, StalePidFileNamingAnotherProgramLeavesItAlone)
+{
+    Prepare();
+    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+    Stop(ClientPid());
+    // After a reboot the number may belong to any program of the user.
+    pid_t other = ChildReaper::Instance().Spawn({"/bin/sleep", "120"}, EnvironmentWith({}));
+    ASSERT_GT(other, 0);
+    seen.insert(other);
+    std::ofstream(pid_file) << "pid=" << other << "\n";
+    UseNextPackage();
+    size_t before = LogLineCount();
+
+    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+
+    EXPECT_TRUE(Running(other)) << "the unrelated process " << other << " was killed";
+    std::vector<std::string> log = LogMessages(before);
+    EXPECT_EQ(CountContaining(log, "process " + std::to_string(other) + " of pid file '" +
+                                       pid_file + "' is not halvora-backup-ui, leaving it alone"),
+              1)
+        << LogText();
+    ExpectCompleteCopy();
+    pid_t client = ClientPid();
+    EXPECT_NE(client, other);
+    ExpectClientFromUserCopy(client);
+}
+
+// An installation cut by a power failure, a logout or SIGKILL leaves the
+// marker beside the copy; whatever state it was cut in, the next start
+// installs again and leaves a complete copy with no backups.
+enum class Cut { AfterUnpack, MidUnpack, AfterMovingAside };
+
+struct Interruption {
+    const char* name;
+    Cut cut;
+};
+
+class InterruptedTest : public InstallTest, public ::testing::WithParamInterface<Interruption> {
+protected:
+    void LeaveCutInstallation(Cut cut)
+    {
+        std::ofstream(marker) << "installation under way\n";
+        if (cut == Cut::AfterUnpack)
+            return;
+        fs::rename(app, app + "_tmp");
+        if (cut == Cut::AfterMovingAside)
+            return;
+        int half = static_cast<int>(ReadManifest(package).size() / 2);
+        ASSERT_TRUE(ExtractPrefix(package, app, half));
+        // Cut this way, the copy looks complete to the build numbers alone.
+        ASSERT_TRUE(fs::exists(app + "/INFO"));
+        ASSERT_TRUE(fs::exists(app + "/bin/halvora-backup-ui"));
+        ASSERT_NE(CompareTree(app, ReadManifest(package)), "");
+    }
+};
+
+TEST_P(InterruptedTest, IsRepairedOnTheNextStart)
+{
+    Prepare();
+    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+    Stop(ClientPid());
+    ASSERT_NO_FATAL_FAILURE(LeaveCutInstallation(GetParam().cut));
+    size_t before = LogLineCount();
+
+    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+
+    std::vector<std::string> log = LogMessages(before);
+    EXPECT_EQ(Count(log, kNoUpgrade), 0);
+    EXPECT_EQ(CountContaining(log, "extract package"), 1) << LogText();
+    EXPECT_EQ(Count(log, kUpgradeFailed), 0);
+    ExpectCompleteCopy();
+    ExpectClientFromUserCopy(ClientPid());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cuts, InterruptedTest,
+    ::testing::Values(Interruption{"AfterUnpack", Cut::AfterUnpack},
+                      Interruption{"MidUnpack", Cut::MidUnpack},
+                      Interruption{"AfterMovingAside", Cut::AfterMovingAside}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace e2e

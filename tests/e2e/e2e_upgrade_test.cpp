@@ -1,0 +1,160 @@
+// Upgrades by the built launcher, run as a real process while the stand-in
+// client of the older build runs: the client is stopped, the copy replaced,
+// the new client started; a client deaf to SIGTERM is killed; a corrupt
+// package leaves the old copy in place and running.
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include "launch-fixture.h"
+#include "package-manifest.h"
+
+namespace fs = std::filesystem;
+
+namespace e2e {
+namespace {
+
+const char kRunning[] = "[DEBUG] launcher(86): running";
+const char kUpgradeFailed[] = "[ERROR] launcher(98): Failed to upgrade package";
+const char kDone[] = "[DEBUG] launcher(114): done";
+const char kAppDataExist[] = "[DEBUG] linux/linux-service(140): local appdata exist";
+
+std::string Builds(int source, int target)
+{
+    return "[DEBUG] linux/linux-service(127): source version = " + std::to_string(source) +
+           ", target version = " + std::to_string(target);
+}
+
+double SecondsBetween(ChildReaper::Clock::time_point from, ChildReaper::Clock::time_point to)
+{
+    return std::chrono::duration<double>(to - from).count();
+}
+
+class UpgradeTest : public LaunchFixture {
+protected:
+    // Installs the staged build and leaves its client running.
+    void InstallOlderBuild(const std::vector<std::string>& env = {})
+    {
+        ASSERT_NO_FATAL_FAILURE(RunLauncherOk(env));
+        old_build = BuildOf(app + "/INFO");
+        old_manifest = ReadManifest(package);
+        old_client = ClientPid();
+        ASSERT_TRUE(Running(old_client)) << "no client after the first installation";
+    }
+
+    void ExpectNewClientRunning()
+    {
+        pid_t client = ClientPid();
+        ASSERT_GT(client, 0);
+        EXPECT_NE(client, old_client);
+        EXPECT_TRUE(Running(client));
+        EXPECT_EQ(ExecutableOf(client), app + "/bin/halvora-backup-ui");
+    }
+
+    void ExpectNoLeftovers()
+    {
+        EXPECT_TRUE(Backups().empty()) << Backups().front();
+        EXPECT_FALSE(fs::exists(marker));
+    }
+
+    int old_build = 0;
+    Manifest old_manifest;
+    pid_t old_client = 0;
+};
+
+TEST_F(UpgradeTest, RunningClientIsStoppedAndTheCopyReplaced)
+{
+    Prepare();
+    ASSERT_NO_FATAL_FAILURE(InstallOlderBuild());
+    UseNextPackage();
+    int new_build = BuildOf(root + "/INFO");
+    ASSERT_GT(new_build, old_build);
+    size_t before = LogLineCount();
+
+    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+
+    // The stand-in ends with 0 after it has handled SIGTERM; SIGKILL would
+    // show as a signal.
+    int status = EndingOf(old_client).status;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << "old client ended with status " << status;
+    std::vector<std::string> log = LogMessages(before);
+    EXPECT_TRUE(InOrder(log, {kRunning, Builds(old_build, new_build), kAppDataExist, kDone}));
+    EXPECT_EQ(Count(log, kUpgradeFailed), 0);
+    EXPECT_EQ(BuildOf(app + "/INFO"), new_build);
+    EXPECT_EQ(CompareTree(app, ReadManifest(package)), "");
+    ExpectNoLeftovers();
+    ExpectNewClientRunning();
+}
+
+TEST_F(UpgradeTest, ClientIgnoringSigtermIsKilledAfterFiveSeconds)
+{
+    Prepare();
+    ASSERT_NO_FATAL_FAILURE(InstallOlderBuild({"HALVORA_STANDIN_IGNORE_TERM=1"}));
+    UseNextPackage();
+
+    auto start = ChildReaper::Clock::now();
+    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+
+    ChildReaper::Ending ending = EndingOf(old_client);
+    ASSERT_TRUE(WIFSIGNALED(ending.status)) << "old client status " << ending.status;
+    EXPECT_EQ(WTERMSIG(ending.status), SIGKILL);
+    // Five probes a second apart come first; the launcher starts probing
+    // right after its SIGTERM, early in the run.
+    double waited = SecondsBetween(start, ending.when);
+    EXPECT_GE(waited, 4.5);
+    EXPECT_LT(waited, 15.0);
+    EXPECT_EQ(BuildOf(app + "/INFO"), BuildOf(root + "/INFO"));
+    ExpectNoLeftovers();
+    ExpectNewClientRunning();
+}
+
+// Packages that break at different points of the unpack.
+struct Corruption {
+    const char* name;
+    void (*damage)(const std::string& package);
+};
+
+void TruncateToHalf(const std::string& package)
+{
+    fs::resize_file(package, fs::file_size(package) / 2);
+}
+
+void ReplaceWithGarbage(const std::string& package)
+{
+    std::ofstream(package, std::ios::trunc) << std::string(4096, '\x5a');
+}
+
+class CorruptPackageTest : public UpgradeTest, public ::testing::WithParamInterface<Corruption> {};
+
+TEST_P(CorruptPackageTest, OldCopyIsRestoredAndStarted)
+{
+    Prepare();
+    ASSERT_NO_FATAL_FAILURE(InstallOlderBuild());
+    UseNextPackage();
+    GetParam().damage(package);
+    size_t before = LogLineCount();
+
+    Outcome run = RunLauncher();
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.exit_code, 0) << run.out;
+
+    std::vector<std::string> log = LogMessages(before);
+    EXPECT_TRUE(InOrder(log, {kRunning, kAppDataExist, kUpgradeFailed, kDone}));
+    int status = EndingOf(old_client).status;
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    EXPECT_EQ(BuildOf(app + "/INFO"), old_build) << "the old copy was not restored";
+    EXPECT_EQ(CompareTree(app, old_manifest), "");
+    ExpectNoLeftovers();
+    ExpectNewClientRunning();
+}
+
+INSTANTIATE_TEST_SUITE_P(Damage, CorruptPackageTest,
+                         ::testing::Values(Corruption{"TruncatedHalfway", TruncateToHalf},
+                                           Corruption{"NotAnArchive", ReplaceWithGarbage}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace e2e

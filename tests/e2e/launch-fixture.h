@@ -1,0 +1,83 @@
+#ifndef HALVORA_E2E_LAUNCH_FIXTURE_H
+#define HALVORA_E2E_LAUNCH_FIXTURE_H
+
+#include <chrono>
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+#include "child-reaper.h"
+
+namespace e2e {
+
+// One system installation and one home directory, both fresh, for running the
+// built launcher as a real child process. The staged tree is copied with
+// cp -a (its plug-in links stay links) so that the executable lives in
+// <root>/bin, where it finds its installation. Every client the test saw is
+// stopped when the test ends; a failed test keeps its directory.
+class LaunchFixture : public ::testing::Test {
+protected:
+    struct Outcome {
+        bool ended = false;
+        int exit_code = -1;   // -1 unless it exited normally
+        std::string out;      // standard output and error
+        double seconds = 0;   // from start to end
+    };
+
+    void TearDown() override;
+
+    // Creates <scratch>/<root_name> from the staged tree and an empty
+    // <scratch>/<home_name>. Call first in every test.
+    void Prepare(const std::string& root_name = "Halvora", const std::string& home_name = "home");
+
+    pid_t StartLauncher(const std::vector<std::string>& extra_env = {});
+    Outcome FinishLauncher(pid_t pid, std::chrono::seconds timeout = std::chrono::seconds(60));
+    Outcome RunLauncher(const std::vector<std::string>& extra_env = {});
+    // A run that must end with 0; the log is printed when it does not.
+    void RunLauncherOk(const std::vector<std::string>& extra_env = {});
+
+    // Log lines without their time prefix ("Dec 07 09:15:02 "), from line
+    // `from` on. A line without that prefix is a test failure.
+    std::vector<std::string> LogMessages(size_t from = 0);
+    size_t LogLineCount();
+    std::string LogText();
+
+    // The pid in ~/.HalvoraBackup/ui.pid, 0 when there is none. Remembered, so
+    // that the client is stopped at the end of the test.
+    pid_t ClientPid();
+    // A live (not yet reaped) process.
+    bool Running(pid_t pid);
+    // The executable /proc names for pid, empty when it cannot be read.
+    static std::string ExecutableOf(pid_t pid);
+    // SIGTERM, then SIGKILL after three seconds; waits until it is reaped.
+    void Stop(pid_t pid);
+    // How a process the reaper has seen end ended.
+    ChildReaper::Ending EndingOf(pid_t pid);
+
+    // Puts the INFO and package of the higher build in place of the staged ones.
+    void UseNextPackage();
+    // build_version of an INFO file, -1 when it has none.
+    static int BuildOf(const std::string& info);
+    // Entries of the per-user directory whose name starts with "Halvora.app_tmp".
+    std::vector<std::string> Backups();
+
+    std::string scratch, root, home, user, app, marker, log, pid_file, package;
+    std::set<pid_t> seen;  // processes to stop at the end
+
+private:
+    int m_runs = 0;
+};
+
+// The expected messages appear in this order (others may come between).
+::testing::AssertionResult InOrder(const std::vector<std::string>& messages,
+                                   const std::vector<std::string>& expected);
+// How often a message occurs.
+int Count(const std::vector<std::string>& messages, const std::string& message);
+// How many messages contain the text.
+int CountContaining(const std::vector<std::string>& messages, const std::string& text);
+
+} // namespace e2e
+
+#endif

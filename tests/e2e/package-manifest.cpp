@@ -1,0 +1,122 @@
+#include "package-manifest.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sys/stat.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace e2e {
+
+namespace {
+
+struct ReaderFree {
+    void operator()(archive* a) const { archive_read_free(a); }
+};
+using Reader = std::unique_ptr<archive, ReaderFree>;
+
+Reader OpenPackage(const std::string& package)
+{
+    Reader reader(archive_read_new());
+    archive_read_support_filter_all(reader.get());
+    archive_read_support_format_all(reader.get());
+    if (archive_read_open_filename(reader.get(), package.c_str(), 10240) != ARCHIVE_OK)
+        return nullptr;
+    return reader;
+}
+
+std::string EntryPath(archive_entry* entry)
+{
+    std::string path = archive_entry_pathname(entry);
+    while (!path.empty() && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
+std::string ReadData(archive* reader)
+{
+    std::string data;
+    char buffer[65536];
+    for (la_ssize_t n; (n = archive_read_data(reader, buffer, sizeof buffer)) > 0;)
+        data.append(buffer, static_cast<size_t>(n));
+    return data;
+}
+
+} // namespace
+
+Manifest ReadManifest(const std::string& package)
+{
+    Manifest manifest;
+    Reader reader = OpenPackage(package);
+    if (!reader)
+        return manifest;
+    archive_entry* entry = nullptr;
+    while (archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
+        ManifestEntry e;
+        e.is_dir = archive_entry_filetype(entry) == AE_IFDIR;
+        e.size = archive_entry_size(entry);
+        e.mode = archive_entry_perm(entry);
+        manifest[EntryPath(entry)] = e;
+        archive_read_data_skip(reader.get());
+    }
+    return manifest;
+}
+
+std::string CompareTree(const std::string& dir, const Manifest& manifest)
+{
+    std::string differences;
+    int found = 0;
+    for (const auto& [path, expected] : manifest) {
+        struct stat st;
+        std::string full = dir + "/" + path;
+        std::string problem;
+        if (lstat(full.c_str(), &st) != 0)
+            problem = "missing";
+        else if (expected.is_dir != S_ISDIR(st.st_mode))
+            problem = "wrong kind";
+        else if (!expected.is_dir && st.st_size != expected.size)
+            problem = "size " + std::to_string(st.st_size) + " instead of " +
+                      std::to_string(expected.size);
+        else if ((expected.mode & 0100) != (st.st_mode & 0100))
+            problem = "execute bit differs";
+        if (!problem.empty() && ++found <= 5)
+            differences += full + ": " + problem + "\n";
+    }
+    if (found > 5)
+        differences += "... and " + std::to_string(found - 5) + " more\n";
+    return differences;
+}
+
+bool ExtractPrefix(const std::string& package, const std::string& dest, int entries)
+{
+    Reader reader = OpenPackage(package);
+    if (!reader)
+        return false;
+    archive_entry* entry = nullptr;
+    for (int i = 0; i < entries && archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK;
+         ++i) {
+        fs::path target = fs::path(dest) / EntryPath(entry);
+        std::error_code ec;
+        if (archive_entry_filetype(entry) == AE_IFDIR) {
+            fs::create_directories(target, ec);
+            continue;
+        }
+        fs::create_directories(target.parent_path(), ec);
+        std::string data = ReadData(reader.get());
+        if (i == entries - 1)
+            data.resize(data.size() / 2);
+        std::ofstream out(target, std::ios::binary | std::ios::trunc);
+        out << data;
+        if (!out)
+            return false;
+        out.close();
+        fs::permissions(target, static_cast<fs::perms>(archive_entry_perm(entry)), ec);
+    }
+    return true;
+}
+
+} // namespace e2e

@@ -1,0 +1,31 @@
+#ifndef HALVORA_E2E_PACKAGE_MANIFEST_H
+#define HALVORA_E2E_PACKAGE_MANIFEST_H
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace e2e {
+
+struct ManifestEntry {
+    bool is_dir = false;
+    int64_t size = 0;
+    int mode = 0;  // permission bits
+};
+
+// Entry path (without a trailing "/") -> what the package holds there, read
+// with libarchive. Empty when the package cannot be read.
+using Manifest = std::map<std::string, ManifestEntry>;
+Manifest ReadManifest(const std::string& package);
+
+// Every entry of the manifest is at dir with its kind, size and execute
+// bits. Returns the first few differences, one per line; empty when none.
+std::string CompareTree(const std::string& dir, const Manifest& manifest);
+
+// Writes the first `entries` entries of the package below dest, the last of
+// them cut to half its size: what an unpack stopped by a power cut leaves.
+bool ExtractPrefix(const std::string& package, const std::string& dest, int entries);
+
+} // namespace e2e
+
+#endif
