@@ -10,7 +10,7 @@ packages=(
   libarchive-tools xvfb xauth
 )
 if [ "${1:-}" = "--with-tools" ]; then
-  packages+=(hyperfine time)
+  packages+=(hyperfine time twm)
 fi
 
 missing=()

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Makes docs/dialog-enu.png and docs/dialog-deu.png: the launcher's progress
+# dialog in the middle of a real installation of the sample package, shown on
+# an Xvfb display with a plain window manager (twm, for the title bar) and
+# read back from it, once in English and once in German.
+# usage: docs/make-screenshots.sh [build directory]   (default: build/debug)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/debug}
+
+scripts/setup.sh --with-tools
+[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$build" --target halvora_stage dialog-screenshot -j2
+
+work=$(mktemp -d /tmp/halvora-screenshots.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+
+shoot() { # <language env> <output>
+    local root="$work/root-$2" home="$work/home-$2"
+    cp -a "$build/stage" "$root"
+    cp "$build/docs/screenshot/dialog-screenshot" "$root/bin/"
+    mkdir -p "$home"
+    env -u QT_QPA_PLATFORM HOME="$home" LANG="$1" LC_ALL="$1" LANGUAGE= \
+        xvfb-run -a -s "-screen 0 640x360x24" bash -c '
+            LC_ALL=C twm -f "$1" 2>/dev/null & wm=$!
+            sleep 1  # windows mapped before the manager runs get no frame
+            "$2" "$3" 40; rc=$?
+            kill $wm; exit $rc' shot docs/screenshot/twmrc "$root/bin/dialog-screenshot" "$PWD/docs/$2"
+    # The stand-in client the installation started has done its part.
+    HOME="$home" "$home/.HalvoraBackup/Halvora.app/package/start-stop" stop 2>/dev/null || true
+}
+
+shoot en_US.UTF-8 dialog-enu.png
+shoot de_DE.UTF-8 dialog-deu.png

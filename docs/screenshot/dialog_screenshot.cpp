@@ -1,0 +1,100 @@
+// Takes a picture of the launcher's progress dialog in the middle of a real
+// installation, on a real X display (run it under Xvfb): the dialog as the
+// user sees it, in the language chosen from the system locale.
+//
+// The executable must sit in <root>/bin of a copy of the staged installation
+// (the dialog's icon and the package come from there), with HOME pointing at a
+// fresh directory. usage: dialog-screenshot <output.png> [percent]
+#include <QApplication>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+#include <QTranslator>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+
+#include "VeltLocale.h"
+#include "halvora-service.h"
+#include "launcher.h"
+#include "log.h"
+#include "strtab.h"
+
+int qInitResources_texts();
+
+namespace {
+
+ProcessingProgressDialog* FindDialog()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<ProcessingProgressDialog*>(w))
+            return dialog;
+    }
+    return nullptr;
+}
+
+// Paints the dialog now and reads it back from the display: the paint is
+// flushed on the same connection before the read, so the picture is what
+// the server shows.
+bool Grab(QWidget* dialog, const QString& path)
+{
+    dialog->repaint();
+    QScreen* screen = dialog->screen();
+    // The window manager's frame, as the window system reports it now (the
+    // widget's own frame geometry may not have caught up yet).
+    QRect frame = dialog->geometry().marginsAdded(dialog->windowHandle()->frameMargins());
+    QPixmap picture =
+        screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    if (picture.isNull() || !picture.save(path, "PNG")) {
+        fprintf(stderr, "dialog-screenshot: cannot save %s\n", qPrintable(path));
+        return false;
+    }
+    printf("dialog-screenshot: %s (%dx%d, value %d, label '%s')\n", qPrintable(path),
+           picture.width(), picture.height(), static_cast<ProcessingProgressDialog*>(dialog)->value(),
+           qPrintable(static_cast<ProcessingProgressDialog*>(dialog)->labelText()));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        fprintf(stderr, "usage: %s <output.png> [percent]\n", argv[0]);
+        return 2;
+    }
+    const QString output = QString::fromLocal8Bit(argv[1]);
+    const int percent = argc > 2 ? atoi(argv[2]) : 40;
+    setlocale(LC_ALL, "");
+    qInitResources_texts();
+    QApplication app(argc, argv);
+
+    QTranslator translator;
+    if (translator.load(":/" + VeltLocale::getDefaultLanguage() + ".qm"))
+        QCoreApplication::installTranslator(&translator);
+    StrTable::InitStrTable();
+
+    Launcher* launcher = new Launcher;
+    ProcessingProgressDialog* dialog = FindDialog();
+    QProgressBar* bar = dialog ? dialog->findChild<QProgressBar*>() : nullptr;
+    if (!bar) {
+        fprintf(stderr, "dialog-screenshot: no progress dialog\n");
+        return 1;
+    }
+    bool taken = false;
+    bool saved = false;
+    QObject::connect(bar, &QProgressBar::valueChanged, [&](int value) {
+        if (!taken && value >= percent && dialog->isVisible()) {
+            taken = true;
+            saved = Grab(dialog, output);
+        }
+    });
+    launcher->Run();
+    launcher->Start();
+    int ret = QApplication::exec();
+    delete launcher;
+    if (!taken)
+        fprintf(stderr, "dialog-screenshot: the dialog never reached %d%%\n", percent);
+    return ret == 0 && saved ? 0 : 1;
+}
