@@ -4,6 +4,8 @@
 #include <QSignalSpy>
 #include <QStringList>
 #include <QThread>
+#include <archive.h>
+#include <archive_entry.h>
 #include <gtest/gtest.h>
 #include <regex>
 #include <sys/stat.h>
@@ -237,6 +239,35 @@ TEST_F(ExtractorTest, MissingFileIsReportedByCountToo)
     EXPECT_EQ(-1, RunExtract(dir / "no-such.hpk", dir / "out"));
     EXPECT_EQ(1, CountLines(log, R"(\[ERROR\] extractor\(\d+\): archive_read_open_filename )"
                                  R"(failed: '.+'$)"));
+}
+
+// A hostile hard link naming a file outside the package by absolute path
+// must not join that file: a later write through the link would change it.
+TEST_F(ExtractorTest, HardLinkCannotReachOutsideTheTarget)
+{
+    std::string victim = dir / "victim";
+    ASSERT_TRUE(testsupport::WriteFile(victim, "precious"));
+    std::string package = dir / "pkg";
+    archive* a = archive_write_new();
+    archive_write_set_format_pax_restricted(a);
+    ASSERT_EQ(ARCHIVE_OK, archive_write_open_filename(a, package.c_str()));
+    archive_entry* entry = archive_entry_new();
+    archive_entry_set_pathname(entry, "evil");
+    archive_entry_set_filetype(entry, AE_IFREG);
+    archive_entry_set_perm(entry, 0644);
+    archive_entry_set_hardlink(entry, victim.c_str());
+    archive_entry_set_size(entry, 0);
+    ASSERT_EQ(ARCHIVE_OK, archive_write_header(a, entry));
+    archive_entry_free(entry);
+    archive_write_close(a);
+    archive_write_free(a);
+
+    EXPECT_EQ(-1, RunExtract(package, dir / "out"));
+    struct stat st;
+    ASSERT_EQ(0, stat(victim.c_str(), &st));
+    EXPECT_EQ(1u, st.st_nlink);
+    EXPECT_EQ("precious", testsupport::ReadFile(victim));
+    EXPECT_EQ(1, CountLines(log, R"(\[ERROR\] extractor\(\d+\): archive_read_extract2 failed: '.+'$)"));
 }
 
 TEST_F(ExtractorTest, ReplacesWhatAlreadyStandsUnderTheTarget)
