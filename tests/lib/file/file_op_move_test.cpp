@@ -21,7 +21,7 @@ const bool kAddressSanitizer = true;
 const bool kAddressSanitizer = false;
 #endif
 
-int OpenDescriptorCount()
+[[maybe_unused]] int OpenDescriptorCount()
 {
     int count = 0;
     DIR* fds = opendir("/proc/self/fd");
@@ -33,7 +33,7 @@ int OpenDescriptorCount()
     return count;
 }
 
-size_t VirtualSize()
+[[maybe_unused]] size_t VirtualSize()
 {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);) {
