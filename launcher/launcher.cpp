@@ -114,9 +114,6 @@ void ProcessingProgressDialog::reject()
 Launcher::Launcher()
 {
     m_worker = new Worker;
-    m_progress = new ProcessingProgressDialog;
-    m_progress->setCancelButton(nullptr);
-    m_progress->setAutoReset(false);
     // The dialog is the only window; hiding it must not end the event loop
     // while the worker still runs. LaunchDone ends it explicitly.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -137,6 +134,16 @@ Launcher::~Launcher()
     delete m_progress;
 }
 
+ProcessingProgressDialog* Launcher::Dialog()
+{
+    if (!m_progress) {
+        m_progress = new ProcessingProgressDialog;
+        m_progress->setCancelButton(nullptr);
+        m_progress->setAutoReset(false);
+    }
+    return m_progress;
+}
+
 void Launcher::Run()
 {
     m_worker->StartThread();
@@ -149,7 +156,7 @@ void Launcher::Start()
 
 void Launcher::ShowMsgBox()
 {
-    m_progress->show();
+    Dialog()->show();
 }
 
 void Launcher::UpdateProgress(int total, int steps)
@@ -158,18 +165,20 @@ void Launcher::UpdateProgress(int total, int steps)
         return;
     // Whole percent only; the product is taken in 64 bits so that no count of
     // entries can overflow it.
-    m_progress->setValue(static_cast<int>(static_cast<qint64>(steps) * 100 / total));
+    Dialog()->setValue(static_cast<int>(static_cast<qint64>(steps) * 100 / total));
 }
 
 void Launcher::SetLabelText(const QString& label)
 {
-    m_progress->setLabelText(label);
+    Dialog()->setLabelText(label);
 }
 
 void Launcher::LaunchDone()
 {
-    m_progress->setValue(100);
-    m_progress->hide();
+    if (m_progress) {
+        m_progress->setValue(100);
+        m_progress->hide();
+    }
     m_worker->QuitThread();
     m_worker->JoinThread();
     QCoreApplication::quit();

@@ -77,6 +77,10 @@ private Q_SLOTS:
     void ShowMsgBox();
 
 private:
+    // Built on first use: a launch with nothing to install never needs it,
+    // and building a widget costs that launch a good part of its start time.
+    ProcessingProgressDialog* Dialog();
+
     Worker* m_worker = nullptr;
     ProcessingProgressDialog* m_progress = nullptr;
 };

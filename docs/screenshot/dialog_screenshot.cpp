@@ -6,6 +6,7 @@
 // (the dialog's icon and the package come from there), with HOME pointing at a
 // fresh directory. usage: dialog-screenshot <output.png> [percent]
 #include <QApplication>
+#include <QEvent>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
@@ -14,6 +15,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 #include "VeltLocale.h"
 #include "halvora-service.h"
@@ -25,14 +27,30 @@ int qInitResources_texts();
 
 namespace {
 
-ProcessingProgressDialog* FindDialog()
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* dialog = qobject_cast<ProcessingProgressDialog*>(w))
-            return dialog;
+// The launcher builds its dialog when the installation starts; this hands
+// the dialog over the first time it is shown.
+class ShowWatcher : public QObject {
+public:
+    explicit ShowWatcher(std::function<void(ProcessingProgressDialog*)> on_show)
+        : m_on_show(std::move(on_show))
+    {
+        qApp->installEventFilter(this);
     }
-    return nullptr;
-}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* dialog = qobject_cast<ProcessingProgressDialog*>(watched);
+        if (dialog && event->type() == QEvent::Show && m_on_show) {
+            m_on_show(dialog);
+            m_on_show = nullptr;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void(ProcessingProgressDialog*)> m_on_show;
+};
 
 // Paints the dialog now and reads it back from the display: the paint is
 // flushed on the same connection before the read, so the picture is what
@@ -76,19 +94,18 @@ int main(int argc, char** argv)
     StrTable::InitStrTable();
 
     Launcher* launcher = new Launcher;
-    ProcessingProgressDialog* dialog = FindDialog();
-    QProgressBar* bar = dialog ? dialog->findChild<QProgressBar*>() : nullptr;
-    if (!bar) {
-        fprintf(stderr, "dialog-screenshot: no progress dialog\n");
-        return 1;
-    }
     bool taken = false;
     bool saved = false;
-    QObject::connect(bar, &QProgressBar::valueChanged, [&](int value) {
-        if (!taken && value >= percent && dialog->isVisible()) {
-            taken = true;
-            saved = Grab(dialog, output);
-        }
+    ShowWatcher watcher([&](ProcessingProgressDialog* dialog) {
+        QProgressBar* bar = dialog->findChild<QProgressBar*>();
+        if (!bar)
+            return;
+        QObject::connect(bar, &QProgressBar::valueChanged, [&, dialog](int value) {
+            if (!taken && value >= percent && dialog->isVisible()) {
+                taken = true;
+                saved = Grab(dialog, output);
+            }
+        });
     });
     launcher->Run();
     launcher->Start();

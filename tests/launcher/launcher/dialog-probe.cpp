@@ -7,12 +7,17 @@
 
 #include "launcher.h"
 
-DialogProbe::DialogProbe(ProcessingProgressDialog* dialog) : m_dialog(dialog)
+DialogProbe::DialogProbe()
 {
+    qApp->installEventFilter(this);
+}
+
+void DialogProbe::Attach(ProcessingProgressDialog* dialog)
+{
+    m_dialog = dialog;
     QProgressBar* bar = dialog->findChild<QProgressBar*>();
     if (bar)
         connect(bar, &QProgressBar::valueChanged, this, [this](int v) { values.append(v); });
-    dialog->installEventFilter(this);
     connect(&m_timer, &QTimer::timeout, this, [this] {
         if (m_dialog->isVisible())
             samples.append(Take());
@@ -33,11 +38,16 @@ DialogProbe::Snapshot DialogProbe::Take() const
 
 bool DialogProbe::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_dialog && event->type() == QEvent::Show) {
+    auto* dialog = qobject_cast<ProcessingProgressDialog*>(watched);
+    if (dialog && !m_dialog && event->type() == QEvent::Show)
+        Attach(dialog);
+    if (!dialog || dialog != m_dialog)
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::Show) {
         shown.append(Take());
         if (shown.size() == 1 && m_on_first_show)
             QTimer::singleShot(0, this, m_on_first_show);
-    } else if (watched == m_dialog && event->type() == QEvent::Hide) {
+    } else if (event->type() == QEvent::Hide) {
         hidden.append(Take());
     }
     return QObject::eventFilter(watched, event);

@@ -11,7 +11,9 @@ class ProcessingProgressDialog;
 
 // Watches the launcher's dialog from the main thread while a job runs: every
 // value its bar takes, its show and hide events with the state at that
-// moment, and periodic samples of everything visible while it is shown.
+// moment, and periodic samples of everything visible while it is shown. The
+// launcher builds its dialog only when there is something to show, so the
+// probe attaches to the first one the application shows.
 class DialogProbe : public QObject {
     Q_OBJECT
 public:
@@ -23,7 +25,10 @@ public:
         int width = 0;
     };
 
-    explicit DialogProbe(ProcessingProgressDialog* dialog);
+    DialogProbe();
+
+    // The dialog attached to, null while none has been shown.
+    ProcessingProgressDialog* dialog() const { return m_dialog; }
 
     // Runs once, on the main thread, right after the first show event.
     void OnFirstShow(std::function<void()> action) { m_on_first_show = std::move(action); }
@@ -39,7 +44,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    ProcessingProgressDialog* m_dialog;
+    void Attach(ProcessingProgressDialog* dialog);
+
+    ProcessingProgressDialog* m_dialog = nullptr;
     QTimer m_timer;
     std::function<void()> m_on_first_show;
 };

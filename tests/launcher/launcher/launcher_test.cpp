@@ -134,20 +134,20 @@ protected:
 TEST_F(LauncherTest, InstallationShowsTheDialogUntilDone)
 {
     Launcher launcher;
-    ProcessingProgressDialog* dialog = FindLauncherDialog();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_FALSE(dialog->isVisible()) << "the dialog shows before there is anything to show";
-    DialogProbe probe(dialog);
+    EXPECT_EQ(FindLauncherDialog(), nullptr) << "a dialog before there is anything to show";
+    DialogProbe probe;
     Qt::WindowFlags flags;
     bool modal = false;
     Qt::WindowModality modality = Qt::NonModal;
     probe.OnFirstShow([&] {
-        flags = dialog->windowFlags();
-        modal = dialog->isModal();
-        modality = dialog->windowModality();
+        flags = probe.dialog()->windowFlags();
+        modal = probe.dialog()->isModal();
+        modality = probe.dialog()->windowModality();
     });
 
     EXPECT_EQ(RunLauncher(launcher), 0);
+    ProcessingProgressDialog* dialog = probe.dialog();
+    ASSERT_NE(dialog, nullptr);
 
     const QString initializing = StrTable::LoadStr(StrTable::desc_hlvr_env_preparing);
     const QString ready = StrTable::LoadStr(StrTable::desc_hlvr_env_preparation_done);
@@ -194,6 +194,7 @@ TEST_F(LauncherTest, InstallationShowsTheDialogUntilDone)
 TEST_F(LauncherTest, DialogIsBuiltAsDesigned)
 {
     Launcher launcher;
+    ASSERT_TRUE(QMetaObject::invokeMethod(&launcher, "ShowMsgBox", Qt::DirectConnection));
     ProcessingProgressDialog* dialog = FindLauncherDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->minimum(), 0);
@@ -220,14 +221,12 @@ TEST_F(LauncherTest, NothingToUpgradeNeverShowsTheDialog)
     size_t before = ReadFile(log).size();
 
     Launcher launcher;
-    ProcessingProgressDialog* dialog = FindLauncherDialog();
-    ASSERT_NE(dialog, nullptr);
-    DialogProbe probe(dialog);
+    DialogProbe probe;
     EXPECT_EQ(RunLauncher(launcher), 0);
 
+    EXPECT_EQ(FindLauncherDialog(), nullptr) << "a dialog was built without an upgrade";
     EXPECT_TRUE(probe.shown.isEmpty());
     EXPECT_TRUE(probe.samples.isEmpty());
-    EXPECT_FALSE(dialog->isVisible());
     std::string text = ReadFile(log).substr(before);
     EXPECT_NE(text.find(kNoUpgrade), std::string::npos) << text;
     EXPECT_NE(text.find(kDone), std::string::npos) << text;
@@ -236,14 +235,13 @@ TEST_F(LauncherTest, NothingToUpgradeNeverShowsTheDialog)
 TEST_F(LauncherTest, WindowSystemCloseDoesNotEndTheRunEarly)
 {
     Launcher launcher;
-    ProcessingProgressDialog* dialog = FindLauncherDialog();
-    ASSERT_NE(dialog, nullptr);
-    DialogProbe probe(dialog);
+    DialogProbe probe;
     bool worker_was_busy = false;
     bool close_refused = false;
     bool close_event_ignored = false;
     bool visible_after = false;
     probe.OnFirstShow([&] {
+        ProcessingProgressDialog* dialog = probe.dialog();
         worker_was_busy = ReadFile(log).find(kDone) == std::string::npos;
         close_refused = !dialog->close();
         QCloseEvent event;
@@ -279,10 +277,10 @@ TEST_P(UpdateProgressTest, ShowsWholePercent)
 {
     StrTable::InitStrTable();
     Launcher launcher;
-    ProcessingProgressDialog* dialog = FindLauncherDialog();
-    ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(QMetaObject::invokeMethod(&launcher, "UpdateProgress", Qt::DirectConnection,
                                           Q_ARG(int, 8), Q_ARG(int, 4)));
+    ProcessingProgressDialog* dialog = FindLauncherDialog();
+    ASSERT_NE(dialog, nullptr);
     ASSERT_EQ(dialog->value(), 50);
     const Progress& p = GetParam();
     ASSERT_TRUE(QMetaObject::invokeMethod(&launcher, "UpdateProgress", Qt::DirectConnection,
