@@ -87,20 +87,47 @@ std::vector<std::string> SplitLines(const std::string& text)
 
 uid_t NobodyUid() { return kNobody; }
 
-int RunAsNobody(const std::function<int()>& fn)
+namespace {
+
+// Runs fn in a forked child once prepare() has succeeded (else the child
+// exits with 254); the child's raw wait status, or -1 without a child.
+int RunInChild(const std::function<int()>& fn, const std::function<bool()>& prepare)
 {
     fflush(nullptr);
     pid_t pid = fork();
     if (pid < 0)
         return -1;
     if (pid == 0) {
-        if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)
+        if (!prepare())
             _exit(254);
         _exit(fn() & 0xff);
     }
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
+    return status;
+}
+
+} // namespace
+
+int RunAsNobody(const std::function<int()>& fn)
+{
+    const int status = RunInChild(fn, [] {
+        return setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0;
+    });
+    return status >= 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+int RunWithDeadline(const std::function<int()>& fn, unsigned seconds)
+{
+    const int status = RunInChild(fn, [seconds] {
+        alarm(seconds);
+        return true;
+    });
+    if (status < 0)
+        return -1;
+    if (WIFSIGNALED(status))
+        return 1000 + WTERMSIG(status);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 

@@ -40,6 +40,10 @@ std::vector<std::string> SplitLines(const std::string& text);
 int RunAsNobody(const std::function<int()>& fn);
 uid_t NobodyUid();
 
+// Runs fn in a child process that is killed by SIGALRM after seconds: its
+// exit status, or 1000 + the signal when it was killed (a hang shows as 1014).
+int RunWithDeadline(const std::function<int()>& fn, unsigned seconds);
+
 // Points the process-wide logger at <dir>/test.log with every named component
 // at level 7 and returns the log file's path.
 std::string LogToFile(const std::string& dir,

@@ -7,38 +7,11 @@
 #include <gtest/gtest.h>
 
 #include "adapter.h"
+#include "progress-recorder.h"
+
+using testsupport::ProgressRecorder;
 
 namespace {
-
-// Records what reaches it and whether it ran on its own thread.
-class Receiver : public QObject {
-    Q_OBJECT
-public:
-    QStringList events;
-    bool wrong_thread = false;
-
-public Q_SLOTS:
-    void OnText(QString text) { Record("text:" + text); }
-    void OnProgress(int total, int current)
-    {
-        Record(QString("progress:%1/%2").arg(total).arg(current));
-    }
-
-private:
-    void Record(const QString& event)
-    {
-        wrong_thread = wrong_thread || QThread::currentThread() != thread();
-        events << event;
-    }
-};
-
-void Connect(Receiver& receiver)
-{
-    Notify_Adapter& adapter = Notify_Adapter::GetInstance();
-    QObject::connect(&adapter, &Notify_Adapter::sigUpdateDialogText, &receiver, &Receiver::OnText);
-    QObject::connect(&adapter, &Notify_Adapter::sigUpdateProgress, &receiver,
-                     &Receiver::OnProgress);
-}
 
 // Polls the event loop until done() holds or 30 s pass.
 template <typename Done>
@@ -85,9 +58,9 @@ TEST(NotifyAdapter, CallsWithoutReceiverAreLost)
 TEST(NotifyAdapter, ReceiverOnAnotherThreadGetsEveryCallInOrder)
 {
     QThread thread;
-    Receiver receiver;
+    ProgressRecorder receiver;
     receiver.moveToThread(&thread);
-    Connect(receiver);
+    receiver.Listen();
     thread.start();
 
     Notify_Adapter& adapter = Notify_Adapter::GetInstance();
@@ -105,7 +78,7 @@ TEST(NotifyAdapter, ReceiverOnAnotherThreadGetsEveryCallInOrder)
     // events list from being read while it is still being written.
     QMetaObject::invokeMethod(&receiver, [&] { thread.quit(); }, Qt::QueuedConnection);
     ASSERT_TRUE(thread.wait(30000));
-    EXPECT_EQ(expected.join(" | ").toStdString(), receiver.events.join(" | ").toStdString());
+    EXPECT_EQ(expected.join(" | ").toStdString(), receiver.Joined());
     EXPECT_FALSE(receiver.wrong_thread);
     QObject::disconnect(&adapter, nullptr, &receiver, nullptr);
 }
@@ -113,8 +86,8 @@ TEST(NotifyAdapter, ReceiverOnAnotherThreadGetsEveryCallInOrder)
 // The launcher's arrangement: calls on the worker, receiver on the main thread.
 TEST(NotifyAdapter, CallsFromAWorkerArriveQueuedOnTheMainThread)
 {
-    Receiver receiver;
-    Connect(receiver);
+    ProgressRecorder receiver;
+    receiver.Listen();
     QThread* worker = QThread::create([] {
         Notify_Adapter& adapter = Notify_Adapter::GetInstance();
         adapter.UpdateDialogText("Preparing");
@@ -127,12 +100,9 @@ TEST(NotifyAdapter, CallsFromAWorkerArriveQueuedOnTheMainThread)
     // Queued, so nothing has run before the main thread's loop turns.
     EXPECT_TRUE(receiver.events.isEmpty());
     ASSERT_TRUE(WaitFor([&] { return receiver.events.size() >= 3; }));
-    EXPECT_EQ("text:Preparing | progress:4/1 | progress:4/2",
-              receiver.events.join(" | ").toStdString());
+    EXPECT_EQ("text:Preparing | progress:4/1 | progress:4/2", receiver.Joined());
     EXPECT_FALSE(receiver.wrong_thread);
     QObject::disconnect(&Notify_Adapter::GetInstance(), nullptr, &receiver, nullptr);
 }
 
 } // namespace
-
-#include "adapter_test.moc"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "halvora-service.h"
+#include "exposed-service.h"
 #include "test-support.h"
 
 using testsupport::ReadFile;
@@ -13,20 +13,7 @@ using testsupport::WriteFile;
 
 namespace {
 
-class TestService : public Service {
-public:
-    void StopService() override {}
-    int HandlePackageUpgrade() override { return 0; }
-    void PostUpgrade() override {}
-    void PreUpgrade() override {}
-    bool IsNeedUpgrade() override { return false; }
-
-    using Service::LoadSourceVersion;
-    using Service::LoadTargetVersion;
-    using Service::source_version;
-    using Service::target_version;
-    using Service::timeout;
-};
+using TestService = testsupport::ExposedService;
 
 std::string Root()
 {

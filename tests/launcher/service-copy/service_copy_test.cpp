@@ -1,52 +1,18 @@
-#include <cerrno>
-#include <functional>
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include "halvora-service.h"
+#include "exposed-service.h"
 #include "test-support.h"
 
 using testsupport::Exists;
 using testsupport::ReadFile;
+using testsupport::RunWithDeadline;
 using testsupport::TempDir;
 using testsupport::WriteFile;
 
 namespace {
-
-class TreeCopier : public Service {
-public:
-    void StopService() override {}
-    int HandlePackageUpgrade() override { return 0; }
-    void PostUpgrade() override {}
-    void PreUpgrade() override {}
-    bool IsNeedUpgrade() override { return false; }
-
-    using Service::FSCopyPath;
-};
-
-// Runs fn in a child that is killed after seconds: its exit status, or
-// 1000 + the signal when it was killed (a hang shows as 1014).
-int RunWithDeadline(const std::function<int()>& fn, unsigned seconds)
-{
-    fflush(nullptr);
-    const pid_t pid = fork();
-    if (pid < 0)
-        return -1;
-    if (pid == 0) {
-        alarm(seconds);
-        _exit(fn() & 0xff);
-    }
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    if (WIFSIGNALED(status))
-        return 1000 + WTERMSIG(status);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 bool IsRegularFile(const std::string& path)
 {
@@ -81,7 +47,7 @@ protected:
 
     TempDir dir{"halvora-copy"};
     TempDir logs{"halvora-copy-log"};
-    TreeCopier copier;
+    testsupport::ExposedService copier;
     std::string log, src, dest;
 };
 
