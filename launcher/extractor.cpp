@@ -42,8 +42,14 @@ const char* ExtractErrorText(archive* reader, archive* writer)
 }
 
 // A reader for walking the entries without unpacking them (Count, List).
-ReaderPtr OpenForScan(const ustring& source)
+// Both paths must be set, as for Extract, though only the source is read.
+ReaderPtr OpenForScan(const ustring& source, const ustring& target)
 {
+    if (target.empty() || source.empty()) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent, "[ERROR] extractor(%d): Invalid argument\n",
+                       __LINE__);
+        return nullptr;
+    }
     ReaderPtr reader(archive_read_new());
     if (!reader) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
@@ -128,12 +134,7 @@ void Extractor::SetSource(const ustring& path)
 
 int Extractor::Count()
 {
-    if (target.empty() || source.empty()) {
-        Logger::LogMsg(Logger::L_ERR, kLogComponent, "[ERROR] extractor(%d): Invalid argument\n",
-                       __LINE__);
-        return -1;
-    }
-    ReaderPtr reader = OpenForScan(source);
+    ReaderPtr reader = OpenForScan(source, target);
     if (!reader)
         return -1;
     int count = 0;
@@ -147,12 +148,7 @@ int Extractor::Count()
 
 int Extractor::List()
 {
-    if (target.empty() || source.empty()) {
-        Logger::LogMsg(Logger::L_ERR, kLogComponent, "[ERROR] extractor(%d): Invalid argument\n",
-                       __LINE__);
-        return -1;
-    }
-    ReaderPtr reader = OpenForScan(source);
+    ReaderPtr reader = OpenForScan(source, target);
     if (!reader)
         return -1;
     archive_entry* entry = nullptr;

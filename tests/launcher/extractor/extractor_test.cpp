@@ -13,6 +13,7 @@
 
 #include "adapter.h"
 #include "extractor.h"
+#include "progress-recorder.h"
 #include "strtab.h"
 #include "test-archive.h"
 #include "test-support.h"
@@ -289,6 +290,26 @@ TEST_F(ExtractorTest, ReplacesWhatAlreadyStandsUnderTheTarget)
     EXPECT_EQ("outside", testsupport::ReadFile(outside));
 }
 
+// Count and List share their checks and their opening of the archive.
+TEST_F(ExtractorTest, CountAndListRefuseMissingPathsAndArchives)
+{
+    ASSERT_TRUE(WriteArchive(dir / "pkg", Format::Tar, {File("a", "a")}));
+    const std::pair<std::string, std::string> cases[] = {
+        {"", dir.path()}, {dir / "pkg", ""}, {dir / "no-such.hpk", dir.path()}};
+    for (const auto& [source, target] : cases) {
+        Extractor extractor;
+        extractor.SetSource(source.c_str());
+        extractor.SetTarget(target.c_str());
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(-1, extractor.Count()) << source << " -> " << target;
+        EXPECT_EQ(-1, extractor.List()) << source << " -> " << target;
+        EXPECT_EQ("", testing::internal::GetCapturedStdout());
+    }
+    EXPECT_EQ(4, CountLines(log, R"(\[ERROR\] extractor\(\d+\): Invalid argument$)"));
+    EXPECT_EQ(2, CountLines(log, R"(\[ERROR\] extractor\(\d+\): archive_read_open_filename )"
+                                 R"(failed: '.+'$)"));
+}
+
 TEST_F(ExtractorTest, ListsEveryPathName)
 {
     ASSERT_TRUE(WriteArchive(dir / "pkg", Format::TarXz, {Dir("d"), File("d/f", "f")}));
@@ -302,28 +323,6 @@ TEST_F(ExtractorTest, ListsEveryPathName)
     EXPECT_EQ(0, ret);
 }
 
-// Records what reaches it, and on which thread.
-class Receiver : public QObject {
-    Q_OBJECT
-public:
-    QStringList events;
-    bool off_thread = false;
-
-public Q_SLOTS:
-    void OnText(QString text) { Record("text:" + text); }
-    void OnProgress(int total, int current)
-    {
-        Record(QString("progress:%1/%2").arg(total).arg(current));
-    }
-
-private:
-    void Record(const QString& event)
-    {
-        off_thread = off_thread || QThread::currentThread() != thread();
-        events << event;
-    }
-};
-
 // As in the launcher: the extractor runs on a worker thread, the receiver
 // lives on the main thread and gets everything queued, in order.
 TEST_F(ExtractorTest, ProgressReachesTheMainThreadInOrder)
@@ -332,10 +331,8 @@ TEST_F(ExtractorTest, ProgressReachesTheMainThreadInOrder)
     ASSERT_EQ(QCoreApplication::instance()->thread(), adapter.thread());
     std::vector<Entry> entries = {File("1", "1"), File("2", "2"), Dir("3"), File("3/4", "4")};
     ASSERT_TRUE(WriteArchive(dir / "pkg", Format::TarGz, entries));
-    Receiver receiver;
-    QObject::connect(&adapter, &Notify_Adapter::sigUpdateDialogText, &receiver, &Receiver::OnText);
-    QObject::connect(&adapter, &Notify_Adapter::sigUpdateProgress, &receiver,
-                     &Receiver::OnProgress);
+    testsupport::ProgressRecorder receiver;
+    receiver.Listen();
 
     int ret = 1;
     std::string source = dir / "pkg", target = dir / "out";
@@ -350,11 +347,9 @@ TEST_F(ExtractorTest, ProgressReachesTheMainThreadInOrder)
     EXPECT_EQ(0, ret);
     QStringList expected = {"text:" + StrTable::LoadStr(StrTable::desc_hlvr_env_preparing),
                             "progress:4/1", "progress:4/2", "progress:4/3", "progress:4/4"};
-    EXPECT_EQ(expected.join(" | ").toStdString(), receiver.events.join(" | ").toStdString());
+    EXPECT_EQ(expected.join(" | ").toStdString(), receiver.Joined());
     EXPECT_FALSE(StrTable::LoadStr(StrTable::desc_hlvr_env_preparing).isEmpty());
-    EXPECT_FALSE(receiver.off_thread);
+    EXPECT_FALSE(receiver.wrong_thread);
 }
 
 } // namespace
-
-#include "extractor_test.moc"
