@@ -14,24 +14,6 @@ namespace {
 const char* const kLogComponent = "service_debug";
 const char kMarkerText[] = "installation under way\n";
 
-// Makes a change of the directory's entries (a created, renamed or removed
-// name) durable.
-int SyncDirectory(const ustring& dir)
-{
-    int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0 || fsync(fd) != 0) {
-        int err = errno;
-        Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                       "[ERROR] install-marker(%d): failed to sync folder '%s': %s (%d)\n",
-                       __LINE__, dir.c_str(), strerror(err), err);
-        if (fd >= 0)
-            close(fd);
-        return -1;
-    }
-    close(fd);
-    return 0;
-}
-
 int WriteDurably(const ustring& path)
 {
     int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -61,6 +43,24 @@ int WriteDurably(const ustring& path)
 
 } // namespace
 
+int FlushToDisk(const ustring& dir, FlushScope scope)
+{
+    int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int rc = -1;
+    if (fd >= 0)
+        rc = scope == FlushScope::FileSystem ? syncfs(fd) : fsync(fd);
+    int err = errno;
+    if (fd >= 0)
+        close(fd);
+    if (rc != 0) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] install-marker(%d): failed to flush '%s' to disk: %s (%d)\n",
+                       __LINE__, dir.c_str(), strerror(err), err);
+        return -1;
+    }
+    return 0;
+}
+
 ustring InstallMarkerPath(const ustring& app_dir)
 {
     return app_dir + ".installing";
@@ -88,7 +88,7 @@ int MarkInstallationUnderway(const ustring& app_dir)
         return -1;
     if (WriteDurably(InstallMarkerPath(app_dir)) != 0)
         return -1;
-    return SyncDirectory(parent);
+    return FlushToDisk(parent, FlushScope::FolderEntries);
 }
 
 int ClearInstallationUnderway(const ustring& app_dir)
@@ -96,7 +96,7 @@ int ClearInstallationUnderway(const ustring& app_dir)
     ustring parent = FSParentPath(app_dir);
     // A rollback renames the old copy back beside the marker: that rename
     // must reach the disk before the marker's removal does.
-    if (SyncDirectory(parent) != 0)
+    if (FlushToDisk(parent, FlushScope::FolderEntries) != 0)
         return -1;
     ustring marker = InstallMarkerPath(app_dir);
     if (unlink(marker.c_str()) != 0 && errno != ENOENT) {
@@ -106,5 +106,5 @@ int ClearInstallationUnderway(const ustring& app_dir)
                        marker.c_str(), strerror(err), err);
         return -1;
     }
-    return SyncDirectory(parent);
+    return FlushToDisk(parent, FlushScope::FolderEntries);
 }

@@ -9,6 +9,14 @@
 // installation is under way: it is made durable before the old copy is moved
 // aside and removed only once a complete copy is in place. While it exists,
 // whatever stands at the app directory must not be taken as installed.
+// The flush that makes each step of the installation durable lives here too.
+
+// What FlushToDisk makes durable: the folder's own entries (a name created,
+// renamed or removed in it), or everything written on its file system.
+enum class FlushScope { FolderEntries, FileSystem };
+
+// 0 on success, -1 on failure (logged).
+int FlushToDisk(const ustring& dir, FlushScope scope);
 
 // app_dir + ".installing".
 ustring InstallMarkerPath(const ustring& app_dir);

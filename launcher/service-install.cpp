@@ -2,11 +2,7 @@
 // back the old copy up, unpack, then drop the backups or roll back.
 #include "halvora-service.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "extractor.h"
 #include "file/file-op.h"
@@ -56,24 +52,6 @@ int BackupApp(const ustring& app, ustring& backup, int& n)
     }
 }
 
-// The backups are deleted right after a successful unpack; a power cut must
-// not find the new copy still sitting in the page cache by then.
-int FlushToDisk(const ustring& app)
-{
-    int fd = open(app.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0 || syncfs(fd) != 0) {
-        int err = errno;
-        Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                       "[ERROR] halvora-service(%d): failed to flush '%s' to disk: %s (%d)\n",
-                       __LINE__, app.c_str(), strerror(err), err);
-        if (fd >= 0)
-            close(fd);
-        return -1;
-    }
-    close(fd);
-    return 0;
-}
-
 } // namespace
 
 int Service::PrepareUserEnv()
@@ -94,8 +72,10 @@ int Service::PrepareUserEnv()
     }
 
     int ret = ExtractPackage();
+    // The backups go right after this; a power cut must not find the new
+    // copy still sitting in the page cache by then.
     if (ret == 0)
-        ret = FlushToDisk(app);
+        ret = FlushToDisk(app, FlushScope::FileSystem);
     if (ret != 0) {
         if (backup.empty()) {
             Logger::LogMsg(Logger::L_ERR, kLogComponent,

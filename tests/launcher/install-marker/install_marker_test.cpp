@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <iterator>
 #include <regex>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -51,6 +52,20 @@ TEST_F(InstallMarkerTest, CreatesTheFolderThatHoldsIt)
     std::string app = dir / ".HalvoraBackup/Halvora.app";
     ASSERT_EQ(0, MarkInstallationUnderway(app.c_str()));
     EXPECT_TRUE(IsInstallationUnderway(app.c_str()));
+}
+
+TEST_F(InstallMarkerTest, FlushNamesTheFolderItCouldNotFlush)
+{
+    for (FlushScope scope : {FlushScope::FolderEntries, FlushScope::FileSystem}) {
+        EXPECT_EQ(0, FlushToDisk(dir.path().c_str(), scope));
+        EXPECT_EQ(-1, FlushToDisk((dir / "gone").c_str(), scope));
+    }
+    std::string text = testsupport::ReadFile(log);
+    std::regex line(R"(\[ERROR\] install-marker\(\d+\): failed to flush '[^']*/gone' to disk: )"
+                    R"(No such file or directory \(2\)\n)");
+    EXPECT_EQ(2, std::distance(std::sregex_iterator(text.begin(), text.end(), line),
+                               std::sregex_iterator()))
+        << text;
 }
 
 // Root ignores permissions, so the failures are provoked as "nobody".

@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 #include "adapter.h"
-#include "halvora-service.h"
+#include "exposed-service.h"
 #include "install-marker.h"
 #include "strtab.h"
 #include "test-archive.h"
@@ -26,16 +26,10 @@ namespace {
 
 // Reaches the protected installation steps; the platform operations are not
 // part of what is tested here.
-class TestService : public Service {
+class TestService : public testsupport::ExposedService {
 public:
     TestService() { per_user_install_path = GetUserHalvoraAppInstallPath(); }
-    void StopService() override {}
-    int HandlePackageUpgrade() override { return PrepareUserEnv(); }
-    void PostUpgrade() override {}
-    void PreUpgrade() override {}
-    bool IsNeedUpgrade() override { return true; }
 
-    using Service::PrepareUserEnv;
     int RealExtractPackage() { return Service::ExtractPackage(); }
     int ExtractPackage() override { return extract ? extract() : Service::ExtractPackage(); }
 
@@ -263,7 +257,7 @@ TEST_F(ServiceInstallTest, CopyThatCannotBeFlushedIsRolledBack)
     service.extract = [] { return 0; };
 
     EXPECT_EQ(-1, service.PrepareUserEnv());
-    EXPECT_EQ(1u, CountLines(R"(\[ERROR\] halvora-service\(\d+\): failed to flush ')" +
+    EXPECT_EQ(1u, CountLines(R"(\[ERROR\] install-marker\(\d+\): failed to flush ')" +
                              RegexEscape(app) + "' to disk: No such file or directory \\(2\\)$"));
     EXPECT_EQ(1u, CountLines(kRollbackLine));
     EXPECT_EQ(old_copy, Snapshot(app));
@@ -298,6 +292,18 @@ TEST_F(ServiceInstallTest, RemoveAgedFoldersTakesOnlyTheAppFolder)
 
     TestService().RemoveAgedFolders();
     EXPECT_EQ(2u, CountLines(line));
+}
+
+// Unpacks for real and dies at the fourth entry: INFO and the client
+// executable are written by then, the rest of the package is not.
+int CutDuringTheUnpack(TestService& service)
+{
+    QObject::connect(&Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress,
+                     [](int, int step) {
+                         if (step == 4)
+                             raise(SIGKILL);
+                     });
+    return service.RealExtractPackage();
 }
 
 // Crash safety: an installation cut at any moment must leave the marker, and
@@ -358,14 +364,7 @@ TEST_F(CutInstallationTest, AfterTheBackupBeforeTheUnpack)
 
 TEST_F(CutInstallationTest, DuringTheUnpack)
 {
-    RunAndCut([](TestService& service) {
-        QObject::connect(&Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress,
-                         [](int, int step) {
-                             if (step == 4)
-                                 raise(SIGKILL);
-                         });
-        return service.RealExtractPackage();
-    });
+    RunAndCut(CutDuringTheUnpack);
     // Partial, yet with INFO and the client executable already written.
     EXPECT_TRUE(testsupport::Exists(app + "/INFO"));
     EXPECT_TRUE(testsupport::Exists(app + "/bin/halvora-backup-ui"));
@@ -390,14 +389,7 @@ TEST_F(CutInstallationTest, BeforeTheBackupsAreRemoved)
 // failed retry that rolls back to it must keep the marker.
 TEST_F(CutInstallationTest, FailedRetryKeepsTheMarker)
 {
-    RunAndCut([](TestService& service) {
-        QObject::connect(&Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress,
-                         [](int, int step) {
-                             if (step == 4)
-                                 raise(SIGKILL);
-                         });
-        return service.RealExtractPackage();
-    });
+    RunAndCut(CutDuringTheUnpack);
     Tree partial = Snapshot(app);
 
     WritePackage(BrokenPackage());
