@@ -297,6 +297,34 @@ TEST_F(LinuxServiceTest, ForeignProcessGetsTheErrorLineAndTheFullWait)
     kill(foreign, SIGKILL);
 }
 
+// This test's root holds no package, so every preparation fails; what it
+// returns must come up unchanged.
+TEST_F(LinuxServiceTest, UpgradeStopsAnInstalledClientBeforeThePreparation)
+{
+    InstallClientExecutable();
+    pid_t client = StartStandInClient();
+    ASSERT_TRUE(testsupport::Exists(user + "/ui.pid"));
+    ProbeService service;
+    EXPECT_EQ(service.HandlePackageUpgrade(), -1);
+    EXPECT_FALSE(Alive(client));
+    EXPECT_TRUE(testsupport::Exists(app + "/bin/halvora-backup-ui")) << "rolled back";
+    std::string text = ReadFile(log);
+    size_t stop = text.find("[DEBUG] linux/linux-service(140): local appdata exist\n");
+    size_t rollback = text.find("): Failed to extract package, rollback to old installation");
+    ASSERT_NE(rollback, std::string::npos) << text;
+    EXPECT_LT(stop, rollback) << text;
+}
+
+TEST_F(LinuxServiceTest, FirstInstallationStopsNothing)
+{
+    ProbeService service;
+    EXPECT_EQ(service.HandlePackageUpgrade(), -1);
+    std::string text = ReadFile(log);
+    EXPECT_EQ(text.find("local appdata exist"), std::string::npos);
+    EXPECT_EQ(text.find("pid file"), std::string::npos);
+    EXPECT_NE(text.find("): Failed to extract package, and no old installation"), std::string::npos);
+}
+
 TEST_F(LinuxServiceTest, StartScriptGetsItsArgumentInAHomeWithBlanks)
 {
     std::string spaced = home.path() + "/my home";
