@@ -41,6 +41,15 @@ const char* ExtractErrorText(archive* reader, archive* writer)
     return *text ? text : ErrorText(reader);
 }
 
+// Every filter and format the library knows, so that the packaging side may
+// choose any of them.
+int OpenReader(archive* reader, const ustring& source)
+{
+    archive_read_support_filter_all(reader);
+    archive_read_support_format_all(reader);
+    return archive_read_open_filename(reader, source.c_str(), kBlockSize);
+}
+
 // A reader for walking the entries without unpacking them (Count, List).
 // Both paths must be set, as for Extract, though only the source is read.
 ReaderPtr OpenForScan(const ustring& source, const ustring& target)
@@ -56,9 +65,7 @@ ReaderPtr OpenForScan(const ustring& source, const ustring& target)
                        "[ERROR] extractor(%d): Allocate archive failed\n", __LINE__);
         return nullptr;
     }
-    archive_read_support_filter_all(reader.get());
-    archive_read_support_format_all(reader.get());
-    if (archive_read_open_filename(reader.get(), source.c_str(), kBlockSize) != ARCHIVE_OK) {
+    if (OpenReader(reader.get(), source) != ARCHIVE_OK) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
                        __LINE__, ErrorText(reader.get()));
@@ -193,9 +200,7 @@ int Extractor::Extract()
         return -1;
     }
     archive_write_disk_set_options(writer.get(), kDiskOptions);
-    archive_read_support_filter_all(reader.get());
-    archive_read_support_format_all(reader.get());
-    if (archive_read_open_filename(reader.get(), source.c_str(), kBlockSize) != ARCHIVE_OK) {
+    if (OpenReader(reader.get(), source) != ARCHIVE_OK) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
                        source.c_str(), ErrorText(reader.get()));
