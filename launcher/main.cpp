@@ -17,8 +17,6 @@
 #include "strtab.h"
 #include "ustring/ustring.h"
 
-int qInitResources_texts();
-
 namespace {
 
 // Support tools match this line by its number; it must not follow the code.
@@ -54,16 +52,6 @@ QString getCurrentLanguageFileName()
     return ":/" + strDefLan + ".qm";
 }
 
-int run_launcher()
-{
-    Launcher* launcher = new Launcher;
-    launcher->Run();
-    launcher->Start();
-    int ret = QApplication::exec();
-    delete launcher;
-    return ret;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -88,6 +76,12 @@ int main(int argc, char** argv)
 
     StrTable::InitStrTable();
 
-    ret = run_launcher();
+    // The job starts on the worker thread at once; what it reports to the
+    // dialog waits in this thread's queue until the loop runs.
+    Launcher* launcher = new Launcher;
+    launcher->Run();
+    launcher->Start();
+    ret = QApplication::exec();
+    delete launcher;
     return ret;
 }
