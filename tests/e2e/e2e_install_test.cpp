@@ -19,17 +19,19 @@ using namespace std::chrono_literals;
 namespace e2e {
 namespace {
 
-const char kRunning[] = "[DEBUG] launcher(86): running";
-const char kNoUpgrade[] = "[DEBUG] launcher(91): no need to upgrade";
-const char kUpgradeFailed[] = "[ERROR] launcher(98): Failed to upgrade package";
-const char kDone[] = "[DEBUG] launcher(114): done";
 const char kAlreadyLaunched[] = "[DEBUG] main(80): app has already launched, return";
 const char kClientName[] = "halvora-backup-ui";
 
-std::string Builds(int source, int target)
+// The language traces on standard error: the compiled-in file was found, and
+// the code chosen.
+std::string FileFoundTrace(const std::string& code)
 {
-    return "[DEBUG] linux/linux-service(127): source version = " + std::to_string(source) +
-           ", target version = " + std::to_string(target);
+    return "../libcommon/VeltLocale:161 qPrintable(qstrLangFileName)=[:/" + code + ".qm] ";
+}
+
+std::string ChoiceTrace(const std::string& code)
+{
+    return "../libcommon/VeltLocale:138 qPrintable(qstrDef)=[" + code + "\n] ";
 }
 
 class InstallTest : public LaunchFixture {
@@ -169,11 +171,33 @@ TEST_F(InstallTest, SecondLauncherLeavesAtOnceWhileTheFirstWorks)
     EXPECT_EQ(second.exit_code, 0) << second.out;
     EXPECT_TRUE(first_still_working) << "the second launcher waited for the first";
     EXPECT_EQ(first_outcome.exit_code, 0) << first_outcome.out;
+    // The second leaves before the language step: no translator, no table,
+    // no window.
+    EXPECT_NE(first_outcome.out.find("VeltLocale:138"), std::string::npos) << first_outcome.out;
+    EXPECT_EQ(second.out.find("VeltLocale"), std::string::npos) << second.out;
     std::vector<std::string> log = LogMessages(before);
     EXPECT_TRUE(InOrder(log, {kRunning, kAlreadyLaunched, kDone}));
     EXPECT_EQ(Count(log, kAlreadyLaunched), 1);
     EXPECT_EQ(Count(log, kRunning), 1) << "the second launcher did the work again";
     ExpectClientFromUserCopy(ClientPid());
+}
+
+// Start-up picks the language of the system locale from the compiled-in
+// translations; a locale nothing covers gets English.
+TEST_F(InstallTest, LanguageFollowsTheSystemLocale)
+{
+    Prepare();
+    const std::pair<std::string, std::string> cases[] = {
+        {"de_DE.UTF-8", "deu"}, {"pt_PT.UTF-8", "ptg"}, {"fi_FI.UTF-8", "enu"}, {"C", "enu"}};
+    for (const auto& [locale, code] : cases) {
+        Outcome run = RunLauncher({"LANG=" + locale, "LC_ALL=" + locale});
+        ASSERT_TRUE(run.ended) << locale;
+        EXPECT_EQ(run.exit_code, 0) << locale << ":\n" << run.out;
+        EXPECT_NE(run.out.find(FileFoundTrace(code)), std::string::npos) << locale << ":\n"
+                                                                          << run.out;
+        EXPECT_NE(run.out.find(ChoiceTrace(code)), std::string::npos) << locale << ":\n"
+                                                                       << run.out;
+    }
 }
 
 // Blanks in the home directory (and in the installation root) must neither

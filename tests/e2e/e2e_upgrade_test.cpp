@@ -16,16 +16,7 @@ namespace fs = std::filesystem;
 namespace e2e {
 namespace {
 
-const char kRunning[] = "[DEBUG] launcher(86): running";
-const char kUpgradeFailed[] = "[ERROR] launcher(98): Failed to upgrade package";
-const char kDone[] = "[DEBUG] launcher(114): done";
 const char kAppDataExist[] = "[DEBUG] linux/linux-service(140): local appdata exist";
-
-std::string Builds(int source, int target)
-{
-    return "[DEBUG] linux/linux-service(127): source version = " + std::to_string(source) +
-           ", target version = " + std::to_string(target);
-}
 
 double SecondsBetween(ChildReaper::Clock::time_point from, ChildReaper::Clock::time_point to)
 {

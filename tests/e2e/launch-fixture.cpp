@@ -80,11 +80,16 @@ void LaunchFixture::TearDown()
 
 pid_t LaunchFixture::StartLauncher(const std::vector<std::string>& extra_env)
 {
-    std::vector<std::string> env = {"HOME=" + home, "QT_QPA_PLATFORM=offscreen"};
+    // Qt's debug messages (the language traces) go to standard error and so
+    // into the output file, whatever the build of Qt does by default.
+    std::vector<std::string> env = {"HOME=" + home, "QT_QPA_PLATFORM=offscreen",
+                                    "QT_FORCE_STDERR_LOGGING=1"};
     env.insert(env.end(), extra_env.begin(), extra_env.end());
     std::string out = scratch + "/launcher-" + std::to_string(++m_runs) + ".out";
-    return ChildReaper::Instance().Spawn({root + "/bin/halvora-launcher"}, EnvironmentWith(env),
-                                         out);
+    pid_t pid = ChildReaper::Instance().Spawn({root + "/bin/halvora-launcher"},
+                                              EnvironmentWith(env), out);
+    m_outputs[pid] = out;
+    return pid;
 }
 
 LaunchFixture::Outcome LaunchFixture::FinishLauncher(pid_t pid, std::chrono::seconds timeout)
@@ -102,7 +107,7 @@ LaunchFixture::Outcome LaunchFixture::FinishLauncher(pid_t pid, std::chrono::sec
     }
     if (WIFEXITED(ending.status))
         outcome.exit_code = WEXITSTATUS(ending.status);
-    outcome.out = ReadAll(scratch + "/launcher-" + std::to_string(m_runs) + ".out");
+    outcome.out = ReadAll(m_outputs[pid]);
     return outcome;
 }
 
@@ -230,6 +235,12 @@ std::vector<std::string> LaunchFixture::Backups()
             found.push_back(name);
     }
     return found;
+}
+
+std::string Builds(int source, int target)
+{
+    return "[DEBUG] linux/linux-service(127): source version = " + std::to_string(source) +
+           ", target version = " + std::to_string(target);
 }
 
 ::testing::AssertionResult InOrder(const std::vector<std::string>& messages,

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 #include <string>
 #include <sys/types.h>
@@ -68,7 +69,17 @@ protected:
 
 private:
     int m_runs = 0;
+    std::map<pid_t, std::string> m_outputs; // output file of each launcher started
 };
+
+// The launcher's own log messages (without the time prefix), with the line
+// numbers support tools match them by.
+inline constexpr char kRunning[] = "[DEBUG] launcher(86): running";
+inline constexpr char kNoUpgrade[] = "[DEBUG] launcher(91): no need to upgrade";
+inline constexpr char kUpgradeFailed[] = "[ERROR] launcher(98): Failed to upgrade package";
+inline constexpr char kDone[] = "[DEBUG] launcher(114): done";
+// The upgrade decision's message for these build numbers.
+std::string Builds(int source, int target);
 
 // The expected messages appear in this order (others may come between).
 ::testing::AssertionResult InOrder(const std::vector<std::string>& messages,
