@@ -197,10 +197,14 @@ TEST_F(StrTableTest, EscapesInTranslationsBecomeBreaksAndTabs)
         << "a text missing from the file stays English";
 }
 
-const char* const kCollection[] = {"chs.qm", "cht.qm", "csy.qm", "dan.qm", "deu.qm",
-                                   "enu.qm", "esn.qm", "fra.qm", "hun.qm", "ita.qm",
-                                   "jpn.qm", "krn.qm", "nld.qm", "nor.qm", "plk.qm",
-                                   "ptb.qm", "ptg.qm", "rus.qm", "sve.qm", "trk.qm"};
+// The collection's files, alphabetically: one per language.
+QStringList CollectionFiles()
+{
+    QStringList names;
+    for (const QString& code : textsexpect::AllCodes())
+        names << code + QStringLiteral(".qm");
+    return names;
+}
 
 QStringList RootFiles()
 {
@@ -220,12 +224,11 @@ QSet<QString> AllResourcePaths()
 
 TEST_F(StrTableTest, CollectionHoldsExactlyTheTwentyFiles)
 {
-    QStringList expectedNames;
+    const QStringList expectedNames = CollectionFiles();
+    ASSERT_EQ(expectedNames.size(), 20);
     QSet<QString> expectedPaths;
-    for (const char* name : kCollection) {
-        expectedNames << QString::fromLatin1(name);
-        expectedPaths.insert(QStringLiteral(":/") + QString::fromLatin1(name));
-    }
+    for (const QString& name : expectedNames)
+        expectedPaths.insert(QStringLiteral(":/") + name);
     EXPECT_EQ(RootFiles(), expectedNames);
 
     // What disappears with the collection is exactly what it holds.
@@ -240,17 +243,17 @@ TEST_F(StrTableTest, CollectionHoldsExactlyTheTwentyFiles)
 
 TEST_F(StrTableTest, CollectionStoresTheCompiledFilesUncompressed)
 {
-    for (const char* name : kCollection) {
-        const QString path = QStringLiteral(":/") + QString::fromLatin1(name);
+    for (const QString& name : CollectionFiles()) {
+        const QString path = QStringLiteral(":/") + name;
         QResource res(path);
-        ASSERT_TRUE(res.isValid()) << name;
-        EXPECT_EQ(res.compressionAlgorithm(), QResource::NoCompression) << name;
+        ASSERT_TRUE(res.isValid()) << name.toStdString();
+        EXPECT_EQ(res.compressionAlgorithm(), QResource::NoCompression) << name.toStdString();
         QFile embedded(path);
-        QFile built(QStringLiteral(HALVORA_QM_DIR "/") + QString::fromLatin1(name));
-        ASSERT_TRUE(embedded.open(QIODevice::ReadOnly)) << name;
+        QFile built(QStringLiteral(HALVORA_QM_DIR "/") + name);
+        ASSERT_TRUE(embedded.open(QIODevice::ReadOnly)) << name.toStdString();
         ASSERT_TRUE(built.open(QIODevice::ReadOnly)) << built.fileName().toStdString();
         EXPECT_TRUE(embedded.readAll() == built.readAll())
-            << name << " differs from the file lrelease wrote";
+            << name.toStdString() << " differs from the file lrelease wrote";
     }
 }
 

@@ -3,11 +3,16 @@
 
 // What the translations must say, independent of how the table is built:
 // the launcher's own rows in every language, the ids that share one English
-// text, and the names no translation may touch.
+// text, and the names no translation may touch. Also the languages as test
+// parameters and the English texts that every file translates.
 #include <QString>
 #include <QStringList>
+#include <gtest/gtest.h>
+#include <string>
 #include <utility>
 #include <vector>
+
+#include "strtab.h"
 
 namespace textsexpect {
 
@@ -62,6 +67,22 @@ inline QStringList AllCodes()
     return codes;
 }
 
+// The language codes, alphabetically, as test parameters named by their code.
+inline std::vector<std::string> CodeParams(bool withEnglish)
+{
+    std::vector<std::string> codes;
+    for (const LauncherRows& row : AllLauncherRows()) {
+        if (withEnglish || std::string(row.code) != "enu")
+            codes.emplace_back(row.code);
+    }
+    return codes;
+}
+
+inline std::string CodeParamName(const testing::TestParamInfo<std::string>& info)
+{
+    return info.param;
+}
+
 // Ids whose rows carry the same English text, and so the same translation.
 inline const std::vector<std::pair<int, int>>& SharedTextPairs()
 {
@@ -79,6 +100,20 @@ inline QStringList ProductNames()
 }
 
 const int kDistinctTexts = 163;
+
+// The table's distinct English texts, in id order of first use. With no
+// translator installed the table answers in English.
+inline QStringList DistinctEnglishTexts()
+{
+    StrTable::InitStrTable();
+    QStringList texts;
+    for (uint32_t id = 0; id < StrTable::NUM_STRING_IDS; ++id) {
+        const QString text = StrTable::LoadStr(static_cast<int>(id));
+        if (!texts.contains(text))
+            texts << text;
+    }
+    return texts;
+}
 
 } // namespace textsexpect
 

@@ -13,27 +13,15 @@ namespace {
 
 const int kMinDifferingPercent = 97;
 
-QStringList EnglishTexts()
-{
-    StrTable::InitStrTable();
-    QStringList texts;
-    for (uint32_t id = 0; id < StrTable::NUM_STRING_IDS; ++id) {
-        const QString text = StrTable::LoadStr(static_cast<int>(id));
-        if (!texts.contains(text))
-            texts << text;
-    }
-    return texts;
-}
-
-class CoverageTest : public testing::TestWithParam<const char*> {};
+class CoverageTest : public testing::TestWithParam<std::string> {};
 
 TEST_P(CoverageTest, NearlyEveryTextDiffersFromEnglish)
 {
     qInitResources_texts();
     QTranslator translator;
-    ASSERT_TRUE(translator.load(QStringLiteral(":/%1.qm").arg(QLatin1String(GetParam()))))
+    ASSERT_TRUE(translator.load(QStringLiteral(":/%1.qm").arg(QString::fromStdString(GetParam()))))
         << GetParam();
-    const QStringList english = EnglishTexts();
+    const QStringList english = textsexpect::DistinctEnglishTexts();
     ASSERT_EQ(english.size(), textsexpect::kDistinctTexts);
 
     QStringList unchanged;
@@ -52,11 +40,7 @@ TEST_P(CoverageTest, NearlyEveryTextDiffersFromEnglish)
 }
 
 INSTANTIATE_TEST_SUITE_P(NonEnglish, CoverageTest,
-                         testing::Values("chs", "cht", "csy", "dan", "deu", "esn", "fra", "hun",
-                                         "ita", "jpn", "krn", "nld", "nor", "plk", "ptb", "ptg",
-                                         "rus", "sve", "trk"),
-                         [](const testing::TestParamInfo<const char*>& info) {
-                             return std::string(info.param);
-                         });
+                         testing::ValuesIn(textsexpect::CodeParams(false)),
+                         textsexpect::CodeParamName);
 
 } // namespace
