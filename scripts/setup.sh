@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests and the demo need.
+# Installs the Debian 12 packages the build, the tests and the demo need
+# (the tests and the demo without a display use Qt's offscreen platform).
+# --with-tools adds what only the benchmarks and the screenshots use: bsdtar
+# as the unpacking reference, and an X server with a window manager.
 # Skips what is already installed; uses sudo when not run as root.
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkg-config
+  cmake g++ make
   qtbase5-dev qttools5-dev-tools
   libicu-dev libarchive-dev zlib1g-dev libgtest-dev
-  libarchive-tools xvfb xauth
 )
 if [ "${1:-}" = "--with-tools" ]; then
-  packages+=(hyperfine time twm)
+  packages+=(libarchive-tools xvfb xauth twm)
 fi
 
 missing=()
