@@ -225,12 +225,16 @@ int Logger::Rotate()
     // The widest number decides whether every name fits the buffers.
     if (log_path.empty() || !NumberedName(to, log_path, INT_MIN))
         return -1;
-    for (int i = rotate_cnt - 2; i >= 0; --i) {
+    // Any count below one keeps just number 0, replaced at every rotation;
+    // taking such counts as 0 also keeps the numbers below from wrapping round
+    // (INT_MIN - 2 would start a shift of two thousand million names).
+    const int count = rotate_cnt < 0 ? 0 : rotate_cnt;
+    for (int i = count - 2; i >= 0; --i) {
         NumberedName(from, log_path, i);
         NumberedName(to, log_path, i + 1);
         rename(from, to);
     }
-    NumberedName(to, log_path, rotate_cnt - 1);
+    NumberedName(to, log_path, count - 1);
     remove(to);
 
     if (log_fp)

@@ -1,3 +1,4 @@
+#include <climits>
 #include <cstdarg>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -315,7 +316,8 @@ struct SmallCountCase {
 
 TEST_F(LoggerTest, SmallRotationCounts)
 {
-    const SmallCountCase cases[] = {{0, 1}, {1, 1}, {2, 1}, {3, 2}};
+    // Counts below one behave like 0, down to the smallest int.
+    const SmallCountCase cases[] = {{INT_MIN, 1}, {-1, 1}, {0, 1}, {1, 1}, {2, 1}, {3, 2}};
     for (const SmallCountCase& c : cases) {
         std::string log = InitializeFile("small" + std::to_string(c.rotate_cnt) + ".log",
                                          c.rotate_cnt);
