@@ -160,7 +160,9 @@ int Extractor::List()
         return -1;
     archive_entry* entry = nullptr;
     while (archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
-        printf("%s\n", archive_entry_pathname(entry));
+        // An entry without a name lists as an empty line, never as a null.
+        const char* name = archive_entry_pathname(entry);
+        printf("%s\n", name ? name : "");
         archive_read_data_skip(reader.get());
     }
     archive_read_close(reader.get());
