@@ -124,8 +124,10 @@ void Logger::Destroy()
     if (log_type == FILE_LOGGER) {
         if (log_fp)
             fclose(log_fp);
+        // Nothing reaches this stream: logging stays off until the next
+        // Initialize, which picks its own.
         log_type = STDERR_LOGGER;
-        log_fp = stderr;
+        log_fp = stdout;
         log_path.clear();
         rotate_cnt = 32;
     }

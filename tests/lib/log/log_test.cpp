@@ -36,6 +36,9 @@ public:
     }
     static int SizeCounter() { return Logger::log_size ? *Logger::log_size : -2; }
     static std::map<ustring, int> Levels() { return Logger::log_level; }
+    static Logger::Type Type() { return Logger::log_type; }
+    static FILE* Stream() { return Logger::log_fp; }
+    static int RotateCount() { return Logger::rotate_cnt; }
 };
 
 namespace {
@@ -513,6 +516,10 @@ TEST_F(LoggerTest, DestroySwitchesLoggingOffUntilInitialize)
     std::string log = InitializeFile("destroy.log");
     Logger::LogMsg(Logger::L_ERR, "destroy_debug", "kept\n");
     Logger::Destroy();
+    // The file is closed and the logger left idle until the next Initialize.
+    EXPECT_EQ(Logger::STDERR_LOGGER, LoggerTestAccess::Type());
+    EXPECT_EQ(stdout, LoggerTestAccess::Stream());
+    EXPECT_EQ(32, LoggerTestAccess::RotateCount());
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     Logger::LogMsg(Logger::L_EMERG, "destroy_debug", "lost\n");
