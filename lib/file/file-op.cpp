@@ -184,7 +184,10 @@ int OpenCopyDestination(const ustring& dst)
         const int err = errno;
         Logger::LogMsg(Logger::L_ERR, kLogComp, "[ERROR] file-op(%d): CopyFile: open(%s): %s (%d)\n",
                        __LINE__, dst.c_str(), strerror(err), err);
+        return -1;
     }
+    // Once open, writes wait for a slow reader instead of failing on a full pipe.
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return fd;
 }
 

@@ -3,7 +3,9 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
+#include <poll.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "file-op-fixture.h"
@@ -154,6 +156,42 @@ TEST_F(FileOpTest, CopyIntoAPipeWithoutReaderFailsWithoutWaiting)
     const int status = RunWithDeadline([&] { return FSCopy(P("src"), P("fifo"), false); }, 10);
     EXPECT_EQ(status, 0xff) << (status == 1014 ? "hung" : "expected -1");
     EXPECT_EQ(CountLogLines("): CopyFile: open(" + P("fifo") + "): No such device or address (6)"), 1);
+}
+
+// Only the open must not wait for a reader; once one is there, a full pipe
+// makes the copy wait like any writer instead of failing.
+TEST_F(FileOpTest, CopyIntoAPipeWithASlowReaderDeliversEverything)
+{
+    const std::string data = RandomBytes(1u << 20, 5);
+    ASSERT_TRUE(WriteFile(P("src"), data));
+    ASSERT_TRUE(MakeFifo(P("fifo")));
+    // Opened before the copy starts, so that the copy finds a reader. A child
+    // reads, not a thread: a thread's malloc arena would outlive the test and
+    // feed the allocation that the out-of-memory test below expects to fail.
+    const int reader = open(P("fifo").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0) << strerror(errno);
+    fflush(nullptr);
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0) << strerror(errno);
+    if (pid == 0) {
+        alarm(20);
+        struct pollfd first = {reader, POLLIN, 0};
+        poll(&first, 1, -1);
+        usleep(200000); // the pipe fills up while nothing is read
+        fcntl(reader, F_SETFL, fcntl(reader, F_GETFL) & ~O_NONBLOCK);
+        std::string received;
+        char buf[65536];
+        for (ssize_t n; (n = read(reader, buf, sizeof buf)) > 0;)
+            received.append(buf, static_cast<size_t>(n));
+        _exit(received == data ? 0 : 1);
+    }
+    close(reader);
+    EXPECT_EQ(FSCopy(P("src"), P("fifo"), false), 0);
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the reader missed bytes";
+    EXPECT_EQ(Log(), "");
 }
 
 TEST_F(FileOpTest, CopyWithoutMemoryForTheBufferClosesBothFiles)
