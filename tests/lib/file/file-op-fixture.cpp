@@ -5,9 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <random>
-#include <signal.h>
 #include <sys/mount.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -84,24 +82,6 @@ SecondFileSystem::~SecondFileSystem()
     if (m_tmpfs == nullptr && !m_path.empty())
         testsupport::RemoveTree(m_path);
     delete m_tmpfs;
-}
-
-int RunWithDeadline(const std::function<int()>& fn, unsigned seconds)
-{
-    fflush(nullptr);
-    const pid_t pid = fork();
-    if (pid < 0)
-        return -1;
-    if (pid == 0) {
-        alarm(seconds);
-        _exit(fn() & 0xff);
-    }
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    if (WIFSIGNALED(status))
-        return 1000 + WTERMSIG(status);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 std::string RandomBytes(size_t size, unsigned seed)

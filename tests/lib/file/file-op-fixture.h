@@ -1,7 +1,6 @@
 #ifndef HALVORA_FILE_OP_FIXTURE_H
 #define HALVORA_FILE_OP_FIXTURE_H
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
@@ -62,9 +61,7 @@ private:
     ScopedTmpfs* m_tmpfs = nullptr;
 };
 
-// Runs fn in a child process that is killed after seconds; the exit status,
-// or 1000 + signal number when it was killed (so a hang shows as 1014).
-int RunWithDeadline(const std::function<int()>& fn, unsigned seconds);
+using testsupport::RunWithDeadline;
 
 std::string RandomBytes(size_t size, unsigned seed);
 dev_t DeviceOf(const std::string& path);
