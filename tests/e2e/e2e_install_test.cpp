@@ -182,6 +182,75 @@ TEST_F(InstallTest, SecondLauncherLeavesAtOnceWhileTheFirstWorks)
     ExpectClientFromUserCopy(ClientPid());
 }
 
+TEST_F(InstallTest, KilledLauncherNeverBlocksTheNextStart)
+{
+    Prepare();
+    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+    Stop(ClientPid());
+    std::string gate = scratch + "/gate";
+    fs::create_directories(gate);
+    GateStartScript(app + "/package/start-stop", gate);
+    size_t before = LogLineCount();
+
+    pid_t first = StartLauncher();
+    ASSERT_TRUE(WaitForFile(gate + "/entered", 30s)) << "the first launcher never ran its script";
+    kill(first, SIGKILL);
+    FinishLauncher(first);
+    // The orphaned start script goes on and starts the client; let it finish
+    // so that the next launch finds the client running.
+    std::ofstream(gate + "/open").close();
+    ASSERT_TRUE(WaitForFile(pid_file, 30s));
+    ClientPid();
+
+    Outcome next = RunLauncher();
+    EXPECT_EQ(next.exit_code, 0) << next.out;
+    std::vector<std::string> log = LogMessages(before);
+    EXPECT_EQ(Count(log, kAlreadyLaunched), 0) << "the killed launcher still blocks";
+    EXPECT_EQ(Count(log, kRunning), 2);
+    EXPECT_EQ(Count(log, kDone), 1);
+}
+
+TEST_F(InstallTest, AnotherCopyOfTheLauncherRunsBesideTheFirst)
+{
+    Prepare();
+    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+    Stop(ClientPid());
+    std::string gate = scratch + "/gate";
+    fs::create_directories(gate);
+    GateStartScript(app + "/package/start-stop", gate);
+    std::string copy = scratch + "/Copy";
+    fs::copy(root, copy, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+    size_t before = LogLineCount();
+
+    pid_t first = StartLauncher();
+    ASSERT_TRUE(WaitForFile(gate + "/entered", 30s)) << "the first launcher never ran its script";
+    std::string original = root;
+    root = copy;
+    pid_t second = StartLauncher();
+    root = original;
+    // Both reach their start script while the gate is shut: neither waits for
+    // the other.
+    bool both_running = false;
+    for (int i = 0; i < 1500 && !both_running; ++i) {
+        both_running = Count(LogMessages(before), kRunning) == 2;
+        std::this_thread::sleep_for(20ms);
+    }
+    std::ofstream(gate + "/open").close();
+    Outcome first_outcome = FinishLauncher(first);
+    Outcome second_outcome = FinishLauncher(second);
+
+    EXPECT_TRUE(both_running) << "the copy did not run beside the first";
+    EXPECT_EQ(first_outcome.exit_code, 0) << first_outcome.out;
+    EXPECT_EQ(second_outcome.exit_code, 0) << second_outcome.out;
+    EXPECT_EQ(Count(LogMessages(before), kAlreadyLaunched), 0);
+    // Two start scripts at once may each start a client; stop them all.
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+        pid_t pid = static_cast<pid_t>(atoi(entry.path().filename().c_str()));
+        if (pid > 0 && ExecutableOf(pid) == app + "/bin/" + kClientName)
+            seen.insert(pid);
+    }
+}
+
 // Start-up picks the language of the system locale from the compiled-in
 // translations; a locale nothing covers gets English.
 TEST_F(InstallTest, LanguageFollowsTheSystemLocale)

@@ -194,10 +194,24 @@ void LaunchFixture::Stop(pid_t pid)
     if (exe.rfind(scratch, 0) != 0 && exe != "/usr/bin/sleep" && exe != "/bin/sleep")
         return;
     kill(pid, SIGTERM);
-    if (!ChildReaper::Instance().WaitEnded(pid, 3s)) {
+    if (!WaitGone(pid, 3s)) {
         kill(pid, SIGKILL);
-        ChildReaper::Instance().WaitEnded(pid, 3s);
+        WaitGone(pid, 3s);
     }
+}
+
+bool LaunchFixture::WaitGone(pid_t pid, std::chrono::milliseconds timeout)
+{
+    // A client orphaned by a killed launcher may be reaped by someone else:
+    // an unreadable /proc exe link means it has exited all the same.
+    auto end = std::chrono::steady_clock::now() + timeout;
+    while (!ChildReaper::Instance().WaitEnded(pid, 10ms)) {
+        if (ExecutableOf(pid).empty())
+            return true;
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+    }
+    return true;
 }
 
 ChildReaper::Ending LaunchFixture::EndingOf(pid_t pid)

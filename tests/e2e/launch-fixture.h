@@ -52,8 +52,10 @@ protected:
     bool Running(pid_t pid);
     // The executable /proc names for pid, empty when it cannot be read.
     static std::string ExecutableOf(pid_t pid);
-    // SIGTERM, then SIGKILL after three seconds; waits until it is reaped.
+    // SIGTERM, then SIGKILL after three seconds; waits until it has ended.
     void Stop(pid_t pid);
+    // Until the process has ended (reaped here, or exited), or the time is up.
+    bool WaitGone(pid_t pid, std::chrono::milliseconds timeout);
     // How a process the reaper has seen end ended.
     ChildReaper::Ending EndingOf(pid_t pid);
 
