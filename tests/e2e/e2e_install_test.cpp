@@ -150,21 +150,47 @@ bool WaitForFile(const std::string& path, std::chrono::seconds timeout)
     return true;
 }
 
-TEST_F(InstallTest, SecondLauncherLeavesAtOnceWhileTheFirstWorks)
+// After a first installation (its client stopped again), the per-user start
+// script waits at a gate until the test opens it, so that a launcher can be
+// caught in the middle of its work.
+class GatedTest : public InstallTest {
+protected:
+    void SetUp() override
+    {
+        Prepare();
+        ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+        Stop(ClientPid());
+        gate = scratch + "/gate";
+        fs::create_directories(gate);
+        GateStartScript(app + "/package/start-stop", gate);
+    }
+
+    // A launcher that has reached its start script and waits at the gate;
+    // -1 (with a failure) when it never gets there.
+    pid_t StartHeldLauncher()
+    {
+        pid_t pid = StartLauncher();
+        if (!WaitForFile(gate + "/entered", 30s)) {
+            ADD_FAILURE() << "the launcher never ran its start script";
+            return -1;
+        }
+        return pid;
+    }
+
+    void OpenGate() { std::ofstream(gate + "/open").close(); }
+
+    std::string gate;
+};
+
+TEST_F(GatedTest, SecondLauncherLeavesAtOnceWhileTheFirstWorks)
 {
-    Prepare();
-    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
-    Stop(ClientPid());
-    std::string gate = scratch + "/gate";
-    fs::create_directories(gate);
-    GateStartScript(app + "/package/start-stop", gate);
     size_t before = LogLineCount();
 
-    pid_t first = StartLauncher();
-    ASSERT_TRUE(WaitForFile(gate + "/entered", 30s)) << "the first launcher never ran its script";
+    pid_t first = StartHeldLauncher();
+    ASSERT_GT(first, 0);
     Outcome second = RunLauncher();
     bool first_still_working = !ChildReaper::Instance().HasEnded(first);
-    std::ofstream(gate + "/open").close();
+    OpenGate();
     Outcome first_outcome = FinishLauncher(first);
 
     EXPECT_TRUE(second.ended);
@@ -182,23 +208,17 @@ TEST_F(InstallTest, SecondLauncherLeavesAtOnceWhileTheFirstWorks)
     ExpectClientFromUserCopy(ClientPid());
 }
 
-TEST_F(InstallTest, KilledLauncherNeverBlocksTheNextStart)
+TEST_F(GatedTest, KilledLauncherNeverBlocksTheNextStart)
 {
-    Prepare();
-    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
-    Stop(ClientPid());
-    std::string gate = scratch + "/gate";
-    fs::create_directories(gate);
-    GateStartScript(app + "/package/start-stop", gate);
     size_t before = LogLineCount();
 
-    pid_t first = StartLauncher();
-    ASSERT_TRUE(WaitForFile(gate + "/entered", 30s)) << "the first launcher never ran its script";
+    pid_t first = StartHeldLauncher();
+    ASSERT_GT(first, 0);
     kill(first, SIGKILL);
     FinishLauncher(first);
     // The orphaned start script goes on and starts the client; let it finish
     // so that the next launch finds the client running.
-    std::ofstream(gate + "/open").close();
+    OpenGate();
     ASSERT_TRUE(WaitForFile(pid_file, 30s));
     ClientPid();
 
@@ -210,20 +230,14 @@ TEST_F(InstallTest, KilledLauncherNeverBlocksTheNextStart)
     EXPECT_EQ(Count(log, kDone), 1);
 }
 
-TEST_F(InstallTest, AnotherCopyOfTheLauncherRunsBesideTheFirst)
+TEST_F(GatedTest, AnotherCopyOfTheLauncherRunsBesideTheFirst)
 {
-    Prepare();
-    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
-    Stop(ClientPid());
-    std::string gate = scratch + "/gate";
-    fs::create_directories(gate);
-    GateStartScript(app + "/package/start-stop", gate);
     std::string copy = scratch + "/Copy";
     fs::copy(root, copy, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
     size_t before = LogLineCount();
 
-    pid_t first = StartLauncher();
-    ASSERT_TRUE(WaitForFile(gate + "/entered", 30s)) << "the first launcher never ran its script";
+    pid_t first = StartHeldLauncher();
+    ASSERT_GT(first, 0);
     std::string original = root;
     root = copy;
     pid_t second = StartLauncher();
@@ -235,7 +249,7 @@ TEST_F(InstallTest, AnotherCopyOfTheLauncherRunsBesideTheFirst)
         both_running = Count(LogMessages(before), kRunning) == 2;
         std::this_thread::sleep_for(20ms);
     }
-    std::ofstream(gate + "/open").close();
+    OpenGate();
     Outcome first_outcome = FinishLauncher(first);
     Outcome second_outcome = FinishLauncher(second);
 
