@@ -74,6 +74,57 @@ ReaderPtr OpenForScan(const ustring& source, const ustring& target)
     return reader;
 }
 
+// An entry whose header carries no size (a streamed zip member) is measured
+// by reading its data; the others are skipped without decoding.
+int SkipEntryData(archive* reader, archive_entry* entry, int64_t& size)
+{
+    if (archive_entry_size_is_set(entry)) {
+        size = archive_entry_size(entry);
+        return archive_read_data_skip(reader);
+    }
+    size = 0;
+    for (;;) {
+        const void* buffer = nullptr;
+        size_t length = 0;
+        la_int64_t offset = 0;
+        int ret = archive_read_data_block(reader, &buffer, &length, &offset);
+        if (ret == ARCHIVE_EOF)
+            return ARCHIVE_OK;
+        if (ret != ARCHIVE_OK)
+            return ret;
+        size = offset + static_cast<int64_t>(length);
+    }
+}
+
+// A package that cannot be read to its end must be refused before anything
+// is touched, so only ARCHIVE_EOF ends the walk well: a warning, a damaged
+// header or a truncated body is a failure.
+int ScanEntries(archive* reader, ArchiveSummary& summary)
+{
+    for (;;) {
+        archive_entry* entry = nullptr;
+        int ret = archive_read_next_header(reader, &entry);
+        if (ret == ARCHIVE_EOF)
+            return 0;
+        if (ret != ARCHIVE_OK) {
+            Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                           "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
+                           __LINE__, ErrorText(reader));
+            return -1;
+        }
+        int64_t size = 0;
+        if (SkipEntryData(reader, entry, size) != ARCHIVE_OK) {
+            Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                           "[ERROR] extractor(%d): archive_read_data_skip failed: '%s'\n",
+                           __LINE__, ErrorText(reader));
+            return -1;
+        }
+        ++summary.entries;
+        if (size > 0)
+            summary.unpacked_size += size;
+    }
+}
+
 int PrefixEntryPaths(archive_entry* entry, const ustring& target)
 {
     const char* name = archive_entry_pathname(entry);
@@ -139,18 +190,21 @@ void Extractor::SetSource(const ustring& path)
     source = path;
 }
 
-int Extractor::Count()
+int Extractor::Scan(ArchiveSummary& summary)
 {
+    summary = ArchiveSummary();
     ReaderPtr reader = OpenForScan(source, target);
     if (!reader)
         return -1;
-    int count = 0;
-    archive_entry* entry = nullptr;
-    while (archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
-        ++count;
-        archive_read_data_skip(reader.get());
-    }
-    return count;
+    return ScanEntries(reader.get(), summary);
+}
+
+int Extractor::Count()
+{
+    ArchiveSummary summary;
+    if (Scan(summary) != 0)
+        return -1;
+    return summary.entries;
 }
 
 int Extractor::List()
@@ -171,6 +225,16 @@ int Extractor::List()
 
 int Extractor::Extract()
 {
+    return Unpack(true, 0);
+}
+
+int Extractor::Extract(int total)
+{
+    return Unpack(false, total);
+}
+
+int Extractor::Unpack(bool scan_first, int total)
+{
     if (source.empty() || target.empty()) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent, "[ERROR] extractor(%d): Invalid Argument\n",
                        __LINE__);
@@ -182,7 +246,8 @@ int Extractor::Extract()
     Notify_Adapter::GetInstance().UpdateDialogText(
         StrTable::LoadStr(StrTable::desc_hlvr_env_preparing));
 
-    int total = Count();
+    if (scan_first)
+        total = Count();
     if (total <= 0) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n",

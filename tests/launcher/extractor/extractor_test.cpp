@@ -93,6 +93,22 @@ TEST_P(FormatTest, CountsEntries)
     EXPECT_EQ(static_cast<int>(MixedEntries().size()), extractor.Count());
 }
 
+TEST_P(FormatTest, ScanSumsTheEntrySizes)
+{
+    std::vector<Entry> entries = {Dir("bin"), File("bin/tool", PseudoRandom(70001, 8), 0755),
+                                  File("empty", ""), File("share/a/b", PseudoRandom(1234, 9)),
+                                  File("INFO", "[Version]\nbuild_version=7\n")};
+    ASSERT_TRUE(WriteArchive(dir / "package", GetParam(), entries));
+    Extractor extractor;
+    extractor.SetSource((dir / "package").c_str());
+    extractor.SetTarget(dir.path().c_str());
+
+    ArchiveSummary summary;
+    EXPECT_EQ(0, extractor.Scan(summary));
+    EXPECT_EQ(5, summary.entries);
+    EXPECT_EQ(70001 + 1234 + static_cast<int64_t>(entries[4].data.size()), summary.unpacked_size);
+}
+
 INSTANTIATE_TEST_SUITE_P(AllFormats, FormatTest,
                          ::testing::Values(Format::Tar, Format::TarGz, Format::TarXz, Format::Zip,
                                            Format::Cpio),
@@ -214,7 +230,7 @@ const FailureCase kFailures[] = {
     {"DotDotInTarget", DotDotInTarget,
      R"(\[ERROR\] extractor\(\d+\): archive_read_extract2 failed: '.*\.\..*'$)", true},
     {"TruncatedArchive", TruncatedArchive,
-     R"(\[ERROR\] extractor\(\d+\): archive_read_(next_header|extract2) failed: '.+'$)", true},
+     R"(\[ERROR\] extractor\(\d+\): Failed to calculate total file numbers, ret: -1$)", true},
 };
 
 class FailureTest : public ExtractorTest, public ::testing::WithParamInterface<FailureCase> {};
@@ -234,6 +250,91 @@ INSTANTIATE_TEST_SUITE_P(Inputs, FailureTest, ::testing::ValuesIn(kFailures),
                          [](const ::testing::TestParamInfo<FailureCase>& info) {
                              return std::string(info.param.name);
                          });
+
+// A package that cannot be read to its end is refused by the scan itself,
+// with the reader's reason, and an unpack never starts on it.
+struct DamageCase {
+    const char* name;
+    Format format;
+    // Turns the bytes of a good archive into the damaged file.
+    std::string (*damage)(const std::string& good);
+};
+
+std::string CutAtThreeQuarters(const std::string& good)
+{
+    return good.substr(0, good.size() * 3 / 4);
+}
+
+std::string CutInTheFirstHeader(const std::string& good)
+{
+    return good.substr(0, 700);
+}
+
+std::string FlipMiddleBytes(const std::string& good)
+{
+    std::string bad = good;
+    for (size_t i = bad.size() / 2; i < bad.size() / 2 + 64; ++i)
+        bad[i] = static_cast<char>(~bad[i]);
+    return bad;
+}
+
+const DamageCase kDamages[] = {
+    {"TarCut", Format::Tar, CutAtThreeQuarters},
+    {"TarCutInHeader", Format::Tar, CutInTheFirstHeader},
+    {"TarGzCut", Format::TarGz, CutAtThreeQuarters},
+    {"TarGzFlipped", Format::TarGz, FlipMiddleBytes},
+    {"TarXzCut", Format::TarXz, CutAtThreeQuarters},
+    {"TarXzFlipped", Format::TarXz, FlipMiddleBytes},
+    {"CpioCut", Format::Cpio, CutAtThreeQuarters},
+};
+
+class DamageTest : public ExtractorTest, public ::testing::WithParamInterface<DamageCase> {};
+
+TEST_P(DamageTest, ScanFailsWithTheReadersReason)
+{
+    std::vector<Entry> entries = {File("a", PseudoRandom(200000, 5)), File("b", "small"),
+                                  File("c", PseudoRandom(200000, 6))};
+    ASSERT_TRUE(WriteArchive(dir / "good", GetParam().format, entries));
+    ASSERT_TRUE(testsupport::WriteFile(dir / "pkg",
+                                       GetParam().damage(testsupport::ReadFile(dir / "good"))));
+    Extractor extractor;
+    extractor.SetSource((dir / "pkg").c_str());
+    extractor.SetTarget((dir / "out").c_str());
+
+    EXPECT_EQ(-1, extractor.Count());
+    EXPECT_EQ(1, CountLines(log, R"(\[ERROR\] extractor\(\d+\): archive_read_)"
+                                 R"((next_header|data_skip) failed: '.+'$)"))
+        << testsupport::ReadFile(log);
+    EXPECT_EQ(-1, extractor.Extract());
+    EXPECT_FALSE(testsupport::Exists(dir / "out"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Packages, DamageTest, ::testing::ValuesIn(kDamages),
+                         [](const ::testing::TestParamInfo<DamageCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// The unpack takes its total from a scan made earlier and reads the archive
+// once more only.
+TEST_F(ExtractorTest, UnpackUsesTheTotalOfAnEarlierScan)
+{
+    std::vector<Entry> entries = {File("1", "1"), File("2", "2"), File("3", "3")};
+    ASSERT_TRUE(WriteArchive(dir / "pkg", Format::Tar, entries));
+    Extractor extractor;
+    extractor.SetSource((dir / "pkg").c_str());
+    extractor.SetTarget((dir / "out").c_str());
+    testsupport::ProgressRecorder receiver;
+    receiver.Listen();
+
+    EXPECT_EQ(0, extractor.Extract(6));
+    QCoreApplication::processEvents();
+    QStringList expected = {"text:" + StrTable::LoadStr(StrTable::desc_hlvr_env_preparing),
+                            "progress:6/1", "progress:6/2", "progress:6/3"};
+    EXPECT_EQ(expected.join(" | ").toStdString(), receiver.Joined());
+    EXPECT_EQ(Expected(entries), Snapshot(dir / "out"));
+    EXPECT_EQ(-1, extractor.Extract(0));
+    EXPECT_EQ(1, CountLines(log, R"(Failed to calculate total file numbers, ret: 0$)"));
+}
 
 TEST_F(ExtractorTest, MissingFileIsReportedByCountToo)
 {
