@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <csignal>
 #include <cstring>
+#include <ctime>
+#include <poll.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 pid_t ParsePid(const ustring& text)
@@ -64,4 +67,65 @@ ClientIdentity IdentifyProcess(pid_t pid, const char* client_name)
     const char* name = strrchr(target, '/');
     name = name ? name + 1 : target;
     return strcmp(name, client_name) == 0 ? ClientIdentity::IsClient : ClientIdentity::NotClient;
+}
+
+ProcessHandle::ProcessHandle(pid_t process) : pid(process)
+{
+    pidfd = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+    if (pidfd < 0 && errno != ENOSYS)
+        open_error = errno;
+}
+
+ProcessHandle::~ProcessHandle()
+{
+    if (pidfd >= 0)
+        close(pidfd);
+}
+
+int ProcessHandle::Signal(int sig) const
+{
+    long ret = pidfd >= 0 ? syscall(SYS_pidfd_send_signal, pidfd, sig, nullptr, 0)
+                          : kill(pid, sig);
+    return ret == 0 ? 0 : errno;
+}
+
+namespace {
+
+// The pidfd turns readable when the process exits, zombie or not.
+bool PollForExit(int pidfd, int timeout_ms)
+{
+    timespec start;
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    for (int left = timeout_ms;;) {
+        pollfd pfd = {pidfd, POLLIN, 0};
+        int ret = poll(&pfd, 1, left);
+        if (ret > 0)
+            return true;
+        if (ret == 0 || errno != EINTR)
+            return false;
+        timespec now;
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        long spent = (now.tv_sec - start.tv_sec) * 1000 + (now.tv_nsec - start.tv_nsec) / 1000000;
+        left = timeout_ms - static_cast<int>(spent);
+        if (left <= 0)
+            return false;
+    }
+}
+
+// Without a pidfd nothing tells us of the exit: probe once a second.
+bool ProbeForExit(pid_t pid, int timeout_ms)
+{
+    for (int waited = 0; waited < timeout_ms; waited += 1000) {
+        if (HasProcessEnded(pid))
+            return true;
+        sleep(1);
+    }
+    return false;
+}
+
+} // namespace
+
+bool ProcessHandle::WaitForExit(int timeout_ms) const
+{
+    return pidfd >= 0 ? PollForExit(pidfd, timeout_ms) : ProbeForExit(pid, timeout_ms);
 }

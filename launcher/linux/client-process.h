@@ -26,4 +26,29 @@ bool HasProcessEnded(pid_t pid);
 // Looks at /proc/<pid>/exe and compares its file name with client_name.
 ClientIdentity IdentifyProcess(pid_t pid, const char* client_name);
 
+// One process, held by a pidfd where the kernel has them, so that a number
+// reused after the process ended is never signalled. Without pidfd support
+// (ENOSYS, kernels before 5.3) it falls back to the process number.
+class ProcessHandle {
+public:
+    explicit ProcessHandle(pid_t pid);
+    ~ProcessHandle();
+    ProcessHandle(const ProcessHandle&) = delete;
+    ProcessHandle& operator=(const ProcessHandle&) = delete;
+
+    // 0 when held (or held by number), else the errno of pidfd_open other
+    // than ENOSYS; ESRCH means the process has already gone.
+    int OpenError() const { return open_error; }
+    bool HeldByPidfd() const { return pidfd >= 0; }
+    // 0 when sent, else the errno; signal 0 only asks whether we may signal.
+    int Signal(int sig) const;
+    // True when the process ended within about timeout_ms.
+    bool WaitForExit(int timeout_ms) const;
+
+private:
+    pid_t pid;
+    int pidfd = -1;
+    int open_error = 0;
+};
+
 #endif

@@ -32,7 +32,8 @@ enum FixedLine {
     kAppDataExistLine = 140,
 };
 
-const int kTermProbes = 5;
+// How long the client has to end on SIGTERM before it is killed.
+const int kTermWaitMs = 5000;
 
 } // namespace
 
@@ -136,35 +137,67 @@ void LinuxService::StopService()
                        __LINE__, ui_pid_file.c_str(), pid_conf["pid"].c_str());
         return;
     }
-    // The number may have been reused since the client wrote it (a reboot in
-    // between); another program must never lose its work to our signal.
-    switch (IdentifyProcess(pid, kClientName)) {
-    case ClientIdentity::Gone:
+    TerminateClient(pid, ui_pid_file);
+}
+
+// Identify positively, or not at all: the number may have been reused since
+// the client wrote it (a reboot in between), and another program must never
+// lose its work to our signal. The handle pins the process, so the one we
+// identify is the one we signal.
+void LinuxService::TerminateClient(pid_t pid, const ustring& ui_pid_file)
+{
+    ProcessHandle process(pid);
+    if (process.OpenError() == ESRCH)
         return;
-    case ClientIdentity::NotClient:
+    if (process.OpenError() != 0)
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] linux/linux-service(%d): pidfd_open(%d): %s (%d), going by the "
+                       "process number\n",
+                       __LINE__, static_cast<int>(pid), strerror(process.OpenError()),
+                       process.OpenError());
+    ClientIdentity identity = IdentifyProcess(pid, kClientName);
+    // Asked after the look: a process still alive now was alive during it,
+    // so the number then still named the process we hold.
+    int may_signal = process.Signal(0);
+    if (identity == ClientIdentity::Gone || may_signal == ESRCH)
+        return;
+    if (identity == ClientIdentity::NotClient) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
                        "[NOTE] linux/linux-service(%d): process %d of pid file '%s' is not %s, "
                        "leaving it alone\n",
                        __LINE__, static_cast<int>(pid), ui_pid_file.c_str(), kClientName);
         return;
-    case ClientIdentity::IsClient:
-    case ClientIdentity::Unknown:
-        break;
     }
+    // Another user's process: the system refuses, and waiting will not change that.
+    if (may_signal != 0) {
+        LogKillFailure(may_signal);
+        return;
+    }
+    // Ours to signal but hidden from us (non-dumpable, like the agents that
+    // start early at login): not known to be the client.
+    if (identity == ClientIdentity::Unknown) {
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] linux/linux-service(%d): process %d of pid file '%s' cannot be "
+                       "identified as %s, leaving it alone\n",
+                       __LINE__, static_cast<int>(pid), ui_pid_file.c_str(), kClientName);
+        return;
+    }
+    int err = process.Signal(SIGTERM);
+    if (err == ESRCH)
+        return;
+    if (err != 0) {
+        LogKillFailure(err);
+        return;
+    }
+    if (process.WaitForExit(kTermWaitMs))
+        return;
+    process.Signal(SIGKILL);
+}
 
-    if (kill(pid, SIGTERM) != 0) {
-        int err = errno;
-        if (err == ESRCH)
-            return;
-        Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] linux/linux-service(%d): kill: %s (%d)\n",
-                       kKillFailedLine, strerror(err), err);
-    }
-    for (int second = 0; second < kTermProbes; ++second) {
-        if (HasProcessEnded(pid))
-            return;
-        sleep(1);
-    }
-    kill(pid, SIGKILL);
+void LinuxService::LogKillFailure(int err)
+{
+    Logger::LogMsg(Logger::L_ERR, kComponent, "[ERROR] linux/linux-service(%d): kill: %s (%d)\n",
+                   kKillFailedLine, strerror(err), err);
 }
 
 void LinuxService::PostUpgrade()

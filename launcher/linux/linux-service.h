@@ -1,6 +1,8 @@
 #ifndef HALVORA_LINUX_SERVICE_H
 #define HALVORA_LINUX_SERVICE_H
 
+#include <sys/types.h>
+
 #include "halvora-service.h"
 
 // The Linux side of the service: the upgrade decision, stopping a running
@@ -23,6 +25,8 @@ private:
     void LoadTargetVerInfo();
     bool PerUserBinPathExist();
     int LaunchPerUserBin();
+    void TerminateClient(pid_t pid, const ustring& ui_pid_file);
+    void LogKillFailure(int err);
 };
 
 #endif

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
+#include <csignal>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -93,18 +94,27 @@ namespace {
 // exits with 254); the child's raw wait status, or -1 without a child.
 int RunInChild(const std::function<int()>& fn, const std::function<bool()>& prepare)
 {
+    // With SIGCHLD ignored (tests that let the kernel reap their clients) the
+    // kernel would drop the child's status; the child keeps the caller's way.
+    struct sigaction wait_for_status = {};
+    struct sigaction caller = {};
+    wait_for_status.sa_handler = SIG_DFL;
+    sigemptyset(&wait_for_status.sa_mask);
+    sigaction(SIGCHLD, &wait_for_status, &caller);
     fflush(nullptr);
     pid_t pid = fork();
-    if (pid < 0)
-        return -1;
     if (pid == 0) {
+        sigaction(SIGCHLD, &caller, nullptr);
         if (!prepare())
             _exit(254);
         _exit(fn() & 0xff);
     }
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    int status = -1;
+    if (pid > 0) {
+        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
     }
+    sigaction(SIGCHLD, &caller, nullptr);
     return status;
 }
 
