@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <new>
+#include <sys/stat.h>
 #include <syslog.h>
 
 #include "config.h"
@@ -35,6 +36,16 @@ bool NumberedName(char (&name)[1024], const ustring& path, int number)
 }
 
 bool IsStandardStream(FILE* fp) { return fp == stdout || fp == stderr; }
+
+// The size an opened log file starts the count with; capped at the limit, so
+// that a file past it rotates after the next message, however large it is.
+int32_t StartingSize(FILE* fp)
+{
+    struct stat st;
+    if (fstat(fileno(fp), &st) != 0 || st.st_size < 0)
+        return 0;
+    return static_cast<int32_t>(st.st_size < kRotateSize ? st.st_size : kRotateSize);
+}
 
 } // namespace
 
@@ -102,8 +113,9 @@ int Logger::OpenDestination(Type type, const ustring& path, int count)
         return -1;
     ReplaceStream(fp);
     log_type = type;
-    // Counts what this logger writes, not what the file already holds.
-    *log_size = 0;
+    // Counted from what the file already holds, so that a log written by many
+    // short runs still rotates.
+    *log_size = StartingSize(fp);
     log_path = path;
     rotate_cnt = count;
     return 0;
@@ -264,8 +276,9 @@ void Logger::ReloadLogFile()
     if (log_fp)
         fclose(log_fp);
     log_fp = fopen(log_path.c_str(), "ae");
+    // The other writer may have written to the new file already.
     if (log_fp)
-        *log_size = 0;
+        *log_size = StartingSize(log_fp);
 }
 
 void Logger::InitializeLock()

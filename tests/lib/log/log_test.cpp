@@ -1,6 +1,8 @@
+#include <algorithm>
 #include <climits>
 #include <cstdarg>
 #include <fstream>
+#include <ostream>
 #include <gtest/gtest.h>
 #include <regex>
 #include <sched.h>
@@ -336,26 +338,63 @@ TEST_F(LoggerTest, SmallRotationCounts)
     }
 }
 
-TEST_F(LoggerTest, CounterStartsAtZeroOnEveryInitialize)
-{
-    const long existing = 900 * 1024;
-    std::string log = dir / "grow.log";
-    ASSERT_TRUE(WriteFile(log, std::string(existing - 1, 'o') + "\n"));
-    InitializeFile("grow.log");
-    const size_t size = 10 * 1024;
-    int messages = LogUntilRotated(log, "grow_debug", 0, size);
-    ASSERT_GT(messages, 0);
-    long rotated = FileSize(Numbered(log, 0));
-    EXPECT_GT(rotated, existing + kRotateSize) << "about 1.9 MiB before the first rotation";
-    EXPECT_LT(rotated, existing + kRotateSize + static_cast<long>(size) + 64);
+struct ExistingSizeCase {
+    const char* name;
+    long existing;       // bytes in the file before the logger opens it
+    size_t message;      // bytes per message
+    int messages;        // messages until the rotation, the crossing one included
+};
 
-    // 600 KiB, a new configuration, 600 KiB: more than 1 MiB, but no rotation.
-    for (int i = 0; i < 60; ++i)
-        LogRound("grow_debug", 1, size);
+void PrintTo(const ExistingSizeCase& c, std::ostream* os) { *os << c.name; }
+
+class ExistingSizeTest : public LoggerTest,
+                         public testing::WithParamInterface<ExistingSizeCase> {};
+
+// What earlier runs wrote counts: a log written by many short runs rotates
+// like one written by a single long run.
+TEST_P(ExistingSizeTest, CountStartsFromTheFileSize)
+{
+    const ExistingSizeCase& c = GetParam();
+    std::string log = dir / "grow.log";
+    if (c.existing > 0) {
+        ASSERT_TRUE(WriteFile(log, std::string(c.existing - 1, 'o') + "\n"));
+    }
     InitializeFile("grow.log");
-    for (int i = 0; i < 60; ++i)
-        LogRound("grow_debug", 2, size);
-    EXPECT_GT(FileSize(log), kRotateSize);
+    int messages = LogUntilRotated(log, "grow_debug", 0, c.message);
+    EXPECT_EQ(c.messages, messages);
+    long rotated = FileSize(Numbered(log, 0));
+    EXPECT_GT(rotated, std::max(c.existing, kRotateSize));
+    EXPECT_LT(rotated, std::max(c.existing, kRotateSize) + static_cast<long>(c.message) + 64);
+    if (c.existing > 0) {
+        EXPECT_EQ(std::string(80, 'o'), FirstLine(Numbered(log, 0)).substr(0, 80));
+    }
+}
+
+// Message sizes count their 16-byte time prefix and the text around the
+// payload, so the counts land clear of the mark.
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, ExistingSizeTest,
+    testing::Values(ExistingSizeCase{"empty", 0, 100 * 1024, 11},
+                    ExistingSizeCase{"most_of_a_mebibyte", 900 * 1024, 10 * 1024, 13},
+                    ExistingSizeCase{"just_below", kRotateSize - 10, 10 * 1024, 1},
+                    ExistingSizeCase{"exactly_at_the_mark", kRotateSize, 1024, 1},
+                    ExistingSizeCase{"past_the_mark", 3 * kRotateSize / 2, 1024, 1},
+                    ExistingSizeCase{"far_past", 5 * kRotateSize, 1024, 1}),
+    [](const testing::TestParamInfo<ExistingSizeCase>& info) { return info.param.name; });
+
+TEST_F(LoggerTest, ShortRunsRotateAcrossConfigurations)
+{
+    std::string log = dir / "runs.log";
+    const size_t size = 10 * 1024;
+    // Twenty runs of 60 KiB: 1.2 MiB in all, rotated in about the eighteenth.
+    for (int run = 0; run < 20; ++run) {
+        InitializeFile("runs.log");
+        for (int i = 0; i < 6; ++i)
+            LogRound("runs_debug", run, size);
+    }
+    EXPECT_LT(FileSize(log), kRotateSize / 2);
+    EXPECT_GT(FileSize(Numbered(log, 0)), kRotateSize);
+    EXPECT_NE(std::string::npos, FirstLine(Numbered(log, 0)).find("): 00 p"));
     EXPECT_FALSE(Exists(Numbered(log, 1)));
 }
 
