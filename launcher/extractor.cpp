@@ -7,6 +7,7 @@
 
 #include "adapter.h"
 #include "log.h"
+#include "package-stream.h"
 #include "strtab.h"
 
 namespace {
@@ -47,7 +48,7 @@ int OpenReader(archive* reader, const ustring& source)
 {
     archive_read_support_filter_all(reader);
     archive_read_support_format_all(reader);
-    return archive_read_open_filename(reader, source.c_str(), kBlockSize);
+    return OpenPackageReader(reader, source, kBlockSize);
 }
 
 // A reader for walking the entries without unpacking them (Count, List).
@@ -142,6 +143,18 @@ int PrefixEntryPaths(archive_entry* entry, const ustring& target)
     return 0;
 }
 
+// The compressed stream's check follows the end of the tar: only closing
+// the reader tells whether the package was whole to its last byte.
+int CloseAtEnd(archive* reader)
+{
+    if (archive_read_close(reader) == ARCHIVE_OK)
+        return 0;
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] extractor(%d): archive_read_close failed: '%s'\n", __LINE__,
+                   ErrorText(reader));
+    return -1;
+}
+
 int ExtractEntries(archive* reader, archive* writer, const ustring& target, int total)
 {
     int progress = 0;
@@ -149,7 +162,7 @@ int ExtractEntries(archive* reader, archive* writer, const ustring& target, int 
         archive_entry* entry = nullptr;
         int ret = archive_read_next_header(reader, &entry);
         if (ret == ARCHIVE_EOF)
-            return 0;
+            return CloseAtEnd(reader);
         if (ret != ARCHIVE_OK) {
             Logger::LogMsg(Logger::L_ERR, kLogComponent,
                            "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",

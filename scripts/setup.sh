@@ -10,6 +10,7 @@ packages=(
   cmake g++ make
   qtbase5-dev qttools5-dev-tools
   libicu-dev libarchive-dev zlib1g-dev libgtest-dev
+  liblzma-dev libzstd-dev libxxhash-dev
 )
 if [ "${1:-}" = "--with-tools" ]; then
   packages+=(libarchive-tools xvfb xauth twm)

@@ -110,7 +110,8 @@ TEST_P(FormatTest, ScanSumsTheEntrySizes)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFormats, FormatTest,
-                         ::testing::Values(Format::Tar, Format::TarGz, Format::TarXz, Format::Zip,
+                         ::testing::Values(Format::Tar, Format::TarGz, Format::TarXz,
+                                           Format::TarXzBlocks, Format::TarZst, Format::Zip,
                                            Format::Cpio),
                          [](const ::testing::TestParamInfo<Format>& info) {
                              return std::string(FormatName(info.param));

@@ -2,8 +2,10 @@
 
 #include <archive.h>
 #include <archive_entry.h>
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <lzma.h>
 #include <sys/stat.h>
 
 #include "test-support.h"
@@ -38,6 +40,8 @@ const char* FormatName(Format format)
     case Format::Tar: return "tar";
     case Format::TarGz: return "tar_gz";
     case Format::TarXz: return "tar_xz";
+    case Format::TarXzBlocks: return "tar_xz_blocks";
+    case Format::TarZst: return "tar_zst";
     case Format::Zip: return "zip";
     case Format::Cpio: return "cpio";
     }
@@ -70,6 +74,13 @@ bool Configure(archive* a, Format format)
         if (ret == ARCHIVE_OK)
             ret = archive_write_add_filter_xz(a);
         break;
+    case Format::TarZst:
+        ret = archive_write_set_format_pax_restricted(a);
+        if (ret == ARCHIVE_OK)
+            ret = archive_write_add_filter_zstd(a);
+        break;
+    // Written as a plain tar, then compressed in blocks by CompressInBlocks.
+    case Format::TarXzBlocks: ret = archive_write_set_format_pax_restricted(a); break;
     case Format::Zip: ret = archive_write_set_format_zip(a); break;
     case Format::Cpio: ret = archive_write_set_format_cpio_newc(a); break;
     }
@@ -171,6 +182,38 @@ bool WriteEntries(archive* a, const std::vector<Entry>& entries)
     return ok;
 }
 
+// Small blocks, so that even a test archive of a few megabytes has several.
+const uint64_t kTestXzBlockSize = 256 * 1024;
+
+bool CompressInBlocks(const std::string& path)
+{
+    std::string tar = testsupport::ReadFile(path);
+    lzma_mt mt;
+    memset(&mt, 0, sizeof(mt));
+    mt.threads = 2;
+    mt.block_size = kTestXzBlockSize;
+    mt.preset = 1;
+    mt.check = LZMA_CHECK_CRC64;
+    lzma_stream stream = LZMA_STREAM_INIT;
+    if (lzma_stream_encoder_mt(&stream, &mt) != LZMA_OK) {
+        ADD_FAILURE() << "lzma_stream_encoder_mt failed";
+        return false;
+    }
+    std::string xz(lzma_stream_buffer_bound(tar.size()) + (1 << 16), '\0');
+    stream.next_in = reinterpret_cast<const uint8_t*>(tar.data());
+    stream.avail_in = tar.size();
+    stream.next_out = reinterpret_cast<uint8_t*>(&xz[0]);
+    stream.avail_out = xz.size();
+    lzma_ret ret = lzma_code(&stream, LZMA_FINISH);
+    xz.resize(xz.size() - stream.avail_out);
+    lzma_end(&stream);
+    if (ret != LZMA_STREAM_END) {
+        ADD_FAILURE() << "xz in blocks: lzma_code returned " << ret;
+        return false;
+    }
+    return testsupport::WriteFile(path, xz);
+}
+
 } // namespace
 
 bool WriteArchive(const std::string& path, Format format, const std::vector<Entry>& entries)
@@ -185,6 +228,8 @@ bool WriteArchive(const std::string& path, Format format, const std::vector<Entr
         ok = false;
     }
     archive_write_free(a);
+    if (ok && format == Format::TarXzBlocks)
+        ok = CompressInBlocks(path);
     return ok;
 }
 

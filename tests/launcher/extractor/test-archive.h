@@ -24,7 +24,9 @@ Entry Dir(const std::string& path);
 Entry Symlink(const std::string& path, const std::string& target);
 Entry Hardlink(const std::string& path, const std::string& original);
 
-enum class Format { Tar, TarGz, TarXz, Zip, Cpio };
+// TarXzBlocks: xz in many small blocks that carry their sizes, as a
+// multi-threaded encoder writes them, so that they can be decoded in parallel.
+enum class Format { Tar, TarGz, TarXz, TarXzBlocks, TarZst, Zip, Cpio };
 const char* FormatName(Format format);
 
 // Hard links are handed to the writer the way its format stores them.

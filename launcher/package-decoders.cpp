@@ -1,0 +1,249 @@
+#include "package-decoders.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <lzma.h>
+#include <zlib.h>
+#include <zstd.h>
+
+namespace {
+
+const size_t kTarMagicOffset = 257;
+
+bool StartsWith(const unsigned char* head, size_t size, const unsigned char* magic, size_t length)
+{
+    return size >= length && memcmp(head, magic, length) == 0;
+}
+
+// Buffers handed to zlib are counted in unsigned int.
+unsigned int Clamp(size_t size)
+{
+    return static_cast<unsigned int>(std::min<size_t>(size, UINT_MAX));
+}
+
+// An uncompressed tar goes through the pipeline too, so that reading the
+// file overlaps with writing what it holds.
+class CopyDecoder : public PackageDecoder {
+public:
+    DecodeStatus Decode(ByteSpan& in, OutSpan& out, bool input_ended) override
+    {
+        size_t n = std::min(in.size, out.size);
+        memcpy(out.data, in.data, n);
+        in.data += n;
+        in.size -= n;
+        out.data += n;
+        out.size -= n;
+        return in.size == 0 && input_ended ? DecodeStatus::End : DecodeStatus::Ok;
+    }
+};
+
+class GzipDecoder : public PackageDecoder {
+public:
+    ~GzipDecoder() override
+    {
+        if (ready)
+            inflateEnd(&z);
+    }
+    bool Init(std::string& error)
+    {
+        memset(&z, 0, sizeof(z));
+        // 16 + window bits: a gzip header and trailer, with its CRC checked.
+        ready = inflateInit2(&z, 16 + MAX_WBITS) == Z_OK;
+        if (!ready)
+            error = "gzip: cannot set up the decoder";
+        return ready;
+    }
+
+    DecodeStatus Decode(ByteSpan& in, OutSpan& out, bool input_ended) override
+    {
+        if (member_done) {
+            if (in.size == 0)
+                return input_ended ? DecodeStatus::End : DecodeStatus::Ok;
+            // Bytes after the last member that start no new one are ignored,
+            // as gzip itself does with trailing padding.
+            if (in.data[0] != 0x1f)
+                return DecodeStatus::End;
+            if (inflateReset(&z) != Z_OK)
+                return Fail("gzip: cannot restart the decoder");
+            member_done = false;
+        }
+        z.next_in = const_cast<Bytef*>(in.data);
+        z.avail_in = Clamp(in.size);
+        z.next_out = out.data;
+        z.avail_out = Clamp(out.size);
+        int ret = inflate(&z, Z_NO_FLUSH);
+        size_t used = Clamp(in.size) - z.avail_in;
+        size_t made = Clamp(out.size) - z.avail_out;
+        in.data += used;
+        in.size -= used;
+        out.data += made;
+        out.size -= made;
+        if (ret == Z_STREAM_END) {
+            member_done = true;
+            return DecodeStatus::Ok;
+        }
+        if (ret == Z_OK)
+            return DecodeStatus::Ok;
+        if (ret == Z_BUF_ERROR)
+            return input_ended && in.size == 0 ? Fail("gzip: unexpected end of compressed data")
+                                               : DecodeStatus::Ok;
+        return Fail(std::string("gzip: ") + (z.msg ? z.msg : "damaged compressed data"));
+    }
+
+private:
+    z_stream z;
+    bool ready = false;
+    bool member_done = false;
+};
+
+const char* XzErrorText(lzma_ret ret)
+{
+    switch (ret) {
+    case LZMA_MEM_ERROR: return "xz: out of memory";
+    case LZMA_MEMLIMIT_ERROR: return "xz: memory limit reached";
+    case LZMA_FORMAT_ERROR: return "xz: not in the xz format";
+    case LZMA_OPTIONS_ERROR: return "xz: unsupported compression options";
+    case LZMA_DATA_ERROR: return "xz: compressed data is corrupt";
+    case LZMA_BUF_ERROR: return "xz: unexpected end of compressed data";
+    default: return "xz: decoder failed";
+    }
+}
+
+// Blocks that carry their sizes (as a multi-threaded encoder writes them)
+// are decoded in parallel, one per thread; other streams on one thread.
+class XzDecoder : public PackageDecoder {
+public:
+    ~XzDecoder() override { lzma_end(&stream); }
+    bool Init(int threads, uint64_t memory_limit, std::string& error)
+    {
+        lzma_mt mt;
+        memset(&mt, 0, sizeof(mt));
+        // Concatenated streams and stream padding are valid xz.
+        mt.flags = LZMA_CONCATENATED;
+        mt.threads = static_cast<uint32_t>(std::max(1, threads));
+        mt.timeout = 0;
+        mt.memlimit_threading = memory_limit;
+        // Past the limit a block is decoded on one thread, never refused.
+        mt.memlimit_stop = UINT64_MAX;
+        lzma_ret ret = lzma_stream_decoder_mt(&stream, &mt);
+        if (ret != LZMA_OK)
+            error = XzErrorText(ret);
+        return ret == LZMA_OK;
+    }
+
+    DecodeStatus Decode(ByteSpan& in, OutSpan& out, bool input_ended) override
+    {
+        stream.next_in = in.data;
+        stream.avail_in = in.size;
+        stream.next_out = out.data;
+        stream.avail_out = out.size;
+        lzma_ret ret = lzma_code(&stream, input_ended ? LZMA_FINISH : LZMA_RUN);
+        size_t used = in.size - stream.avail_in;
+        size_t made = out.size - stream.avail_out;
+        in.data += used;
+        in.size -= used;
+        out.data += made;
+        out.size -= made;
+        if (ret == LZMA_OK)
+            return DecodeStatus::Ok;
+        if (ret == LZMA_STREAM_END)
+            return DecodeStatus::End;
+        return Fail(XzErrorText(ret));
+    }
+
+private:
+    lzma_stream stream = LZMA_STREAM_INIT;
+};
+
+class ZstdDecoder : public PackageDecoder {
+public:
+    ~ZstdDecoder() override { ZSTD_freeDStream(stream); }
+    bool Init(std::string& error)
+    {
+        stream = ZSTD_createDStream();
+        if (!stream || ZSTD_isError(ZSTD_initDStream(stream))) {
+            error = "zstd: cannot set up the decoder";
+            return false;
+        }
+        return true;
+    }
+
+    DecodeStatus Decode(ByteSpan& in, OutSpan& out, bool input_ended) override
+    {
+        // A stream may hold several frames; it is whole only where one ends.
+        if (in.size == 0 && input_ended)
+            return frame_done ? DecodeStatus::End : Fail("zstd: unexpected end of compressed data");
+        ZSTD_inBuffer input = {in.data, in.size, 0};
+        ZSTD_outBuffer output = {out.data, out.size, 0};
+        size_t ret = ZSTD_decompressStream(stream, &output, &input);
+        if (ZSTD_isError(ret))
+            return Fail(std::string("zstd: ") + ZSTD_getErrorName(ret));
+        in.data += input.pos;
+        in.size -= input.pos;
+        out.data += output.pos;
+        out.size -= output.pos;
+        if (input.pos > 0 || output.pos > 0)
+            frame_done = ret == 0;
+        return DecodeStatus::Ok;
+    }
+
+private:
+    ZSTD_DStream* stream = nullptr;
+    bool frame_done = false;
+};
+
+} // namespace
+
+PackageCodec SniffPackageCodec(const unsigned char* head, size_t size)
+{
+    static const unsigned char kXz[] = {0xfd, '7', 'z', 'X', 'Z', 0x00};
+    static const unsigned char kGzip[] = {0x1f, 0x8b, 0x08};
+    static const unsigned char kZstd[] = {0x28, 0xb5, 0x2f, 0xfd};
+    static const unsigned char kUstar[] = {'u', 's', 't', 'a', 'r'};
+    if (StartsWith(head, size, kXz, sizeof(kXz)))
+        return PackageCodec::Xz;
+    if (StartsWith(head, size, kGzip, sizeof(kGzip)))
+        return PackageCodec::Gzip;
+    if (StartsWith(head, size, kZstd, sizeof(kZstd)))
+        return PackageCodec::Zstd;
+    if (size > kTarMagicOffset &&
+        StartsWith(head + kTarMagicOffset, size - kTarMagicOffset, kUstar, sizeof(kUstar)))
+        return PackageCodec::Tar;
+    return PackageCodec::Other;
+}
+
+const char* PackageCodecName(PackageCodec codec)
+{
+    switch (codec) {
+    case PackageCodec::Tar: return "tar";
+    case PackageCodec::Gzip: return "gzip";
+    case PackageCodec::Xz: return "xz";
+    case PackageCodec::Zstd: return "zstd";
+    case PackageCodec::Other: break;
+    }
+    return "other";
+}
+
+std::unique_ptr<PackageDecoder> MakePackageDecoder(PackageCodec codec, int threads,
+                                                   uint64_t memory_limit, std::string& error)
+{
+    switch (codec) {
+    case PackageCodec::Tar: return std::make_unique<CopyDecoder>();
+    case PackageCodec::Gzip: {
+        auto decoder = std::make_unique<GzipDecoder>();
+        return decoder->Init(error) ? std::move(decoder) : nullptr;
+    }
+    case PackageCodec::Xz: {
+        auto decoder = std::make_unique<XzDecoder>();
+        return decoder->Init(threads, memory_limit, error) ? std::move(decoder) : nullptr;
+    }
+    case PackageCodec::Zstd: {
+        auto decoder = std::make_unique<ZstdDecoder>();
+        return decoder->Init(error) ? std::move(decoder) : nullptr;
+    }
+    case PackageCodec::Other: break;
+    }
+    error = "no decoder for this compression";
+    return nullptr;
+}

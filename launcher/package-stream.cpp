@@ -1,0 +1,372 @@
+#include "package-stream.h"
+
+#include <archive.h>
+#include <cerrno>
+#include <condition_variable>
+#include <cstring>
+#include <deque>
+#include <fcntl.h>
+#include <memory>
+#include <mutex>
+#include <pthread.h>
+#include <sched.h>
+#include <string>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+#include "log.h"
+#include "package-decoders.h"
+
+namespace {
+
+const char* const kLogComponent = "extractor_debug";
+// Decoded ahead of the reader: enough to keep both threads busy, and with the
+// xz decoder's share the added memory stays well under 64 MiB.
+const size_t kChunkSize = 1 << 20;
+const size_t kChunkCount = 8;
+const size_t kInputSize = 1 << 20;
+const uint64_t kXzThreadingMemory = 48ull << 20;
+// A plain tar is recognised by the magic of its first header.
+const size_t kHeadSize = 512;
+// Guards against a decoder that neither consumes nor produces.
+const int kMaxIdleRounds = 16;
+
+struct Chunk {
+    std::unique_ptr<unsigned char[]> data{new unsigned char[kChunkSize]};
+    size_t size = 0;
+};
+
+// The package file through its decoder, a chunk at a time.
+class ChunkSource {
+public:
+    ChunkSource(int file, std::unique_ptr<PackageDecoder> codec, const char* name)
+        : fd(file), decoder(std::move(codec)), codec_name(name)
+    {
+    }
+    ~ChunkSource() { close(fd); }
+    ChunkSource(const ChunkSource&) = delete;
+    ChunkSource& operator=(const ChunkSource&) = delete;
+
+    // Fills the chunk. Ok: it is full and more follows; End: the stream is
+    // complete; Error: see error().
+    DecodeStatus Fill(Chunk& chunk)
+    {
+        int idle = 0;
+        while (chunk.size < kChunkSize) {
+            if (in.size == 0 && !ended && !Refill())
+                return DecodeStatus::Error;
+            OutSpan out{chunk.data.get() + chunk.size, kChunkSize - chunk.size};
+            size_t in_before = in.size;
+            DecodeStatus status = decoder->Decode(in, out, ended);
+            bool moved = in.size != in_before || out.size != kChunkSize - chunk.size;
+            chunk.size = kChunkSize - out.size;
+            if (status == DecodeStatus::Error)
+                return Fail(decoder->error());
+            if (status == DecodeStatus::End)
+                return status;
+            idle = moved ? 0 : idle + 1;
+            if (!moved && ended && in.size == 0)
+                return Fail(std::string(codec_name) + ": unexpected end of compressed data");
+            if (idle > kMaxIdleRounds)
+                return Fail(std::string(codec_name) + ": decoder stalled");
+        }
+        return DecodeStatus::Ok;
+    }
+    const std::string& error() const { return failure; }
+
+private:
+    DecodeStatus Fail(const std::string& text)
+    {
+        failure = text;
+        return DecodeStatus::Error;
+    }
+
+    bool Refill()
+    {
+        ssize_t n;
+        do
+            n = read(fd, input.get(), kInputSize);
+        while (n < 0 && errno == EINTR);
+        if (n < 0) {
+            Fail(std::string("read failed: ") + strerror(errno));
+            return false;
+        }
+        in.data = input.get();
+        in.size = static_cast<size_t>(n);
+        ended = n == 0;
+        return true;
+    }
+
+    const int fd;
+    std::unique_ptr<PackageDecoder> decoder;
+    const char* codec_name;
+    std::unique_ptr<unsigned char[]> input{new unsigned char[kInputSize]};
+    ByteSpan in;
+    bool ended = false;
+    std::string failure;
+};
+
+// What the reader's callbacks see: decoded chunks, the last one handed out
+// staying valid until the next is asked for, as the library requires.
+class PackageInput {
+public:
+    virtual ~PackageInput() = default;
+    // Bytes decoded (0 at the end of the stream), or -1 with error set.
+    virtual long Next(const void** buffer, std::string& error) = 0;
+
+    // The tar ends before the compressed stream does, and the stream's own
+    // check (CRC, block check) sits in that rest: a reader that reached the
+    // end of the tar reads on to the end of the stream, so that damage there
+    // fails the read. A reader that stopped far from the end (after an
+    // error) gives up after a little.
+    bool ReadToEnd(std::string& error)
+    {
+        const void* buffer = nullptr;
+        for (size_t read = 0; read < kDrainLimit;) {
+            long n = Next(&buffer, error);
+            if (n <= 0)
+                return n == 0;
+            read += static_cast<size_t>(n);
+        }
+        return true;
+    }
+
+private:
+    static const size_t kDrainLimit = 2 * kChunkSize;
+};
+
+// One core: the reader's own thread decodes, chunk by chunk.
+class InlineInput : public PackageInput {
+public:
+    explicit InlineInput(std::unique_ptr<ChunkSource> from) : source(std::move(from)) {}
+
+    long Next(const void** buffer, std::string& error) override
+    {
+        chunk.size = 0;
+        if (!done) {
+            DecodeStatus status = source->Fill(chunk);
+            done = status != DecodeStatus::Ok;
+            if (status == DecodeStatus::Error)
+                failure = source->error();
+        }
+        if (chunk.size > 0) {
+            *buffer = chunk.data.get();
+            return static_cast<long>(chunk.size);
+        }
+        error = failure;
+        return failure.empty() ? 0 : -1;
+    }
+
+private:
+    std::unique_ptr<ChunkSource> source;
+    Chunk chunk;
+    bool done = false;
+    std::string failure;
+};
+
+// A decode thread and the bounded queue of decoded chunks between it and
+// the reader.
+class ThreadedInput : public PackageInput {
+public:
+    explicit ThreadedInput(std::unique_ptr<ChunkSource> from) : source(std::move(from)) {}
+    ~ThreadedInput() override
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            cancelled = true;
+        }
+        space.notify_all();
+        if (started)
+            pthread_join(thread, nullptr);
+    }
+
+    int Start()
+    {
+        int err = pthread_create(&thread, nullptr, &ThreadedInput::ThreadMain, this);
+        started = err == 0;
+        return err;
+    }
+
+    long Next(const void** buffer, std::string& error) override
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        if (held) {
+            held->size = 0;
+            spare.push_back(std::move(held));
+            space.notify_one();
+        }
+        filled.wait(lock, [this] { return !ready.empty() || finished; });
+        if (!ready.empty()) {
+            held = std::move(ready.front());
+            ready.pop_front();
+            *buffer = held->data.get();
+            return static_cast<long>(held->size);
+        }
+        error = failure;
+        return failure.empty() ? 0 : -1;
+    }
+
+private:
+    static void* ThreadMain(void* self)
+    {
+        static_cast<ThreadedInput*>(self)->Run();
+        return nullptr;
+    }
+
+    void Run()
+    {
+        for (;;) {
+            std::unique_ptr<Chunk> chunk = TakeSpare();
+            if (!chunk)
+                return;
+            DecodeStatus status = source->Fill(*chunk);
+            std::lock_guard<std::mutex> lock(mutex);
+            // What was decoded before an error still reaches the reader, so
+            // a damaged package fails at the entry where the damage is.
+            if (chunk->size > 0)
+                ready.push_back(std::move(chunk));
+            if (status != DecodeStatus::Ok) {
+                failure = status == DecodeStatus::Error ? source->error() : "";
+                finished = true;
+            }
+            filled.notify_one();
+            if (finished)
+                return;
+        }
+    }
+
+    // A free chunk, or null once the reader is gone.
+    std::unique_ptr<Chunk> TakeSpare()
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        space.wait(lock, [this] { return cancelled || !spare.empty() || allocated < kChunkCount; });
+        if (cancelled)
+            return nullptr;
+        if (!spare.empty()) {
+            std::unique_ptr<Chunk> chunk = std::move(spare.back());
+            spare.pop_back();
+            return chunk;
+        }
+        ++allocated;
+        return std::make_unique<Chunk>();
+    }
+
+    std::unique_ptr<ChunkSource> source;
+    pthread_t thread{};
+    bool started = false;
+
+    std::mutex mutex;
+    std::condition_variable space;
+    std::condition_variable filled;
+    std::deque<std::unique_ptr<Chunk>> ready;
+    std::vector<std::unique_ptr<Chunk>> spare;
+    std::unique_ptr<Chunk> held;
+    size_t allocated = 0;
+    bool cancelled = false;
+    bool finished = false;
+    std::string failure;
+};
+
+la_ssize_t ReadDecoded(archive* reader, void* data, const void** buffer)
+{
+    std::string error;
+    long n = static_cast<PackageInput*>(data)->Next(buffer, error);
+    if (n < 0)
+        archive_set_error(reader, EIO, "%s", error.c_str());
+    return n;
+}
+
+// The library calls this exactly once for a reader it opened, also when
+// opening fails; the input goes with it. archive_read_close passes the
+// result on, so a damaged end of the stream fails the close.
+int CloseDecoded(archive* reader, void* data)
+{
+    PackageInput* input = static_cast<PackageInput*>(data);
+    std::string error;
+    bool whole = input->ReadToEnd(error);
+    delete input;
+    if (whole)
+        return ARCHIVE_OK;
+    archive_set_error(reader, EIO, "%s", error.c_str());
+    return ARCHIVE_FATAL;
+}
+
+PackageCodec SniffFile(int fd)
+{
+    unsigned char head[kHeadSize];
+    ssize_t n;
+    do
+        n = pread(fd, head, sizeof(head), 0);
+    while (n < 0 && errno == EINTR);
+    return n > 0 ? SniffPackageCodec(head, static_cast<size_t>(n)) : PackageCodec::Other;
+}
+
+// The input for the package, or null when the library's own reading is the
+// way (another format or compression, or the file cannot be opened here).
+PackageInput* MakeInput(const ustring& path, int cores)
+{
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr; // the library's open reports it in its own words
+    PackageCodec codec = SniffFile(fd);
+    std::string error;
+    std::unique_ptr<PackageDecoder> decoder =
+        codec == PackageCodec::Other ? nullptr
+                                     : MakePackageDecoder(codec, cores, kXzThreadingMemory, error);
+    if (!decoder) {
+        if (codec != PackageCodec::Other)
+            Logger::LogMsg(Logger::L_WARNING, kLogComponent,
+                           "[WARNING] package-stream(%d): '%s': %s, read by the archive library "
+                           "instead\n",
+                           __LINE__, path.c_str(), error.c_str());
+        close(fd);
+        return nullptr;
+    }
+    const char* name = PackageCodecName(codec);
+    auto source = std::make_unique<ChunkSource>(fd, std::move(decoder), name);
+    if (cores < 2) {
+        Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
+                       "[DEBUG] package-stream(%d): '%s': %s decoded on the reader's thread, one "
+                       "core\n",
+                       __LINE__, path.c_str(), name);
+        return new InlineInput(std::move(source));
+    }
+    auto input = std::make_unique<ThreadedInput>(std::move(source));
+    int err = input->Start();
+    if (err != 0) {
+        Logger::LogMsg(Logger::L_WARNING, kLogComponent,
+                       "[WARNING] package-stream(%d): no decode thread for '%s': %s\n", __LINE__,
+                       path.c_str(), strerror(err));
+        return nullptr;
+    }
+    Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
+                   "[DEBUG] package-stream(%d): '%s': %s decoded on a thread of its own, %d "
+                   "cores\n",
+                   __LINE__, path.c_str(), name, cores);
+    return input.release();
+}
+
+} // namespace
+
+int UsableCores()
+{
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (sched_getaffinity(0, sizeof(set), &set) == 0 && CPU_COUNT(&set) > 0)
+        return CPU_COUNT(&set);
+    unsigned int cores = std::thread::hardware_concurrency();
+    return cores > 0 ? static_cast<int>(cores) : 1;
+}
+
+int OpenPackageReader(archive* reader, const ustring& path, size_t block_size, int cores)
+{
+    PackageInput* input = MakeInput(path, cores);
+    if (!input) {
+        Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
+                       "[DEBUG] package-stream(%d): '%s': read by the archive library itself\n",
+                       __LINE__, path.c_str());
+        return archive_read_open_filename(reader, path.c_str(), block_size);
+    }
+    return archive_read_open(reader, input, nullptr, ReadDecoded, CloseDecoded);
+}
