@@ -97,6 +97,18 @@ int SkipEntryData(archive* reader, archive_entry* entry, int64_t& size)
     }
 }
 
+// The compressed stream's check follows the end of the tar: only closing
+// the reader tells whether the package was whole to its last byte.
+int CloseAtEnd(archive* reader)
+{
+    if (archive_read_close(reader) == ARCHIVE_OK)
+        return 0;
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] extractor(%d): archive_read_close failed: '%s'\n", __LINE__,
+                   ErrorText(reader));
+    return -1;
+}
+
 // A package that cannot be read to its end must be refused before anything
 // is touched, so only ARCHIVE_EOF ends the walk well: a warning, a damaged
 // header or a truncated body is a failure.
@@ -106,7 +118,7 @@ int ScanEntries(archive* reader, ArchiveSummary& summary)
         archive_entry* entry = nullptr;
         int ret = archive_read_next_header(reader, &entry);
         if (ret == ARCHIVE_EOF)
-            return 0;
+            return CloseAtEnd(reader);
         if (ret != ARCHIVE_OK) {
             Logger::LogMsg(Logger::L_ERR, kLogComponent,
                            "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
@@ -143,15 +155,22 @@ int PrefixEntryPaths(archive_entry* entry, const ustring& target)
     return 0;
 }
 
-// The compressed stream's check follows the end of the tar: only closing
-// the reader tells whether the package was whole to its last byte.
-int CloseAtEnd(archive* reader)
+// The total comes from the package's INFO or from a scan done earlier:
+// either way a package holding another number of entries is not the one
+// that was checked, and must not pass for a complete unpack.
+int CheckEntryCount(int progress, int total)
 {
-    if (archive_read_close(reader) == ARCHIVE_OK)
+    if (progress == total)
         return 0;
-    Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                   "[ERROR] extractor(%d): archive_read_close failed: '%s'\n", __LINE__,
-                   ErrorText(reader));
+    if (progress > total)
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): the package holds more than the %d entries "
+                       "expected\n",
+                       __LINE__, total);
+    else
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): the package holds %d entries, %d expected\n",
+                       __LINE__, progress, total);
     return -1;
 }
 
@@ -162,13 +181,16 @@ int ExtractEntries(archive* reader, archive* writer, const ustring& target, int 
         archive_entry* entry = nullptr;
         int ret = archive_read_next_header(reader, &entry);
         if (ret == ARCHIVE_EOF)
-            return CloseAtEnd(reader);
+            return CheckEntryCount(progress, total) == 0 ? CloseAtEnd(reader) : -1;
         if (ret != ARCHIVE_OK) {
             Logger::LogMsg(Logger::L_ERR, kLogComponent,
                            "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
                            __LINE__, ErrorText(reader));
             return -1;
         }
+        // Stopped before it is written, so progress never passes 100 %.
+        if (progress == total)
+            return CheckEntryCount(progress + 1, total);
         if (PrefixEntryPaths(entry, target) != 0)
             return -1;
         if (archive_read_extract2(reader, entry, writer) != ARCHIVE_OK) {

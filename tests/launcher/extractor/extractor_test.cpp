@@ -316,7 +316,8 @@ INSTANTIATE_TEST_SUITE_P(Packages, DamageTest, ::testing::ValuesIn(kDamages),
                          });
 
 // The unpack takes its total from a scan made earlier and reads the archive
-// once more only.
+// once more only; a package that then holds another number of entries is
+// not the one that was checked.
 TEST_F(ExtractorTest, UnpackUsesTheTotalOfAnEarlierScan)
 {
     std::vector<Entry> entries = {File("1", "1"), File("2", "2"), File("3", "3")};
@@ -327,15 +328,60 @@ TEST_F(ExtractorTest, UnpackUsesTheTotalOfAnEarlierScan)
     testsupport::ProgressRecorder receiver;
     receiver.Listen();
 
-    EXPECT_EQ(0, extractor.Extract(6));
+    EXPECT_EQ(-1, extractor.Extract(6));
     QCoreApplication::processEvents();
     QStringList expected = {"text:" + StrTable::LoadStr(StrTable::desc_hlvr_env_preparing),
                             "progress:6/1", "progress:6/2", "progress:6/3"};
     EXPECT_EQ(expected.join(" | ").toStdString(), receiver.Joined());
     EXPECT_EQ(Expected(entries), Snapshot(dir / "out"));
+    EXPECT_EQ(1, CountLines(log, R"(\[ERROR\] extractor\(\d+\): the package holds 3 entries, )"
+                                 R"(6 expected$)"));
     EXPECT_EQ(-1, extractor.Extract(0));
     EXPECT_EQ(1, CountLines(log, R"(Failed to calculate total file numbers, ret: 0$)"));
 }
+
+struct CountCase {
+    const char* name;
+    int total;       // the count the unpack is given, for a package of 3
+    int result;
+    int last_step;   // the last progress sent
+    const char* line; // the error line, if any
+};
+
+const CountCase kCounts[] = {
+    {"Exact", 3, 0, 3, nullptr},
+    {"OneMissing", 4, -1, 3, R"(the package holds 3 entries, 4 expected$)"},
+    {"OneTooMany", 2, -1, 2, R"(the package holds more than the 2 entries expected$)"},
+    {"FarTooMany", 1, -1, 1, R"(the package holds more than the 1 entries expected$)"},
+};
+
+class EntryCountTest : public ExtractorTest, public ::testing::WithParamInterface<CountCase> {};
+
+// Progress never passes 100 %, and a wrong count fails the unpack.
+TEST_P(EntryCountTest, AnotherNumberOfEntriesFailsTheUnpack)
+{
+    std::vector<Entry> entries = {File("1", "1"), Dir("2"), File("2/3", "3")};
+    ASSERT_TRUE(WriteArchive(dir / "pkg", Format::TarZst, entries));
+    Extractor extractor;
+    extractor.SetSource((dir / "pkg").c_str());
+    extractor.SetTarget((dir / "out").c_str());
+    testsupport::ProgressRecorder receiver;
+    receiver.Listen();
+
+    EXPECT_EQ(GetParam().result, extractor.Extract(GetParam().total));
+    QCoreApplication::processEvents();
+    QString last = QString("progress:%1/%2").arg(GetParam().total).arg(GetParam().last_step);
+    EXPECT_EQ(last.toStdString(), receiver.events.last().toStdString());
+    EXPECT_EQ(GetParam().line ? 1 : 0, CountLines(log, R"(\[ERROR\])"));
+    if (GetParam().line) {
+        EXPECT_EQ(1, CountLines(log, GetParam().line));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, EntryCountTest, ::testing::ValuesIn(kCounts),
+                         [](const ::testing::TestParamInfo<CountCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(ExtractorTest, MissingFileIsReportedByCountToo)
 {
