@@ -1,0 +1,217 @@
+#include "client-tree.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace pack {
+
+const char* const kRequiredExecutables[2] = {"bin/halvora-backup-ui", "package/start-stop"};
+
+namespace {
+
+// Beyond this many links on one path the kernel gives up too (ELOOP).
+const int kMaxLinkHops = 40;
+
+std::vector<std::string> SplitPath(const std::string& path)
+{
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = path.find('/', start);
+        if (end == std::string::npos)
+            end = path.size();
+        parts.push_back(path.substr(start, end - start));
+        start = end + 1;
+    }
+    return parts;
+}
+
+std::string JoinPath(const std::vector<std::string>& parts)
+{
+    std::string path;
+    for (const std::string& part : parts)
+        path += (path.empty() ? "" : "/") + part;
+    return path;
+}
+
+bool ReadLink(const std::string& path, std::string* target)
+{
+    std::vector<char> buf(4096);
+    ssize_t n = readlink(path.c_str(), buf.data(), buf.size());
+    if (n < 0 || static_cast<size_t>(n) >= buf.size())
+        return false;
+    target->assign(buf.data(), static_cast<size_t>(n));
+    return true;
+}
+
+// Resolves `target` from the directory `dir` (components below the root),
+// the way the kernel would: each link met on the way is followed, and dir
+// ends where the target lies. False as soon as the walk leaves the root or
+// loops.
+bool ResolveInside(const std::string& root, std::vector<std::string>* dir,
+                   const std::string& target, int* hops)
+{
+    if (target.empty() || target[0] == '/' || ++*hops > kMaxLinkHops)
+        return false;
+    for (const std::string& part : SplitPath(target)) {
+        if (part.empty() || part == ".")
+            continue;
+        if (part == "..") {
+            if (dir->empty())
+                return false;
+            dir->pop_back();
+            continue;
+        }
+        dir->push_back(part);
+        std::string next;
+        struct stat st;
+        const std::string disk = root + "/" + JoinPath(*dir);
+        if (lstat(disk.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            continue; // a missing name dangles, but inside the tree
+        if (!ReadLink(disk, &next))
+            return false;
+        dir->pop_back();
+        if (!ResolveInside(root, dir, next, hops))
+            return false;
+    }
+    return true;
+}
+
+bool Refuse(const std::string& path, const std::string& reason, std::string* error)
+{
+    *error = path + ": " + reason;
+    return false;
+}
+
+const char* SpecialKind(mode_t mode)
+{
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "is a device";
+    if (S_ISFIFO(mode))
+        return "is a FIFO";
+    if (S_ISSOCK(mode))
+        return "is a socket";
+    return nullptr;
+}
+
+bool SortedNames(const std::string& dir, std::vector<std::string>* names, std::string* error)
+{
+    DIR* d = opendir(dir.c_str());
+    if (!d)
+        return Refuse(dir, std::string("cannot be read: ") + strerror(errno), error);
+    errno = 0;
+    while (dirent* e = readdir(d)) {
+        if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0)
+            names->push_back(e->d_name);
+    }
+    int read_errno = errno;
+    closedir(d);
+    if (read_errno != 0)
+        return Refuse(dir, std::string("cannot be read: ") + strerror(read_errno), error);
+    std::sort(names->begin(), names->end());
+    return true;
+}
+
+bool MakeEntry(const std::string& root, const std::string& name, TreeEntry* entry,
+               std::string* error)
+{
+    entry->name = name;
+    entry->disk_path = root + "/" + name;
+    if (!IsSafeName(name))
+        return Refuse(entry->disk_path, "name is absolute or has '..'", error);
+    struct stat st;
+    if (lstat(entry->disk_path.c_str(), &st) != 0)
+        return Refuse(entry->disk_path, strerror(errno), error);
+    if (const char* special = SpecialKind(st.st_mode))
+        return Refuse(entry->disk_path, special, error);
+    if (S_ISDIR(st.st_mode)) {
+        entry->kind = EK_DIR;
+    } else if (S_ISLNK(st.st_mode)) {
+        entry->kind = EK_LINK;
+        if (!ReadLink(entry->disk_path, &entry->link_target))
+            return Refuse(entry->disk_path, std::string("cannot be read: ") + strerror(errno), error);
+        if (!LinkStaysInside(root, name, entry->link_target))
+            return Refuse(entry->disk_path,
+                          "symbolic link to '" + entry->link_target + "' points outside the tree",
+                          error);
+    } else {
+        entry->kind = EK_FILE;
+        entry->size = st.st_size;
+        entry->executable = (st.st_mode & 0111) != 0;
+    }
+    return true;
+}
+
+bool Walk(const std::string& root, const std::string& rel, std::vector<TreeEntry>* entries,
+          std::string* error)
+{
+    std::vector<std::string> names;
+    if (!SortedNames(rel.empty() ? root : root + "/" + rel, &names, error))
+        return false;
+    for (const std::string& base : names) {
+        TreeEntry entry;
+        if (!MakeEntry(root, rel.empty() ? base : rel + "/" + base, &entry, error))
+            return false;
+        entries->push_back(entry);
+        if (entry.kind == EK_DIR && !Walk(root, entry.name, entries, error))
+            return false;
+    }
+    return true;
+}
+
+// The launcher starts the client through these two; a package without them
+// would install but never run.
+bool CheckRequired(const std::string& root, const std::vector<TreeEntry>& entries,
+                   std::string* error)
+{
+    for (const char* required : kRequiredExecutables) {
+        const std::string path = root + "/" + required;
+        auto it = std::find_if(entries.begin(), entries.end(),
+                               [&](const TreeEntry& e) { return e.name == required; });
+        if (it == entries.end())
+            return Refuse(path, "missing", error);
+        struct stat st;
+        if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+            return Refuse(path, "not a regular file", error);
+        if ((st.st_mode & 0111) == 0)
+            return Refuse(path, "not executable", error);
+    }
+    return true;
+}
+
+} // namespace
+
+bool IsSafeName(const std::string& name)
+{
+    if (name.empty() || name[0] == '/')
+        return false;
+    for (const std::string& part : SplitPath(name)) {
+        if (part.empty() || part == "." || part == "..")
+            return false;
+    }
+    return true;
+}
+
+bool LinkStaysInside(const std::string& root, const std::string& name, const std::string& target)
+{
+    std::vector<std::string> dir = SplitPath(name);
+    dir.pop_back();
+    int hops = 0;
+    return ResolveInside(root, &dir, target, &hops);
+}
+
+bool ScanClientTree(const std::string& root, std::vector<TreeEntry>* entries, std::string* error)
+{
+    struct stat st;
+    if (stat(root.c_str(), &st) != 0)
+        return Refuse(root, strerror(errno), error);
+    if (!S_ISDIR(st.st_mode))
+        return Refuse(root, "not a directory", error);
+    return Walk(root, "", entries, error) && CheckRequired(root, *entries, error);
+}
+
+} // namespace pack
