@@ -2,7 +2,9 @@
 # Makes docs/dialog-enu.png and docs/dialog-deu.png: the launcher's progress
 # dialog in the middle of a real installation of the sample package, shown on
 # an Xvfb display with a plain window manager (twm, for the title bar) and
-# read back from it, once in English and once in German.
+# read back from it, once in English and once in German; and
+# docs/dialog-enu-scale2.png, the English one on a screen of 192 dpi, which
+# the toolkit scales by 2.
 # usage: docs/make-screenshots.sh [build directory]   (default: build/debug)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,13 +17,15 @@ cmake --build "$build" --target halvora_stage dialog-screenshot -j2
 work=$(mktemp -d /tmp/halvora-screenshots.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 
-shoot() { # <language env> <output>
-    local root="$work/root-$2" home="$work/home-$2"
+shoot() { # <language env> <output> [dpi]
+    local root="$work/root-$2" home="$work/home-$2" dpi=${3:-96}
+    local size=640x360
+    [ "$dpi" -gt 96 ] && size=1280x720
     cp -a "$build/stage" "$root"
     cp "$build/docs/screenshot/dialog-screenshot" "$root/bin/"
     mkdir -p "$home"
     env -u QT_QPA_PLATFORM HOME="$home" LANG="$1" LC_ALL="$1" LANGUAGE= \
-        xvfb-run -a -s "-screen 0 640x360x24" bash -c '
+        xvfb-run -a -s "-screen 0 ${size}x24 -dpi $dpi" bash -c '
             LC_ALL=C twm -f "$1" 2>/dev/null & wm=$!
             sleep 1  # windows mapped before the manager runs get no frame
             "$2" "$3" 40; rc=$?
@@ -32,3 +36,4 @@ shoot() { # <language env> <output>
 
 shoot en_US.UTF-8 dialog-enu.png
 shoot de_DE.UTF-8 dialog-deu.png
+shoot en_US.UTF-8 dialog-enu-scale2.png 192

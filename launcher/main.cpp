@@ -11,6 +11,7 @@
 
 #include "VeltLocale.h"
 #include "halvora-service.h"
+#include "high-dpi.h"
 #include "launcher.h"
 #include "log.h"
 #include "single-application.h"
@@ -58,6 +59,7 @@ int main(int argc, char** argv)
 {
     int ret = -1;
     initialize_resources(argc > 0 && argv[0] ? argv[0] : "");
+    EnableHighDpiScaling();
     SingleApplication app(argc, argv, true);
     initialize_logger();
     if (app.isRunning()) {

@@ -81,6 +81,36 @@ bool ResolveInside(const std::string& root, std::vector<std::string>* dir,
     return true;
 }
 
+// Names and link targets are stored as UTF-8; other bytes would come out
+// differently on every machine that unpacks them.
+bool IsUtf8(const std::string& text)
+{
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        size_t extra = 0;
+        unsigned char low = 0x80, high = 0xbf; // allowed range of the second byte
+        if (c < 0x80)
+            extra = 0;
+        else if (c >= 0xc2 && c <= 0xdf)
+            extra = 1;
+        else if (c >= 0xe0 && c <= 0xef)
+            extra = 2, low = c == 0xe0 ? 0xa0 : 0x80, high = c == 0xed ? 0x9f : 0xbf;
+        else if (c >= 0xf0 && c <= 0xf4)
+            extra = 3, low = c == 0xf0 ? 0x90 : 0x80, high = c == 0xf4 ? 0x8f : 0xbf;
+        else
+            return false;
+        if (text.size() - i <= extra)
+            return false;
+        for (size_t k = 1; k <= extra; ++k) {
+            const unsigned char next = static_cast<unsigned char>(text[i + k]);
+            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xbf))
+                return false;
+        }
+        i += extra + 1;
+    }
+    return true;
+}
+
 bool Refuse(const std::string& path, const std::string& reason, std::string* error)
 {
     *error = path + ": " + reason;
@@ -123,6 +153,8 @@ bool MakeEntry(const std::string& root, const std::string& name, TreeEntry* entr
     entry->disk_path = root + "/" + name;
     if (!IsSafeName(name))
         return Refuse(entry->disk_path, "name is absolute or has '..'", error);
+    if (!IsUtf8(name))
+        return Refuse(entry->disk_path, "name is not UTF-8", error);
     struct stat st;
     if (lstat(entry->disk_path.c_str(), &st) != 0)
         return Refuse(entry->disk_path, strerror(errno), error);
@@ -134,6 +166,8 @@ bool MakeEntry(const std::string& root, const std::string& name, TreeEntry* entr
         entry->kind = EK_LINK;
         if (!ReadLink(entry->disk_path, &entry->link_target))
             return Refuse(entry->disk_path, std::string("cannot be read: ") + strerror(errno), error);
+        if (!IsUtf8(entry->link_target))
+            return Refuse(entry->disk_path, "link target is not UTF-8", error);
         if (!LinkStaysInside(root, name, entry->link_target))
             return Refuse(entry->disk_path,
                           "symbolic link to '" + entry->link_target + "' points outside the tree",

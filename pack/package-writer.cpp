@@ -75,7 +75,9 @@ EntryPtr MakeHeader(const TreeEntry& entry)
     EntryPtr header(archive_entry_new());
     if (!header)
         return nullptr;
-    archive_entry_set_pathname(header.get(), entry.name.c_str());
+    // Names are UTF-8 whatever the packing machine's locale, so the same
+    // tree gives the same package everywhere.
+    archive_entry_update_pathname_utf8(header.get(), entry.name.c_str());
     archive_entry_set_mtime(header.get(), kEntryTime, 0);
     archive_entry_set_uid(header.get(), 0);
     archive_entry_set_gid(header.get(), 0);
@@ -87,7 +89,7 @@ EntryPtr MakeHeader(const TreeEntry& entry)
     case EK_LINK:
         archive_entry_set_filetype(header.get(), AE_IFLNK);
         archive_entry_set_perm(header.get(), 0777);
-        archive_entry_set_symlink(header.get(), entry.link_target.c_str());
+        archive_entry_update_symlink_utf8(header.get(), entry.link_target.c_str());
         break;
     case EK_FILE:
         archive_entry_set_filetype(header.get(), AE_IFREG);

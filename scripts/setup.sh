@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests and the demo need
-# (the tests and the demo without a display use Qt's offscreen platform).
+# Installs the Debian 12 packages the build, the tests, the demo and the
+# Debian package with its checks need (the tests and the demo without a
+# display use Qt's offscreen platform).
 # --with-tools adds what only the benchmarks and the screenshots use: bsdtar
 # as the unpacking reference, and an X server with a window manager.
 # Skips what is already installed; uses sudo when not run as root.
@@ -11,6 +12,7 @@ packages=(
   qtbase5-dev qttools5-dev-tools
   libicu-dev libarchive-dev zlib1g-dev libgtest-dev
   liblzma-dev libzstd-dev libxxhash-dev
+  dpkg-dev lintian desktop-file-utils
 )
 if [ "${1:-}" = "--with-tools" ]; then
   packages+=(libarchive-tools xvfb xauth twm)

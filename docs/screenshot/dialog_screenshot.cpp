@@ -19,6 +19,7 @@
 
 #include "VeltLocale.h"
 #include "halvora-service.h"
+#include "high-dpi.h"
 #include "launcher.h"
 #include "log.h"
 #include "strtab.h"
@@ -86,6 +87,7 @@ int main(int argc, char** argv)
     const int percent = argc > 2 ? atoi(argv[2]) : 40;
     setlocale(LC_ALL, "");
     qInitResources_texts();
+    EnableHighDpiScaling();
     QApplication app(argc, argv);
 
     QTranslator translator;

@@ -1,0 +1,25 @@
+#ifndef HALVORA_PACK_CLIENT_TREE_MAKER_H
+#define HALVORA_PACK_CLIENT_TREE_MAKER_H
+
+#include <string>
+#include <vector>
+
+namespace packtest {
+
+// A client tree the packer accepts: INFO of the build, the stand-in client
+// and its start script (the real ones, so the launcher can run them), a
+// nested library folder with a link inside the tree, an empty folder, an
+// empty file and a name with blanks and non-ASCII letters. With big_bytes,
+// lib/big.dat holds that many compressible bytes.
+void MakeClientTree(const std::string& dir, int build, size_t big_bytes = 0);
+
+// What the tree holds, in the order the packer must write it: depth first,
+// each folder's names in byte order.
+std::vector<std::string> SortedWalk(const std::string& dir);
+
+// Runs halvora-pack with args; its standard error is returned in err.
+int RunPackTool(const std::vector<std::string>& args, std::string* err);
+
+} // namespace packtest
+
+#endif
