@@ -142,11 +142,8 @@ bool Pack(const PackOptions& options, std::string* error)
     PackageFacts facts;
     if (!file.Open(error))
         return false;
-    if (!WritePackage(entries, options.format, file.fd(), &facts, error)) {
-        if (error->find(": ") == std::string::npos || error->compare(0, 1, "/") != 0)
-            *error = package + ": " + *error;
+    if (!WritePackage(entries, options.format, file.fd(), package, &facts, error))
         return false;
-    }
     return file.Commit(error) &&
            WriteText(options.out_dir + "/INFO", SystemInfoText(keys, facts), error);
 }

@@ -102,7 +102,7 @@ EntryPtr MakeHeader(const TreeEntry& entry)
 
 // The file must still have the size it had when the tree was checked: a
 // header that promises other than what follows would break the archive.
-bool CopyData(archive* a, const TreeEntry& entry, std::string* error)
+bool CopyData(archive* a, const TreeEntry& entry, const std::string& package, std::string* error)
 {
     int fd = open(entry.disk_path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0) {
@@ -124,7 +124,7 @@ bool CopyData(archive* a, const TreeEntry& entry, std::string* error)
         if (n == 0 || copied + n > entry.size)
             break;
         if (archive_write_data(a, buffer.get(), static_cast<size_t>(n)) != n) {
-            *error = ArchiveError(a);
+            *error = package + ": " + ArchiveError(a);
             ok = false;
             break;
         }
@@ -138,20 +138,20 @@ bool CopyData(archive* a, const TreeEntry& entry, std::string* error)
     return ok;
 }
 
-bool WriteEntries(archive* a, const std::vector<TreeEntry>& entries, PackageFacts* facts,
-                  std::string* error)
+bool WriteEntries(archive* a, const std::vector<TreeEntry>& entries, const std::string& package,
+                  PackageFacts* facts, std::string* error)
 {
     for (const TreeEntry& entry : entries) {
         EntryPtr header = MakeHeader(entry);
         if (!header) {
-            *error = "out of memory";
+            *error = package + ": out of memory";
             return false;
         }
         if (archive_write_header(a, header.get()) != ARCHIVE_OK) {
-            *error = entry.name + ": " + ArchiveError(a);
+            *error = entry.disk_path + ": " + ArchiveError(a);
             return false;
         }
-        if (entry.kind == EK_FILE && !CopyData(a, entry, error))
+        if (entry.kind == EK_FILE && !CopyData(a, entry, package, error))
             return false;
         facts->entries += 1;
         facts->unpacked_size += entry.kind == EK_FILE ? entry.size : 0;
@@ -162,15 +162,20 @@ bool WriteEntries(archive* a, const std::vector<TreeEntry>& entries, PackageFact
 } // namespace
 
 bool WritePackage(const std::vector<TreeEntry>& entries, PackFormat format, int fd,
-                  PackageFacts* facts, std::string* error)
+                  const std::string& package, PackageFacts* facts, std::string* error)
 {
+    auto fail = [&](const std::string& reason) {
+        *error = package + ": " + reason;
+        return false;
+    };
     HashedOutput file(fd);
     XzBlockEncoder xz(&file);
     Sink sink;
     sink.file = &file;
     if (format == PF_TAR_XZ) {
-        if (!xz.Open(error))
-            return false;
+        std::string reason;
+        if (!xz.Open(&reason))
+            return fail(reason);
         sink.xz = &xz;
     }
     WriterPtr a(archive_write_new());
@@ -178,22 +183,18 @@ bool WritePackage(const std::vector<TreeEntry>& entries, PackFormat format, int 
         !SetFilter(a.get(), format) ||
         // No zero padding after the compressed stream: it is not part of it.
         archive_write_set_bytes_in_last_block(a.get(), 1) != ARCHIVE_OK) {
-        *error = a ? ArchiveError(a.get()) : "out of memory";
-        return false;
+        return fail(a ? ArchiveError(a.get()) : "out of memory");
     }
-    if (archive_write_open2(a.get(), &sink, nullptr, SinkWrite, nullptr, nullptr) != ARCHIVE_OK) {
-        *error = ArchiveError(a.get());
-        return false;
-    }
+    if (archive_write_open2(a.get(), &sink, nullptr, SinkWrite, nullptr, nullptr) != ARCHIVE_OK)
+        return fail(ArchiveError(a.get()));
     *facts = PackageFacts();
-    if (!WriteEntries(a.get(), entries, facts, error))
+    if (!WriteEntries(a.get(), entries, package, facts, error))
         return false;
-    if (archive_write_close(a.get()) != ARCHIVE_OK) {
-        *error = ArchiveError(a.get());
-        return false;
-    }
-    if (sink.xz && !xz.Finish(error))
-        return false;
+    if (archive_write_close(a.get()) != ARCHIVE_OK)
+        return fail(ArchiveError(a.get()));
+    std::string reason;
+    if (sink.xz && !xz.Finish(&reason))
+        return fail(reason);
     facts->xxh3_128 = file.HexDigest();
     return true;
 }

@@ -15,12 +15,12 @@ namespace pack {
 const long kEntryTime = 1577836800;
 
 // Writes the entries, in their order, as a tar archive in `format` to the
-// open file fd, and fills facts (entry count, unpacked size, checksum of the
-// written file). Owner and group are 0 without names; files are 0755 when
-// executable and 0644 otherwise, directories 0755. False with the reason in
-// error.
+// open file fd (named `package` in messages), and fills facts (entry count,
+// unpacked size, checksum of the written file). Owner and group are 0 without
+// names; files are 0755 when executable and 0644 otherwise, directories 0755.
+// False with one line in error that names the entry or the package.
 bool WritePackage(const std::vector<TreeEntry>& entries, PackFormat format, int fd,
-                  PackageFacts* facts, std::string* error);
+                  const std::string& package, PackageFacts* facts, std::string* error);
 
 } // namespace pack
 

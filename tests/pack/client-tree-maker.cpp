@@ -73,7 +73,8 @@ std::vector<std::string> SortedWalk(const std::string& dir)
     return names;
 }
 
-int RunPackTool(const std::vector<std::string>& args, std::string* err)
+int RunPackTool(const std::vector<std::string>& args, std::string* err,
+                const std::function<void()>& before_exec)
 {
     testsupport::TempDir scratch("halvora-pack-run");
     const std::string err_path = scratch / "stderr";
@@ -82,6 +83,8 @@ int RunPackTool(const std::vector<std::string>& args, std::string* err)
             int fd = open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             if (fd < 0 || dup2(fd, 2) < 0)
                 return 127;
+            if (before_exec)
+                before_exec();
             std::vector<char*> argv;
             argv.push_back(const_cast<char*>(HALVORA_PACK_EXE));
             for (const std::string& arg : args)

@@ -1,6 +1,7 @@
 #ifndef HALVORA_PACK_CLIENT_TREE_MAKER_H
 #define HALVORA_PACK_CLIENT_TREE_MAKER_H
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,9 @@ void MakeClientTree(const std::string& dir, int build, size_t big_bytes = 0);
 std::vector<std::string> SortedWalk(const std::string& dir);
 
 // Runs halvora-pack with args; its standard error is returned in err.
-int RunPackTool(const std::vector<std::string>& args, std::string* err);
+// before_exec runs in the child first (limits, say).
+int RunPackTool(const std::vector<std::string>& args, std::string* err,
+                const std::function<void()>& before_exec = nullptr);
 
 } // namespace packtest
 

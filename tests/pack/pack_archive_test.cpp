@@ -8,7 +8,9 @@
 #include <clocale>
 #include <gtest/gtest.h>
 #include <lzma.h>
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <unistd.h>
@@ -244,6 +246,23 @@ TEST(PackOutputTest, RepackReplacesAndLeavesNoTemporaryFile)
     EXPECT_EQ(packtest::SortedWalk(dir / "out"),
               (std::vector<std::string>{"INFO", "package", "package/halvora.hpk"}));
     EXPECT_EQ(ReadFile(dir / "out/package/halvora.hpk").compare(0, 4, kFormats[0].magic), 0);
+}
+
+// A package that cannot be written whole (here: a file size limit, as a full
+// disk would do) fails naming it, and leaves neither it nor a part of it.
+TEST(PackOutputTest, FailedWriteLeavesNothing)
+{
+    TempDir dir("halvora-pack-full");
+    MakeClientTree(dir / "tree", 12);
+    std::string err;
+    int rc = RunPackTool({dir / "tree", dir / "out", "--build", "12"}, &err, [] {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit = {4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    EXPECT_EQ(rc, 1);
+    EXPECT_EQ(err.find("halvora-pack: " + (dir / "out/package/halvora.hpk") + ": "), 0u) << err;
+    EXPECT_EQ(packtest::SortedWalk(dir / "out"), std::vector<std::string>{"package"});
 }
 
 } // namespace
