@@ -5,10 +5,13 @@
 #   3. the installed launcher, run by an unprivileged user with a fresh home
 #      on the offscreen platform, installs and starts the client and exits 0;
 #   4. dpkg -P removes it and leaves nothing under /opt/Veltrane.
+# With the build folder it came from, it first checks that
+# `DESTDIR=... cmake --install --strip` gives the same tree.
 # The client it started is stopped again, also when a step fails.
-# usage: scripts/check-package.sh <halvora-backup_*.deb>
+# usage: scripts/check-package.sh <halvora-backup_*.deb> [build folder]
 set -euo pipefail
 deb=$(realpath "$1")
+build=${2:-}
 root=/opt/Veltrane/Halvora
 user=nobody
 group=$(id -gn "$user")
@@ -42,6 +45,16 @@ echo "== desktop entries"
 dpkg-deb -x "$deb" "$work/content"
 desktop-file-validate "$work/content/usr/share/applications/halvora-backup.desktop" \
     "$work/content/etc/xdg/autostart/halvora-backup.desktop"
+
+listing() { # every path with its type, mode and link target
+    (cd "$1" && find . -printf '%p %y %m %l\n' | LC_ALL=C sort)
+}
+if [ -n "$build" ]; then
+    echo "== cmake --install into a DESTDIR"
+    DESTDIR="$work/destdir" cmake --install "$build" --strip >/dev/null
+    diff <(listing "$work/content") <(listing "$work/destdir")
+    diff -r --no-dereference "$work/content" "$work/destdir"
+fi
 
 echo "== dpkg -i"
 dpkg -i "$deb"
