@@ -15,9 +15,18 @@ namespace packtest {
 
 namespace {
 
+// Folders are made in this process: the end-to-end tests reap every child,
+// so nothing here may wait for one (testsupport::MakeDirs runs mkdir).
+void MakeDir(const std::string& path)
+{
+    std::error_code ec;
+    fs::create_directories(path, ec);
+    ASSERT_FALSE(ec) << path << ": " << ec.message();
+}
+
 void Put(const std::string& path, const std::string& content, mode_t mode)
 {
-    ASSERT_TRUE(testsupport::MakeDirs(fs::path(path).parent_path()));
+    MakeDir(fs::path(path).parent_path());
     ASSERT_TRUE(testsupport::WriteFile(path, content)) << path;
     ASSERT_EQ(chmod(path.c_str(), mode), 0) << path;
 }
@@ -51,7 +60,7 @@ void MakeClientTree(const std::string& dir, int build, size_t big_bytes)
     Link("../bin/halvora-backup-ui", dir + "/lib/client");
     Put(dir + "/lib/empty.dat", "", 0644);
     Put(dir + "/share/Überblick und Hilfe.txt", "help", 0644);
-    ASSERT_TRUE(testsupport::MakeDirs(dir + "/share/empty"));
+    MakeDir(dir + "/share/empty");
     if (big_bytes > 0)
         Put(dir + "/lib/big.dat", Compressible(big_bytes), 0644);
 }
