@@ -1,0 +1,531 @@
+// The whole launcher's first installation of the reference package against
+// `bsdtar -tf` followed by `bsdtar -xf` of the same archive, both onto tmpfs,
+// in every package format; the downtime of an upgrade (the old client's
+// SIGTERM to the new client's start) against one `bsdtar -xf`; and the peak
+// memory that unpacking adds to each program's start-up footprint.
+//
+// usage: install_bench [work-dir] [repetitions]
+// The packages are cached in work-dir (the xz ones take minutes to make).
+#include <archive.h>
+#include <archive_entry.h>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <lzma.h>
+#include <memory>
+#include <poll.h>
+#include <sstream>
+#include <string>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+#include <xxhash.h>
+
+#include "bench-run.h"
+#include "reference-package.h"
+
+namespace fs = std::filesystem;
+using namespace bench;
+
+namespace {
+
+const char kPackageVersion[] = "v3";
+const char kTmpfs[] = "/dev/shm";
+const int kOldBuild = 500;
+// The block size halvora-pack writes xz in.
+const uint64_t kXzBlockSize = 8 << 20;
+
+enum class Codec { XzBlocks, Xz, Gzip, Zstd };
+
+struct Format {
+    const char* label;
+    const char* file;
+    Codec codec;
+    bool metadata;
+    double goal;
+};
+
+const Format kFormats[] = {
+    {"tar.xz, blocks", "tar.xz-blocks", Codec::XzBlocks, true, 0.35},
+    {"tar.xz, 1 block", "tar.xz", Codec::Xz, true, 0.55},
+    {"tar.gz", "tar.gz", Codec::Gzip, true, 0.75},
+    {"tar.zst", "tar.zst", Codec::Zstd, true, 0.75},
+    {"tar.zst, no INFO", "tar.zst", Codec::Zstd, false, 1.05},
+};
+
+struct Summary {
+    long entries = 0;
+    long long bytes = 0;
+};
+
+std::string ReadText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+bool WriteText(const std::string& path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+    return static_cast<bool>(out.flush());
+}
+
+bool AddFilter(archive* a, Codec codec)
+{
+    switch (codec) {
+    case Codec::Gzip: return archive_write_add_filter_gzip(a) == ARCHIVE_OK;
+    case Codec::Xz: return archive_write_add_filter_xz(a) == ARCHIVE_OK;
+    case Codec::Zstd: return archive_write_add_filter_zstd(a) == ARCHIVE_OK;
+    case Codec::XzBlocks: return true; // compressed afterwards, in blocks
+    }
+    return false;
+}
+
+bool WriteEntry(archive* a, const std::string& path, mode_t type, mode_t perm,
+                const std::string& data, Summary& summary)
+{
+    archive_entry* entry = archive_entry_new();
+    archive_entry_set_pathname(entry, path.c_str());
+    archive_entry_set_filetype(entry, type);
+    archive_entry_set_perm(entry, perm);
+    archive_entry_set_size(entry, static_cast<la_int64_t>(data.size()));
+    archive_entry_set_mtime(entry, 1700000000, 0);
+    bool ok = archive_write_header(a, entry) == ARCHIVE_OK;
+    archive_entry_free(entry);
+    ok = ok && (data.empty() || archive_write_data(a, data.data(), data.size()) ==
+                                    static_cast<la_ssize_t>(data.size()));
+    ++summary.entries;
+    summary.bytes += static_cast<long long>(data.size());
+    return ok;
+}
+
+// The reference content as a client tree: the stand-in client and the start
+// script of the sample installation take the places of the executable and
+// of package/start-stop.
+bool WriteTree(archive* a, Summary& summary)
+{
+    std::vector<std::string> dirs;
+    std::vector<PackageFile> files = PackageLayout(dirs);
+    ContentMaker maker;
+    bool ok = true;
+    for (size_t i = 0; ok && i < dirs.size(); ++i)
+        ok = WriteEntry(a, dirs[i], AE_IFDIR, 0755, "", summary);
+    for (size_t i = 0; ok && i < files.size(); ++i) {
+        std::string data = maker.Make(files[i].size, files[i].seed);
+        mode_t perm = files[i].path.rfind("bin/", 0) == 0 ? 0755 : 0644;
+        if (files[i].path == "bin/halvora-backup-ui")
+            data = ReadText(HALVORA_STANDIN);
+        if (files[i].path == "INFO")
+            data = "[Version]\nmajor_version=1\nminor_version=0\nbuild_version=" +
+                   std::to_string(kOldBuild) + "\nicon_overlay_version=1\n";
+        ok = WriteEntry(a, files[i].path, AE_IFREG, perm, data, summary);
+    }
+    ok = ok && WriteEntry(a, "package/start-stop", AE_IFREG, 0755, ReadText(HALVORA_START_STOP),
+                          summary);
+    for (int i = 0; ok && i < 6; ++i) {
+        archive_entry* link = archive_entry_new();
+        archive_entry_set_pathname(link, ("lib/libcore" + std::to_string(i) + ".so.1").c_str());
+        archive_entry_set_filetype(link, AE_IFLNK);
+        archive_entry_set_perm(link, 0777);
+        archive_entry_set_symlink(link, ("libcore" + std::to_string(i) + ".so").c_str());
+        ok = archive_write_header(a, link) == ARCHIVE_OK;
+        archive_entry_free(link);
+        ++summary.entries;
+    }
+    return ok;
+}
+
+// As halvora-pack does: blocks that carry their sizes, so that they can be
+// decoded in parallel.
+bool CompressInBlocks(const std::string& tar, const std::string& out)
+{
+    lzma_mt mt;
+    memset(&mt, 0, sizeof(mt));
+    mt.threads = 2;
+    mt.block_size = kXzBlockSize;
+    mt.preset = LZMA_PRESET_DEFAULT;
+    mt.check = LZMA_CHECK_CRC64;
+    lzma_stream stream = LZMA_STREAM_INIT;
+    if (lzma_stream_encoder_mt(&stream, &mt) != LZMA_OK)
+        return false;
+    FILE* in = fopen(tar.c_str(), "rb");
+    FILE* to = fopen(out.c_str(), "wb");
+    std::vector<uint8_t> inbuf(1 << 20), outbuf(1 << 20);
+    lzma_ret ret = LZMA_OK;
+    bool ended = false;
+    while (in && to && ret == LZMA_OK) {
+        if (stream.avail_in == 0 && !ended) {
+            stream.next_in = inbuf.data();
+            stream.avail_in = fread(inbuf.data(), 1, inbuf.size(), in);
+            ended = stream.avail_in == 0;
+        }
+        stream.next_out = outbuf.data();
+        stream.avail_out = outbuf.size();
+        ret = lzma_code(&stream, ended ? LZMA_FINISH : LZMA_RUN);
+        fwrite(outbuf.data(), 1, outbuf.size() - stream.avail_out, to);
+    }
+    lzma_end(&stream);
+    bool ok = ret == LZMA_STREAM_END && in && to;
+    if (in)
+        fclose(in);
+    if (to)
+        ok = fclose(to) == 0 && ok;
+    return ok;
+}
+
+// The package and, beside it, "<entries> <bytes>" for its INFO.
+bool BuildPackage(const std::string& path, Codec codec)
+{
+    std::string part = path + ".part";
+    std::string tar = codec == Codec::XzBlocks ? path + ".tar" : part;
+    archive* a = archive_write_new();
+    Summary summary;
+    bool ok = archive_write_set_format_pax_restricted(a) == ARCHIVE_OK && AddFilter(a, codec) &&
+              archive_write_open_filename(a, tar.c_str()) == ARCHIVE_OK && WriteTree(a, summary);
+    if (!ok)
+        fprintf(stderr, "building %s failed: %s\n", tar.c_str(), archive_error_string(a));
+    ok = archive_write_close(a) == ARCHIVE_OK && ok;
+    archive_write_free(a);
+    if (ok && codec == Codec::XzBlocks) {
+        ok = CompressInBlocks(tar, part);
+        fs::remove(tar);
+    }
+    ok = ok && WriteText(path + ".summary", std::to_string(summary.entries) + " " +
+                                                std::to_string(summary.bytes) + "\n");
+    return ok && rename(part.c_str(), path.c_str()) == 0;
+}
+
+// One small package: what the launcher needs just to start and install.
+bool BuildTinyPackage(const std::string& path)
+{
+    archive* a = archive_write_new();
+    Summary summary;
+    bool ok = archive_write_set_format_pax_restricted(a) == ARCHIVE_OK &&
+              archive_write_add_filter_zstd(a) == ARCHIVE_OK &&
+              archive_write_open_filename(a, path.c_str()) == ARCHIVE_OK &&
+              WriteEntry(a, "INFO", AE_IFREG, 0644, "[Version]\nbuild_version=1\n", summary) &&
+              WriteEntry(a, "bin/halvora-backup-ui", AE_IFREG, 0755, ReadText(HALVORA_STANDIN),
+                         summary) &&
+              WriteEntry(a, "package/start-stop", AE_IFREG, 0755, ReadText(HALVORA_START_STOP),
+                         summary);
+    ok = archive_write_close(a) == ARCHIVE_OK && ok;
+    archive_write_free(a);
+    return ok && WriteText(path + ".summary", std::to_string(summary.entries) + " " +
+                                                  std::to_string(summary.bytes) + "\n");
+}
+
+// XXH3-128 of the file, as the launcher checks it, and the seconds it took.
+std::string DigestOf(const std::string& path, double& seconds)
+{
+    double start = Now();
+    XXH3_state_t* state = XXH3_createState();
+    XXH3_128bits_reset(state);
+    int fd = open(path.c_str(), O_RDONLY);
+    std::vector<char> buffer(1 << 20);
+    ssize_t n;
+    while ((n = read(fd, buffer.data(), buffer.size())) > 0)
+        XXH3_128bits_update(state, buffer.data(), static_cast<size_t>(n));
+    close(fd);
+    XXH128_hash_t hash = XXH3_128bits_digest(state);
+    XXH3_freeState(state);
+    seconds = Now() - start;
+    char text[33];
+    snprintf(text, sizeof(text), "%016llx%016llx", static_cast<unsigned long long>(hash.high64),
+             static_cast<unsigned long long>(hash.low64));
+    return text;
+}
+
+// The staged system installation on tmpfs with this package and its INFO.
+bool InstallPackage(const std::string& root, const std::string& package, int build,
+                    bool metadata, double* digest_seconds = nullptr)
+{
+    std::error_code ec;
+    fs::copy_file(package, root + "/package/halvora.hpk", fs::copy_options::overwrite_existing,
+                  ec);
+    if (ec)
+        return false;
+    std::string info = "[Version]\nmajor_version=1\nminor_version=0\nbuild_version=" +
+                       std::to_string(build) + "\nicon_overlay_version=1\n";
+    if (metadata) {
+        long entries = 0;
+        long long bytes = 0;
+        if (sscanf(ReadText(package + ".summary").c_str(), "%ld %lld", &entries, &bytes) != 2)
+            return false;
+        double seconds = 0;
+        info += "[Package]\nentries=" + std::to_string(entries) + "\nunpacked_size=" +
+                std::to_string(bytes) + "\nxxh3_128=" +
+                DigestOf(root + "/package/halvora.hpk", seconds) + "\n";
+        if (digest_seconds)
+            *digest_seconds = seconds;
+    }
+    return WriteText(root + "/INFO", info);
+}
+
+std::string AppOf(const std::string& home)
+{
+    return home + "/.HalvoraBackup/Halvora.app";
+}
+
+// Ends the client the launcher started (the start script detaches it).
+void StopClient(const std::string& home)
+{
+    int pid = 0;
+    if (sscanf(ReadText(home + "/.HalvoraBackup/ui.pid").c_str(), "pid=%d", &pid) != 1 || pid <= 0)
+        return;
+    kill(pid, SIGTERM);
+    for (int i = 0; i < 500 && kill(pid, 0) == 0; ++i)
+        usleep(10000);
+}
+
+// A first installation in a fresh home: the launcher's wall time and peak.
+Run FirstInstall(const std::string& runner, const std::string& root, const std::string& home)
+{
+    fs::remove_all(home);
+    fs::create_directories(home);
+    sync();
+    setenv("HOME", home.c_str(), 1);
+    Run run = Spawn(runner, {root + "/bin/halvora-launcher"});
+    StopClient(home);
+    std::string log = ReadText(home + "/.HalvoraBackup/log/launcher.log");
+    if (log.find("[ERROR]") != std::string::npos || !fs::exists(AppOf(home) + "/INFO")) {
+        fprintf(stderr, "the launcher did not install the package:\n%s\n", log.c_str());
+        run.ok = false;
+    }
+    return run;
+}
+
+struct Result {
+    double ours = 0, pair = 0, unpack = 0;
+    long ours_kb = 0, bsdtar_kb = 0;
+    bool ok = true;
+};
+
+Result Measure(const std::string& runner, const std::string& root, const std::string& tmp,
+               int reps)
+{
+    std::string package = root + "/package/halvora.hpk";
+    std::string home = tmp + "/home", out = tmp + "/out-bsdtar";
+    std::vector<double> ours, pair, unpack;
+    Result r;
+    for (int i = 0; i < reps && r.ok; ++i) {
+        // Alternate who goes first, so neither always meets a warmer system.
+        for (int turn = 0; turn < 2; ++turn) {
+            if ((turn == 0) == (i % 2 == 0)) {
+                Run run = FirstInstall(runner, root, home);
+                r.ok = r.ok && run.ok;
+                ours.push_back(run.seconds);
+                r.ours_kb = std::max(r.ours_kb, run.max_rss_kb);
+            } else {
+                FreshDir(out);
+                Run tf = Spawn(runner, {"bsdtar", "-tf", package});
+                Run xf = Spawn(runner, {"bsdtar", "-xf", package, "-C", out});
+                r.ok = r.ok && tf.ok && xf.ok;
+                pair.push_back(tf.seconds + xf.seconds);
+                unpack.push_back(xf.seconds);
+                r.bsdtar_kb = std::max({r.bsdtar_kb, tf.max_rss_kb, xf.max_rss_kb});
+            }
+        }
+        if (i == 0 && !(Summarize(AppOf(home)) == Summarize(out))) {
+            fprintf(stderr, "the launcher's copy and bsdtar's tree differ\n");
+            r.ok = false;
+        }
+    }
+    fs::remove_all(home);
+    fs::remove_all(out);
+    if (!r.ok)
+        return r;
+    r.ours = Median(ours);
+    r.pair = Median(pair);
+    r.unpack = Median(unpack);
+    return r;
+}
+
+// Seconds from the old client's SIGTERM (it drops its pid file) to the new
+// client's start (it writes the file anew), watched with inotify.
+double WatchUpgrade(const std::string& root, const std::string& home)
+{
+    std::string user = home + "/.HalvoraBackup";
+    int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (fd < 0 || inotify_add_watch(fd, user.c_str(), IN_DELETE | IN_MOVED_TO | IN_CREATE) < 0)
+        return -1;
+    std::string launcher = root + "/bin/halvora-launcher";
+    char* argv[] = {const_cast<char*>(launcher.c_str()), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    int err = posix_spawn(&pid, argv[0], &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (err != 0)
+        return -1;
+    double stopped = -1, started = -1;
+    bool running = true;
+    while (running || started < 0) {
+        pollfd p = {fd, POLLIN, 0};
+        poll(&p, 1, 20);
+        double now = Now();
+        alignas(inotify_event) char buffer[4096];
+        ssize_t n;
+        while ((n = read(fd, buffer, sizeof(buffer))) > 0) {
+            for (char* at = buffer; at < buffer + n;) {
+                inotify_event* event = reinterpret_cast<inotify_event*>(at);
+                if (event->len > 0 && strcmp(event->name, "ui.pid") == 0) {
+                    if ((event->mask & IN_DELETE) && stopped < 0)
+                        stopped = now;
+                    else if ((event->mask & (IN_MOVED_TO | IN_CREATE)) && stopped >= 0)
+                        started = now;
+                }
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        int status = 0;
+        if (running && waitpid(pid, &status, WNOHANG) == pid) {
+            running = false;
+            if (started < 0 && access((user + "/ui.pid").c_str(), F_OK) != 0)
+                break;
+        }
+    }
+    close(fd);
+    return stopped >= 0 && started >= 0 ? started - stopped : -1;
+}
+
+// An upgrade of a running client: installed and started with the old build,
+// then the system INFO names a newer one.
+double Downtime(const std::string& runner, const std::string& root, const std::string& tmp,
+                const std::string& package, bool metadata, int reps)
+{
+    std::string home = tmp + "/home-upgrade";
+    std::vector<double> downtimes;
+    for (int i = 0; i < reps; ++i) {
+        fs::remove_all(home);
+        fs::create_directories(home);
+        setenv("HOME", home.c_str(), 1);
+        if (!InstallPackage(root, package, kOldBuild, metadata) ||
+            !Spawn(runner, {root + "/bin/halvora-launcher"}).ok ||
+            !fs::exists(home + "/.HalvoraBackup/ui.pid") ||
+            !InstallPackage(root, package, kOldBuild + 1, metadata))
+            return -1;
+        sync();
+        double seconds = WatchUpgrade(root, home);
+        StopClient(home);
+        if (seconds < 0) {
+            fprintf(stderr, "no upgrade seen:\n%s\n",
+                    ReadText(home + "/.HalvoraBackup/log/launcher.log").c_str());
+            return -1;
+        }
+        downtimes.push_back(seconds);
+    }
+    fs::remove_all(home);
+    return Median(downtimes);
+}
+
+std::string MakeTmpfsDir()
+{
+    std::string tmpl = std::string(kTmpfs) + "/halvora-install-bench-XXXXXX";
+    std::vector<char> buffer(tmpl.begin(), tmpl.end());
+    buffer.push_back('\0');
+    return mkdtemp(buffer.data()) ? buffer.data() : "";
+}
+
+struct Row {
+    const Format* format;
+    Result result;
+    double downtime = -1;
+    double digest = 0;
+    double megabytes = 0;
+};
+
+void PrintTable(const std::vector<Row>& rows, const Result& base, int reps)
+{
+    printf("\nfirst installation, median of %d; reference: bsdtar -tf + bsdtar -xf, both onto "
+           "tmpfs\n",
+           reps);
+    printf("%-17s %6s %9s %9s %6s %5s | %8s %8s | %7s\n", "format", "MB", "launcher",
+           "bsdtar", "ratio", "goal", "launcher", "bsdtar", "xxh3");
+    printf("%-17s %6s %9s %9s %6s %5s | %8s %8s | %7s\n", "", "", "s", "pair s", "", "",
+           "+MB peak", "+MB peak", "ms");
+    for (const Row& row : rows) {
+        const Result& r = row.result;
+        if (!r.ok) {
+            printf("%-17s failed\n", row.format->label);
+            continue;
+        }
+        printf("%-17s %6.1f %9.3f %9.3f %6.2f %5.2f | %8.1f %8.1f | %7.1f\n", row.format->label,
+               row.megabytes, r.ours, r.pair, r.ours / r.pair, row.format->goal,
+               (r.ours_kb - base.ours_kb) / 1024.0, (r.bsdtar_kb - base.bsdtar_kb) / 1024.0,
+               row.digest * 1000);
+    }
+    printf("start-up footprint (a 3-entry package): launcher %.1f MB, bsdtar %.1f MB peak\n",
+           base.ours_kb / 1024.0, base.bsdtar_kb / 1024.0);
+    printf("\nupgrade downtime (old client's SIGTERM to the new client's start), median of %d;\n"
+           "reference: one bsdtar -xf; goal: ratio <= 1.0\n",
+           reps);
+    printf("%-17s %9s %9s %6s\n", "format", "downtime", "bsdtar", "ratio");
+    for (const Row& row : rows) {
+        if (row.result.ok && row.downtime >= 0)
+            printf("%-17s %9.3f %9.3f %6.2f\n", row.format->label, row.downtime,
+                   row.result.unpack, row.downtime / row.result.unpack);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string work = fs::absolute(argc > 1 ? argv[1] : "install-bench-work").string();
+    int reps = argc > 2 ? atoi(argv[2]) : 5;
+    fs::create_directories(work);
+    std::string self = fs::read_symlink("/proc/self/exe").string();
+    std::string runner = (fs::path(self).parent_path() / "measure_run").string();
+    std::string tmp = MakeTmpfsDir();
+    std::string root = tmp + "/Halvora";
+    if (tmp.empty() || system(("cp -a '" + std::string(HALVORA_STAGE_DIR) + "' '" + root + "'")
+                                  .c_str()) != 0) {
+        fprintf(stderr, "cannot stage the installation on %s\n", kTmpfs);
+        return 2;
+    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+
+    std::string tiny = work + "/tiny.tar.zst";
+    Result base;
+    if (!BuildTinyPackage(tiny) || !InstallPackage(root, tiny, 1, true)) {
+        fprintf(stderr, "cannot make the start-up package\n");
+        return 2;
+    }
+    base = Measure(runner, root, tmp, 1);
+
+    std::vector<Row> rows;
+    bool all_ok = base.ok;
+    for (const Format& format : kFormats) {
+        std::string package = work + "/package-" + kPackageVersion + "." + format.file;
+        if (!fs::exists(package)) {
+            fprintf(stderr, "building %s ...\n", package.c_str());
+            double start = Now();
+            if (!BuildPackage(package, format.codec))
+                return 2;
+            fprintf(stderr, "built in %.0f s\n", Now() - start);
+        }
+        Row row{&format, {}, -1, 0, static_cast<double>(fs::file_size(package)) / 1e6};
+        if (!InstallPackage(root, package, kOldBuild, format.metadata, &row.digest))
+            return 2;
+        row.result = Measure(runner, root, tmp, reps);
+        if (row.result.ok)
+            row.downtime = Downtime(runner, root, tmp, package, format.metadata, reps);
+        all_ok = all_ok && row.result.ok && row.downtime >= 0;
+        fprintf(stderr, "%s: %s\n", format.label, row.result.ok ? "done" : "failed");
+        rows.push_back(row);
+    }
+    PrintTable(rows, base, reps);
+    fs::remove_all(tmp);
+    return all_ok ? 0 : 1;
+}

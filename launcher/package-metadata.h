@@ -1,0 +1,60 @@
+#ifndef HALVORA_PACKAGE_METADATA_H
+#define HALVORA_PACKAGE_METADATA_H
+
+#include <cstdint>
+#include <string>
+
+#include "ustring/ustring.h"
+
+// XXH3-128 of a whole file: cheap enough (a small fraction of one decode) to
+// prove the package is the one its INFO describes before anything is
+// touched.
+struct PackageDigest {
+    uint64_t high = 0;
+    uint64_t low = 0;
+    bool operator==(const PackageDigest& other) const
+    {
+        return high == other.high && low == other.low;
+    }
+};
+
+// 32 lowercase hex digits, high half first.
+std::string FormatDigest(const PackageDigest& digest);
+// Accepts exactly 32 hex digits (either case); false otherwise.
+bool ParseDigest(const std::string& text, PackageDigest& digest);
+
+// 0, or -1 with errno's text in error when the file cannot be read.
+int DigestFile(const ustring& path, PackageDigest& digest, std::string& error);
+
+// What the packer wrote into group "Package" of the system INFO: the number
+// of entries, the sum of their sizes and the checksum of halvora.hpk.
+struct PackageMetadata {
+    int entries = 0;
+    int64_t unpacked_size = 0;
+    PackageDigest digest;
+};
+
+enum class MetadataState {
+    Absent,    // no group "Package": a package from before the metadata
+    Valid,     // all three keys, well formed
+    Malformed, // the group is there but a key is missing or unreadable
+};
+
+// Reads group "Package" of the INFO file at path; problem names the first
+// missing or malformed key.
+MetadataState ReadPackageMetadata(const ustring& path, PackageMetadata& metadata,
+                                  std::string& problem);
+
+// How the package stands against group "Package" of the system INFO, checked
+// before anything of the user's is touched.
+enum class PackageCheck {
+    Described,   // the checksum matches: count and size come from the INFO
+    Undescribed, // no usable group "Package": the package must be read in full
+    Mismatch,    // another package, or unreadable: it must not be installed
+};
+
+// Every outcome but Described is logged.
+PackageCheck CheckPackageAgainstInfo(const ustring& info, const ustring& package,
+                                     PackageMetadata& metadata);
+
+#endif
