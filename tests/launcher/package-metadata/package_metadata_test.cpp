@@ -128,8 +128,9 @@ TEST_P(InfoTest, ReadsGroupPackage)
 {
     TempDir dir("package-metadata-test");
     std::string info = dir / "INFO";
-    if (!GetParam().info.empty())
+    if (!GetParam().info.empty()) {
         ASSERT_TRUE(testsupport::WriteFile(info, GetParam().info));
+    }
     PackageMetadata metadata;
     std::string problem;
 
@@ -199,8 +200,9 @@ TEST_P(CheckTest, ChecksThePackageAgainstItsInfo)
     if (at != std::string::npos)
         group.replace(at, 2, FormatDigest({hash.high64, hash.low64}));
     ASSERT_TRUE(testsupport::WriteFile(dir / "INFO", "[Version]\nbuild_version=3\n" + group));
-    if (GetParam().package_there)
+    if (GetParam().package_there) {
         ASSERT_TRUE(testsupport::WriteFile(package, bytes));
+    }
     PackageMetadata metadata;
 
     EXPECT_EQ(GetParam().result, CheckPackageAgainstInfo(dir / "INFO", package, metadata));
