@@ -41,10 +41,22 @@ protected:
 
     int FSCopyPath(const ustring& src, const ustring& dest);
 
+    // Reads the package to its end and makes sure its unpacked size fits on
+    // the home's file system, before anything is stopped or moved. 0 when
+    // the package is good; it is then unpacked with the count found here.
+    int CheckPackage();
+    // After a cut, puts the last complete copy back in place, whatever the
+    // package, then removes the backups no installation needs any more; 0
+    // when nothing was left to do or the copy is back.
+    int RestoreLastCompleteCopy();
+
     int timeout = 0;
     ustring per_user_install_path;
     VersionInfo target_version;
     VersionInfo source_version;
+    // Entries counted by CheckPackage, the progress total of the unpack; -1
+    // until the package was checked.
+    int package_entries = -1;
 };
 
 #endif

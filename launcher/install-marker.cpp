@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,8 +15,9 @@ namespace {
 
 const char* const kLogComponent = "service_debug";
 const char kMarkerText[] = "installation under way\n";
+const char kCompleteKey[] = "complete=";
 
-int WriteDurably(const ustring& path)
+int WriteDurably(const ustring& path, const std::string& text)
 {
     int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
@@ -24,8 +27,8 @@ int WriteDurably(const ustring& path)
                        path.c_str(), strerror(err), err);
         return -1;
     }
-    ssize_t len = static_cast<ssize_t>(sizeof(kMarkerText) - 1);
-    ssize_t written = write(fd, kMarkerText, len);
+    ssize_t len = static_cast<ssize_t>(text.size());
+    ssize_t written = write(fd, text.data(), text.size());
     // A short write sets no errno; it can only mean the disk is full.
     int err = written < 0 ? errno : ENOSPC;
     if (written == len)
@@ -81,14 +84,32 @@ bool IsInstallationUnderway(const ustring& app_dir)
     return true;
 }
 
-int MarkInstallationUnderway(const ustring& app_dir)
+int MarkInstallationUnderway(const ustring& app_dir, const ustring& complete_copy)
 {
     ustring parent = FSParentPath(app_dir);
     if (FSMKDir(parent, true) < 0)
         return -1;
-    if (WriteDurably(InstallMarkerPath(app_dir)) != 0)
+    std::string text = std::string(kMarkerText) + kCompleteKey + complete_copy.c_str() + "\n";
+    if (WriteDurably(InstallMarkerPath(app_dir), text) != 0)
         return -1;
     return FlushToDisk(parent, FlushScope::FolderEntries);
+}
+
+bool ReadLastCompleteCopy(const ustring& app_dir, ustring& complete_copy)
+{
+    std::ifstream in(InstallMarkerPath(app_dir).c_str());
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.compare(0, sizeof(kCompleteKey) - 1, kCompleteKey) != 0)
+            continue;
+        std::string name = line.substr(sizeof(kCompleteKey) - 1);
+        // Only a plain name beside the app directory may be trusted.
+        if (name.find('/') != std::string::npos || name == "." || name == "..")
+            return false;
+        complete_copy = name.c_str();
+        return true;
+    }
+    return false;
 }
 
 int ClearInstallationUnderway(const ustring& app_dir)

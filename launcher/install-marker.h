@@ -9,6 +9,9 @@
 // installation is under way: it is made durable before the old copy is moved
 // aside and removed only once a complete copy is in place. While it exists,
 // whatever stands at the app directory must not be taken as installed.
+// The marker also names the folder that holds the last complete copy (the
+// backup the old copy is about to be moved to, or none on a first
+// installation), so that a cut at any moment can be undone exactly.
 // The flush that makes each step of the installation durable lives here too.
 
 // What FlushToDisk makes durable: the folder's own entries (a name created,
@@ -27,8 +30,15 @@ ustring InstallMarkerPath(const ustring& app_dir);
 bool IsInstallationUnderway(const ustring& app_dir);
 
 // Creates the marker (and the directory that holds it) and flushes both to
-// disk. 0 on success, -1 on failure (logged).
-int MarkInstallationUnderway(const ustring& app_dir);
+// disk. complete_copy is the name, beside app_dir, of the folder that holds
+// the last complete copy while the installation runs; empty when there is
+// none. 0 on success, -1 on failure (logged).
+int MarkInstallationUnderway(const ustring& app_dir, const ustring& complete_copy = ustring());
+
+// Reads the name recorded by MarkInstallationUnderway into complete_copy.
+// False when there is no marker, when it cannot be read, or when it was
+// written without a record (then no folder is known to be complete).
+bool ReadLastCompleteCopy(const ustring& app_dir, ustring& complete_copy);
 
 // Removes the marker durably; a missing marker counts as removed. 0 on
 // success, -1 on failure (logged).

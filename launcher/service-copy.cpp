@@ -1,9 +1,12 @@
 #include "halvora-service.h"
 
 #include "file/file-op.h"
+#include "log-place.h"
 #include "log.h"
 
 namespace {
+
+const int kLinePlace = logplace::kServiceCopy;
 
 const char* const kLogComp = "service_debug";
 
@@ -26,18 +29,18 @@ FILE_TYPE EntryType(const DIR_ENTRY& entry, const ustring& path)
 int Service::FSCopyPath(const ustring& src, const ustring& dest)
 {
     Logger::LogMsg(Logger::L_DEBUG, kLogComp, "[DEBUG] halvora-service(%d): copy from '%s' to '%s'\n",
-                   __LINE__, src.c_str(), dest.c_str());
+                   kLinePlace + __LINE__, src.c_str(), dest.c_str());
     _FILE_INFO_tag info;
     if (FSStat(src, info, false) < 0) {
         Logger::LogMsg(Logger::L_ERR, kLogComp,
                        "[ERROR] halvora-service(%d): FSCopyPath: failed to stat source '%s'\n",
-                       __LINE__, src.c_str());
+                       kLinePlace + __LINE__, src.c_str());
         return -1;
     }
     if (!info.isExist) {
         Logger::LogMsg(Logger::L_ERR, kLogComp,
                        "[ERROR] halvora-service(%d): FSCopyPath: source path '%s' does not exist\n",
-                       __LINE__, src.c_str());
+                       kLinePlace + __LINE__, src.c_str());
         return -1;
     }
     if (info.type != FT_DIR)
@@ -48,13 +51,13 @@ int Service::FSCopyPath(const ustring& src, const ustring& dest)
         Logger::LogMsg(Logger::L_ERR, kLogComp,
                        "[ERROR] halvora-service(%d): FSCopyPath: destination '%s' lies inside source "
                        "'%s'\n",
-                       __LINE__, dest.c_str(), src.c_str());
+                       kLinePlace + __LINE__, dest.c_str(), src.c_str());
         return -1;
     }
     if (FSMKDir(dest, true) < 0) {
         Logger::LogMsg(Logger::L_ERR, kLogComp,
                        "[ERROR] halvora-service(%d): FSCopyPath: failed to create dest folder '%s'\n",
-                       __LINE__, dest.c_str());
+                       kLinePlace + __LINE__, dest.c_str());
         return -1;
     }
     DIR_HANDLE handle;
@@ -63,7 +66,7 @@ int Service::FSCopyPath(const ustring& src, const ustring& dest)
         Logger::LogMsg(Logger::L_WARNING, kLogComp,
                        "[WARNING] halvora-service(%d): FSCopyPath: failed to create handle  for src "
                        "'%s' failed\n",
-                       __LINE__, src.c_str());
+                       kLinePlace + __LINE__, src.c_str());
         return -1;
     }
 
@@ -87,7 +90,7 @@ int Service::FSCopyPath(const ustring& src, const ustring& dest)
             Logger::LogMsg(Logger::L_ERR, kLogComp,
                            "[ERROR] halvora-service(%d): FSCopyPath: failed to copy from '%s' to "
                            "'%s'\n",
-                           __LINE__, child_src.c_str(), child_dest.c_str());
+                           kLinePlace + __LINE__, child_src.c_str(), child_dest.c_str());
             result = -1;
             break;
         }

@@ -1,15 +1,21 @@
 // Installing the per-user copy of the client from the system-wide package:
-// back the old copy up, unpack, then drop the backups or roll back.
+// back the old copy up, unpack, then drop the backups or roll back. At every
+// step the marker says which folder holds the last complete copy.
 #include "halvora-service.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "extractor.h"
 #include "file/file-op.h"
 #include "install-marker.h"
+#include "log-place.h"
 #include "log.h"
 
 namespace {
+
+const int kLinePlace = logplace::kServiceInstall;
 
 const char* const kLogComponent = "service_debug";
 const int kMaxBackupTries = 10;
@@ -23,33 +29,90 @@ ustring GetAppBackupDir(const ustring& app, int n)
     if (snprintf(postfix, sizeof(postfix), "%d", n) < 0) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] halvora-service(%d): snprintf failed (continuing without postfix)",
-                       __LINE__);
+                       kLinePlace + __LINE__);
         postfix[0] = '\0';
     }
     return backup + postfix;
 }
 
-// Moves app aside under the first free backup name; n ends as the number of
-// the name used (or of the last one tried). 0 on success, -1 when every name
-// was in the way.
+int RemoveTree(const ustring& path, const char* what)
+{
+    int rc = FSRemove(path, false);
+    if (rc == 0)
+        return 0;
+    int err = errno;
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] halvora-service(%d): failed to remove %s '%s': %s (%d, %d)\n",
+                   kLinePlace + __LINE__, what, path.c_str(), strerror(err), err, rc);
+    return -1;
+}
+
+int MoveTree(const ustring& from, const ustring& to)
+{
+    int rc = FSRename(from, to, false);
+    if (rc == 0)
+        return 0;
+    int err = errno;
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] halvora-service(%d): failed to move '%s' -> '%s': %s (%d, %d)\n",
+                   kLinePlace + __LINE__, from.c_str(), to.c_str(), strerror(err), err, rc);
+    return -1;
+}
+
+// Backups of earlier runs hold no copy anyone needs once no installation is
+// under way; left in place they would use up the ten names.
+void RemoveLeftoverBackups(const ustring& app)
+{
+    for (int i = 0; i < kMaxBackupTries; ++i)
+        RemoveTree(GetAppBackupDir(app, i), "leftover backup");
+}
+
+// Moves app aside under the first free backup name, recording that name in
+// the marker before the try: from then on the old copy is known to be
+// either still at app or at that name. n ends as the number of the name
+// used (or of the last one tried). 0 on success, -1 when every name was in
+// the way or the marker could not be written.
 int BackupApp(const ustring& app, ustring& backup, int& n)
 {
     for (;;) {
         backup = GetAppBackupDir(app, n);
-        if (FSRename(app, backup, false) == 0)
-            return 0;
+        // A leftover that could not be removed must never be named as the
+        // complete copy, so its name is passed over without a try.
+        if (!IsFileExist(backup, false)) {
+            if (MarkInstallationUnderway(app, FSBaseName(backup)) != 0)
+                return -1;
+            if (FSRename(app, backup, false) == 0)
+                return 0;
+        }
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] halvora-service(%d): failed to backup app from '%s' -> '%s'\n",
-                       __LINE__, app.c_str(), backup.c_str());
+                       kLinePlace + __LINE__, app.c_str(), backup.c_str());
         ++n;
         if (n >= kMaxBackupTries) {
             Logger::LogMsg(Logger::L_ERR, kLogComponent,
                            "[ERROR] halvora-service(%d): failed to backup app from '%s' -> '%s' "
                            "at max retries, exiting\n",
-                           __LINE__, app.c_str(), backup.c_str());
+                           kLinePlace + __LINE__, app.c_str(), backup.c_str());
             return -1;
         }
     }
+}
+
+// Puts the old copy back after a failed unpack; says whether it worked.
+int RollBack(const ustring& app, const ustring& backup)
+{
+    if (RemoveTree(app, "partly unpacked copy") == 0 && MoveTree(backup, app) == 0 &&
+        ClearInstallationUnderway(app) == 0) {
+        Logger::LogMsg(Logger::L_INFO, kLogComponent,
+                       "[INFO] halvora-service(%d): rollback to old installation done\n",
+                       kLinePlace + __LINE__);
+        return 0;
+    }
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] halvora-service(%d): rollback to old installation failed, the last "
+                   "complete copy stays in '%s'\n",
+                   kLinePlace + __LINE__, backup.c_str());
+    return -1;
 }
 
 } // namespace
@@ -59,15 +122,16 @@ int Service::PrepareUserEnv()
     ustring app = per_user_install_path;
     ustring backup;
     int n = 0;
-    // A marker left behind means an earlier installation was cut: the copy
-    // at app (which may become the rollback copy) is not known to be whole.
-    bool resumed = IsInstallationUnderway(app);
-    if (MarkInstallationUnderway(app) != 0)
+    if (RestoreLastCompleteCopy() != 0)
         return -1;
 
-    if (IsFileExist(app, false) && BackupApp(app, backup, n) != 0) {
-        if (!resumed)
+    if (IsFileExist(app, false)) {
+        if (BackupApp(app, backup, n) != 0) {
+            // The old copy never left its place.
             ClearInstallationUnderway(app);
+            return -1;
+        }
+    } else if (MarkInstallationUnderway(app) != 0) {
         return -1;
     }
 
@@ -81,25 +145,59 @@ int Service::PrepareUserEnv()
             Logger::LogMsg(Logger::L_ERR, kLogComponent,
                            "[ERROR] halvora-service(%d): Failed to extract package, and no old "
                            "installation to rollback\n",
-                           __LINE__);
+                           kLinePlace + __LINE__);
             return -1;
         }
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] halvora-service(%d): Failed to extract package, rollback to old "
                        "installation\n",
-                       __LINE__);
-        FSRemove(app, false);
-        if (FSRename(backup, app, false) == 0 && !resumed)
-            ClearInstallationUnderway(app);
+                       kLinePlace + __LINE__);
+        RollBack(app, backup);
         return -1;
     }
 
-    ClearInstallationUnderway(app);
+    // Until the marker is gone the old copy is the complete one: the backup
+    // must outlive it.
+    if (ClearInstallationUnderway(app) != 0)
+        return -1;
     Logger::LogMsg(Logger::L_INFO, kLogComponent,
                    "[INFO] halvora-service(%d): user installation is ready, removing backup app\n",
-                   __LINE__);
-    for (int i = 0; i <= n; ++i)
-        FSRemove(GetAppBackupDir(app, i), false);
+                   kLinePlace + __LINE__);
+    RemoveLeftoverBackups(app);
+    return 0;
+}
+
+int Service::RestoreLastCompleteCopy()
+{
+    ustring app = per_user_install_path;
+    if (!IsInstallationUnderway(app)) {
+        RemoveLeftoverBackups(app);
+        return 0;
+    }
+    // Presence unknown (the folder cannot be read): touch nothing.
+    if (!IsFileExist(InstallMarkerPath(app), false))
+        return -1;
+    ustring complete;
+    bool known = ReadLastCompleteCopy(app, complete) && !complete.empty();
+    Logger::LogMsg(Logger::L_NOTICE, kLogComponent,
+                   "[NOTE] halvora-service(%d): an installation of '%s' was cut short; last "
+                   "complete copy: '%s'\n",
+                   kLinePlace + __LINE__, app.c_str(), known ? complete.c_str() : "");
+    ustring backup = FSParentPath(app) + "/" + complete;
+    // Without a backup under the recorded name the old copy never left app
+    // (or was already moved back); without a record nothing there is whole.
+    if (known && IsFileExist(backup, false)) {
+        if (RemoveTree(app, "partly unpacked copy") != 0 || MoveTree(backup, app) != 0)
+            return -1;
+    } else if (!known && RemoveTree(app, "incomplete copy") != 0) {
+        return -1;
+    }
+    if (ClearInstallationUnderway(app) != 0)
+        return -1;
+    RemoveLeftoverBackups(app);
+    Logger::LogMsg(Logger::L_INFO, kLogComponent,
+                   "[INFO] halvora-service(%d): the last complete copy is back in '%s'\n",
+                   kLinePlace + __LINE__, app.c_str());
     return 0;
 }
 
@@ -109,24 +207,25 @@ int Service::ExtractPackage()
     ustring target = GetUserHalvoraAppInstallPath();
     if (FSMKDir(target, true) < 0) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                       "[ERROR] halvora-service(%d): failed to create folder: '%s'\n", __LINE__,
-                       target.c_str());
+                       "[ERROR] halvora-service(%d): failed to create folder: '%s'\n",
+                       kLinePlace + __LINE__, target.c_str());
         return -1;
     }
     Logger::LogMsg(Logger::L_INFO, kLogComponent,
-                   "[INFO] halvora-service(%d): extract package: '%s' -> '%s'\n", __LINE__,
-                   package.c_str(), target.c_str());
+                   "[INFO] halvora-service(%d): extract package: '%s' -> '%s'\n",
+                   kLinePlace + __LINE__, package.c_str(), target.c_str());
     Extractor extractor;
     extractor.SetSource(package);
     extractor.SetTarget(target);
-    return extractor.Extract();
+    // A package checked before the stop is not scanned a second time.
+    return package_entries >= 0 ? extractor.Extract(package_entries) : extractor.Extract();
 }
 
 void Service::RemoveAgedFolders()
 {
     ustring aged = GetUserHalvoraInstallPath() + "/app";
     Logger::LogMsg(Logger::L_INFO, kLogComponent,
-                   "[INFO] halvora-service(%d): removing aged app folder %s\n", __LINE__,
-                   aged.c_str());
+                   "[INFO] halvora-service(%d): removing aged app folder %s\n",
+                   kLinePlace + __LINE__, aged.c_str());
     FSRemove(aged, false);
 }

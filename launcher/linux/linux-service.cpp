@@ -34,6 +34,9 @@ enum FixedLine {
 
 // How long the client has to end on SIGTERM before it is killed.
 const int kTermWaitMs = 5000;
+// Long enough for another launcher to stop its client and unpack a large
+// package; a launcher never waits for ever behind one that hangs.
+const int kHomeLockWaitMs = 10 * 60 * 1000;
 
 } // namespace
 
@@ -61,6 +64,10 @@ void LinuxService::LoadTargetVerInfo()
 
 void LinuxService::PreUpgrade()
 {
+    // The decision and the installation must see one state of the home,
+    // and a cut installation is undone first, whatever the package is like.
+    if (home_lock.Acquire(GetUserHalvoraInstallPath(), kHomeLockWaitMs) != HomeLock::State::Busy)
+        RestoreLastCompleteCopy();
     LoadTargetVerInfo();
     LoadSourceVerInfo();
     Logger::LogMsg(Logger::L_DEBUG, kComponent,
@@ -97,11 +104,22 @@ bool LinuxService::IsNeedUpgrade()
     // complete; only a finished one clears the marker.
     if (IsInstallationUnderway(per_user_install_path))
         need_upgrade = true;
+    if (need_upgrade && home_lock.state() == HomeLock::State::Busy) {
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] linux/linux-service(%d): another launcher is still installing, "
+                       "not upgrading this time\n",
+                       __LINE__);
+        need_upgrade = false;
+    }
     return need_upgrade;
 }
 
 int LinuxService::HandlePackageUpgrade()
 {
+    // A package that is damaged or does not fit must not cost the user the
+    // running client.
+    if (CheckPackage() != 0)
+        return -1;
     if (PerUserBinPathExist()) {
         Logger::LogMsg(Logger::L_DEBUG, kComponent,
                        "[DEBUG] linux/linux-service(%d): local appdata exist\n", kAppDataExistLine);
@@ -202,6 +220,14 @@ void LinuxService::LogKillFailure(int err)
 
 void LinuxService::PostUpgrade()
 {
+    home_lock.Release();
+    if (IsInstallationUnderway(per_user_install_path) || !PerUserBinPathExist()) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] linux/linux-service(%d): no complete copy of the client in '%s', "
+                       "not starting it\n",
+                       __LINE__, per_user_install_path.c_str());
+        return;
+    }
     LaunchPerUserBin();
 }
 

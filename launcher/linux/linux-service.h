@@ -4,6 +4,7 @@
 #include <sys/types.h>
 
 #include "halvora-service.h"
+#include "home-lock.h"
 
 // The Linux side of the service: the upgrade decision, stopping a running
 // per-user client through its pid file, and starting the client through the
@@ -27,6 +28,9 @@ private:
     int LaunchPerUserBin();
     void TerminateClient(pid_t pid, const ustring& ui_pid_file);
     void LogKillFailure(int err);
+
+    // Held from before the decision until the client is started.
+    HomeLock home_lock;
 };
 
 #endif

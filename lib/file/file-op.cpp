@@ -282,6 +282,39 @@ int RemoveDirectoryContents(int fd)
     return rc;
 }
 
+// A folder of the caller's own that lacks write or search permission for its
+// owner (a package may ship one as 0555) would keep its entries: give the
+// owner full access first. Others' folders are left as they are.
+void MakeOwnFolderRemovable(int fd)
+{
+    struct stat st;
+    if (fstat(fd, &st) != 0 || st.st_uid != geteuid())
+        return;
+    if ((st.st_mode & S_IRWXU) != S_IRWXU)
+        fchmod(fd, (st.st_mode & 07777) | S_IRWXU);
+}
+
+// Opens a folder for emptying it; a folder of our own that cannot even be
+// read is opened once more after its owner's permissions are restored.
+int OpenFolderToEmpty(int dir_fd, const char* name)
+{
+    const int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+    int fd = openat(dir_fd, name, flags);
+    if (fd < 0 && errno == EACCES) {
+        struct stat st;
+        if (fstatat(dir_fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISDIR(st.st_mode) ||
+            st.st_uid != geteuid() ||
+            fchmodat(dir_fd, name, (st.st_mode & 07777) | S_IRWXU, 0) != 0) {
+            errno = EACCES;
+            return -1;
+        }
+        fd = openat(dir_fd, name, flags);
+    }
+    if (fd >= 0)
+        MakeOwnFolderRemovable(fd);
+    return fd;
+}
+
 // Something already gone counts as removed.
 int RemoveEntryAt(int dir_fd, const char* name, unsigned char d_type)
 {
@@ -295,7 +328,7 @@ int RemoveEntryAt(int dir_fd, const char* name, unsigned char d_type)
     if (!is_dir)
         return (unlinkat(dir_fd, name, 0) == 0 || errno == ENOENT) ? 0 : -1;
     // O_NOFOLLOW: a link that replaced the directory meanwhile is never entered.
-    const int child = openat(dir_fd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    const int child = OpenFolderToEmpty(dir_fd, name);
     if (child < 0)
         return errno == ENOENT ? 0 : -1;
     if (RemoveDirectoryContents(child) != 0)
@@ -429,6 +462,11 @@ int FSMKDir(const ustring& path, bool isCreateParent)
                        path.c_str());
         return -1;
     }
+    // A link to a folder is that folder: a home may keep its data elsewhere.
+    struct stat target;
+    if (info.isExist && info.type == FT_SLINK && stat(path.c_str(), &target) == 0 &&
+        S_ISDIR(target.st_mode))
+        return 0;
     if (info.isExist) {
         if (info.type == FT_DIR)
             return 0;
@@ -608,7 +646,7 @@ int FSRemove(const ustring& path, bool /*allowundo*/)
         return 0;
     if (info.type != FT_DIR)
         return remove(path.c_str()) == 0 ? 0 : -3;
-    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    const int fd = OpenFolderToEmpty(AT_FDCWD, path.c_str());
     if (fd < 0 || RemoveDirectoryContents(fd) != 0)
         return -3;
     return rmdir(path.c_str()) == 0 ? 0 : -3;

@@ -14,14 +14,23 @@ namespace testarchive {
 
 namespace fs = std::filesystem;
 
+namespace {
+const size_t kSparseTail = 4096;
+}
+
 Entry File(const std::string& path, const std::string& content, int mode)
 {
     return Entry{path, Kind::File, content, mode};
 }
 
-Entry Dir(const std::string& path)
+Entry Dir(const std::string& path, int mode)
 {
-    return Entry{path, Kind::Dir, "", 0755};
+    return Entry{path, Kind::Dir, "", mode};
+}
+
+Entry Sparse(const std::string& path, int64_t size)
+{
+    return Entry{path, Kind::Sparse, std::string(kSparseTail, 's'), 0644, size};
 }
 
 Entry Symlink(const std::string& path, const std::string& target)
@@ -116,6 +125,10 @@ archive_entry* MakeEntry(const Entry& e, int64_t ino, int nlink, const std::stri
     } else if (e.kind == Kind::Symlink) {
         archive_entry_set_filetype(entry, AE_IFLNK);
         archive_entry_set_symlink(entry, e.data.c_str());
+    } else if (e.kind == Kind::Sparse) {
+        archive_entry_set_filetype(entry, AE_IFREG);
+        archive_entry_set_size(entry, e.sparse_size);
+        archive_entry_sparse_add_entry(entry, e.sparse_size - kSparseTail, kSparseTail);
     } else {
         archive_entry_set_filetype(entry, AE_IFREG);
         archive_entry_set_size(entry, static_cast<la_int64_t>(content.size()));
@@ -131,8 +144,10 @@ bool WriteOne(archive* a, archive_entry* entry, const std::map<int64_t, std::str
     }
     la_int64_t size = archive_entry_size(entry);
     if (size > 0) {
+        // A sparse file's data is only the part its map holds.
         const std::string& data = content.at(archive_entry_ino64(entry));
-        if (archive_write_data(a, data.data(), data.size()) != static_cast<la_ssize_t>(size)) {
+        if (archive_write_data(a, data.data(), data.size()) !=
+            static_cast<la_ssize_t>(data.size())) {
             ADD_FAILURE() << "archive_write_data: " << archive_error_string(a);
             return false;
         }
@@ -146,7 +161,7 @@ bool WriteEntries(archive* a, const std::vector<Entry>& entries)
     std::map<std::string, int64_t> inode = InodeNumbers(entries, links);
     std::map<int64_t, std::string> content;
     for (const Entry& e : entries) {
-        if (e.kind == Kind::File)
+        if (e.kind == Kind::File || e.kind == Kind::Sparse)
             content[inode[e.path]] = e.data;
     }
     archive_entry_linkresolver* resolver = archive_entry_linkresolver_new();
@@ -280,6 +295,9 @@ Tree Expected(const std::vector<Entry>& entries)
         case Kind::Symlink: tree[e.path] = "l:" + e.data; break;
         case Kind::File: tree[e.path] = std::string("f:") + mode + ":" + Describe(e.data); break;
         case Kind::Hardlink: tree[e.path] = tree[e.data]; break;
+        case Kind::Sparse:
+            tree[e.path] = std::string("f:") + mode + ":<" + std::to_string(e.sparse_size) + ">";
+            break;
         }
     }
     return tree;

@@ -10,17 +10,21 @@
 // way to compare an unpacked tree with what went into the archive.
 namespace testarchive {
 
-enum class Kind { File, Dir, Symlink, Hardlink };
+enum class Kind { File, Dir, Symlink, Hardlink, Sparse };
 
 struct Entry {
     std::string path;
     Kind kind;
     std::string data; // file content, symbolic-link target or hard-link original
     int mode;
+    int64_t sparse_size = 0; // the size a sparse file declares
 };
 
 Entry File(const std::string& path, const std::string& content, int mode = 0644);
-Entry Dir(const std::string& path);
+Entry Dir(const std::string& path, int mode = 0755);
+// A file that declares `size` bytes but holds only its last 4 KiB: an
+// archive of a few hundred bytes that unpacks to anything (tar formats only).
+Entry Sparse(const std::string& path, int64_t size);
 Entry Symlink(const std::string& path, const std::string& target);
 Entry Hardlink(const std::string& path, const std::string& original);
 

@@ -27,16 +27,31 @@ TEST_F(FileOpTest, MkdirOfExistingDirectorySucceedsSilently)
 TEST_F(FileOpTest, MkdirOnFileOrLinkReportsItsType)
 {
     ASSERT_TRUE(WriteFile(P("file"), "x"));
-    ASSERT_EQ(symlink(dir.path().c_str(), P("link").c_str()), 0);
+    ASSERT_EQ(symlink(P("file").c_str(), P("link").c_str()), 0);
 
     EXPECT_EQ(FSMKDir(P("file"), true), -1);
     EXPECT_EQ(CountLogLines("[ERROR] file-op("), 1);
     EXPECT_EQ(CountLogLines("): FSMKDir: Create a folder but local file system is not directory '" +
                             P("file") + "' (1)"),
               1);
-    // A link to a directory is the link, type 3, not the directory.
+    // A link to a file is the link, type 3.
     EXPECT_EQ(FSMKDir(P("link"), false), -1);
     EXPECT_EQ(CountLogLines("not directory '" + P("link") + "' (3)"), 1);
+}
+
+// A folder of the user's may be a link to a folder elsewhere (the per-user
+// folder kept on another disk): it counts as the folder, with or without
+// parents to create, and so does a linked parent on the way.
+TEST_F(FileOpTest, MkdirFollowsALinkToAFolder)
+{
+    ASSERT_TRUE(testsupport::MakeDirs(P("elsewhere")));
+    ASSERT_EQ(symlink(P("elsewhere").c_str(), P("link").c_str()), 0);
+
+    EXPECT_EQ(FSMKDir(P("link"), false), 0);
+    EXPECT_EQ(FSMKDir(P("link"), true), 0);
+    EXPECT_EQ(FSMKDir(P("link/a/b"), true), 0);
+    EXPECT_TRUE(testsupport::Exists(P("elsewhere/a/b")));
+    EXPECT_EQ(Log(), "");
 }
 
 TEST_F(FileOpTest, MkdirWithParentsCreatesEveryMissingLevel)

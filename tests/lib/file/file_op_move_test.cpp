@@ -362,13 +362,41 @@ TEST_F(FileOpTest, RemoveReportsWhatCouldNotGo)
     MakeTree(P("tree"));
     ASSERT_EQ(chmod(dir.path().c_str(), 0755), 0);
     ASSERT_EQ(system(("chown -R nobody '" + P("tree") + "'").c_str()), 0);
-    // A directory its owner cannot write keeps its entries.
+    // A read-only directory of another user keeps its entries.
+    ASSERT_EQ(chown(P("tree/a/b").c_str(), 0, 0), 0);
     ASSERT_EQ(chmod(P("tree/a/b").c_str(), 0555), 0);
 
     const int status = testsupport::RunAsNobody([&] { return -FSRemove(P("tree"), false); });
     EXPECT_EQ(status, 3);
     EXPECT_TRUE(Exists(P("tree/a/b/two.txt")));
+    struct stat st;
+    ASSERT_EQ(stat(P("tree/a/b").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0555u) << "another user's folder was changed";
     chmod(P("tree/a/b").c_str(), 0755);
 }
+
+// Folders of the user's own that the owner may not write, search or read
+// (a package may ship them so) are opened up and removed with the rest.
+class RemoveOwnFolderTest : public FileOpTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(RemoveOwnFolderTest, ReadOnlyFoldersOfTheOwnerGoToo)
+{
+    MakeTree(P("home/tree"));
+    ASSERT_EQ(chmod(dir.path().c_str(), 0755), 0);
+    ASSERT_EQ(system(("chown -R nobody '" + P("home") + "'").c_str()), 0);
+    ASSERT_EQ(chmod(P("home/tree/a/b").c_str(), GetParam()), 0);
+    ASSERT_EQ(chmod(P("home/tree/a").c_str(), GetParam()), 0);
+    ASSERT_EQ(chmod(P("home/tree").c_str(), GetParam()), 0);
+
+    EXPECT_EQ(testsupport::RunAsNobody([&] { return -FSRemove(P("home/tree"), false); }), 0);
+    EXPECT_FALSE(Exists(P("home/tree")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, RemoveOwnFolderTest, ::testing::Values(0555, 0500, 0300, 0000),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             char name[8];
+                             snprintf(name, sizeof(name), "m%04o", info.param);
+                             return std::string(name);
+                         });
 
 } // namespace

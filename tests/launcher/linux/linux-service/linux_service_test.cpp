@@ -309,22 +309,24 @@ TEST_F(LinuxServiceTest, ForeignProcessGetsTheErrorLineWithoutWaiting)
     kill(foreign, SIGKILL);
 }
 
-// This test's root holds no package, so every preparation fails; what it
-// returns must come up unchanged.
-TEST_F(LinuxServiceTest, UpgradeStopsAnInstalledClientBeforeThePreparation)
+// This test's root holds no package, so the package check fails before
+// anything is touched: the running client keeps running.
+TEST_F(LinuxServiceTest, MissingPackageNeverStopsTheClient)
 {
     InstallClientExecutable();
     pid_t client = StartStandInClient();
     ASSERT_TRUE(testsupport::Exists(user + "/ui.pid"));
     ProbeService service;
     EXPECT_EQ(service.HandlePackageUpgrade(), -1);
-    EXPECT_FALSE(Alive(client));
-    EXPECT_TRUE(testsupport::Exists(app + "/bin/halvora-backup-ui")) << "rolled back";
+    EXPECT_TRUE(Alive(client));
+    EXPECT_TRUE(testsupport::Exists(app + "/bin/halvora-backup-ui"));
     std::string text = ReadFile(log);
-    size_t stop = text.find("[DEBUG] linux/linux-service(140): local appdata exist\n");
-    size_t rollback = text.find("): Failed to extract package, rollback to old installation");
-    ASSERT_NE(rollback, std::string::npos) << text;
-    EXPECT_LT(stop, rollback) << text;
+    EXPECT_EQ(text.find("local appdata exist"), std::string::npos) << text;
+    EXPECT_NE(text.find("/package/halvora.hpk' is damaged or empty (0 entries read to its end), "
+                        "nothing is changed\n"),
+              std::string::npos)
+        << text;
+    kill(client, SIGKILL);
 }
 
 TEST_F(LinuxServiceTest, FirstInstallationStopsNothing)
@@ -334,7 +336,33 @@ TEST_F(LinuxServiceTest, FirstInstallationStopsNothing)
     std::string text = ReadFile(log);
     EXPECT_EQ(text.find("local appdata exist"), std::string::npos);
     EXPECT_EQ(text.find("pid file"), std::string::npos);
-    EXPECT_NE(text.find("): Failed to extract package, and no old installation"), std::string::npos);
+    EXPECT_FALSE(testsupport::Exists(app));
+}
+
+// Only a complete copy is started: none at all, or one whose installation
+// is under way, gets a line and no start.
+TEST_F(LinuxServiceTest, OnlyACompleteCopyIsStarted)
+{
+    std::string record = home.path() + "/started";
+    testsupport::MakeDirs(app + "/package");
+    WriteFile(app + "/package/start-stop", "#!/bin/sh\necho started >> '" + record + "'\n");
+    chmod((app + "/package/start-stop").c_str(), 0755);
+    const std::string line = "): no complete copy of the client in '" + app + "', not starting it\n";
+
+    ProbeService().PostUpgrade();
+    EXPECT_FALSE(testsupport::Exists(record));
+    InstallClientExecutable();
+    ASSERT_EQ(MarkInstallationUnderway(app.c_str()), 0);
+    ProbeService().PostUpgrade();
+    EXPECT_FALSE(testsupport::Exists(record));
+    ASSERT_EQ(ClearInstallationUnderway(app.c_str()), 0);
+    ProbeService().PostUpgrade();
+    EXPECT_EQ(ReadFile(record), "started\n");
+
+    std::string text = ReadFile(log);
+    size_t first = text.find(line);
+    ASSERT_NE(first, std::string::npos) << text;
+    EXPECT_NE(text.find(line, first + 1), std::string::npos) << text;
 }
 
 TEST_F(LinuxServiceTest, StartScriptGetsItsArgumentInAHomeWithBlanks)
@@ -347,6 +375,8 @@ TEST_F(LinuxServiceTest, StartScriptGetsItsArgumentInAHomeWithBlanks)
     std::string record = home.path() + "/args";
     WriteFile(script_dir + "/start-stop", "#!/bin/sh\necho \"$# $1\" > '" + record + "'\n");
     chmod((script_dir + "/start-stop").c_str(), 0755);
+    testsupport::MakeDirs(spaced + "/.HalvoraBackup/Halvora.app/bin");
+    WriteFile(spaced + "/.HalvoraBackup/Halvora.app/bin/halvora-backup-ui", "");
     ProbeService service;
     service.PostUpgrade();
     EXPECT_EQ(ReadFile(record), "1 start\n");

@@ -1,0 +1,80 @@
+#include "home-lock.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include "log.h"
+
+namespace {
+
+const char* const kLogComponent = "service_debug";
+const int kPollMs = 100;
+
+} // namespace
+
+HomeLock::~HomeLock()
+{
+    Release();
+}
+
+HomeLock::State HomeLock::Acquire(const ustring& dir, int timeout_ms)
+{
+    Release();
+    ustring path = dir + "/install.lock";
+    // Close-on-exec: the client started later must not inherit the lock.
+    m_fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (m_fd < 0) {
+        int err = errno;
+        Logger::LogMsg(Logger::L_WARNING, kLogComponent,
+                       "[WARNING] home-lock(%d): cannot open lock file '%s': %s (%d), going "
+                       "on without it\n",
+                       __LINE__, path.c_str(), strerror(err), err);
+        m_state = State::Unavailable;
+        return m_state;
+    }
+    bool announced = false;
+    for (int waited = 0;; waited += kPollMs) {
+        if (flock(m_fd, LOCK_EX | LOCK_NB) == 0) {
+            m_state = State::Held;
+            return m_state;
+        }
+        int err = errno;
+        if (err != EWOULDBLOCK && err != EINTR) {
+            Logger::LogMsg(Logger::L_WARNING, kLogComponent,
+                           "[WARNING] home-lock(%d): cannot lock '%s': %s (%d), going on "
+                           "without it\n",
+                           __LINE__, path.c_str(), strerror(err), err);
+            Release();
+            m_state = State::Unavailable;
+            return m_state;
+        }
+        if (waited >= timeout_ms)
+            break;
+        if (!announced) {
+            Logger::LogMsg(Logger::L_INFO, kLogComponent,
+                           "[INFO] home-lock(%d): another launcher is installing in this "
+                           "home, waiting for it\n",
+                           __LINE__);
+            announced = true;
+        }
+        usleep(kPollMs * 1000);
+    }
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] home-lock(%d): '%s' still locked after %d ms, not installing "
+                   "this time\n",
+                   __LINE__, path.c_str(), timeout_ms);
+    Release();
+    m_state = State::Busy;
+    return m_state;
+}
+
+void HomeLock::Release()
+{
+    if (m_fd >= 0)
+        close(m_fd);
+    m_fd = -1;
+    m_state = State::Unlocked;
+}
