@@ -17,7 +17,9 @@ user=nobody
 group=$(id -gn "$user")
 
 work=$(mktemp -d /tmp/halvora-package-check.XXXXXX)
+chmod 755 "$work" # the user's home lies inside
 home="$work/home"
+installed=0
 stop_client() {
     local script="$home/.HalvoraBackup/Halvora.app/package/start-stop"
     [ -x "$script" ] && as_user "$script" stop || true
@@ -30,6 +32,8 @@ stop_client() {
 }
 cleanup() {
     stop_client
+    # A failed check leaves the machine as it found it.
+    [ "$installed" -eq 1 ] && dpkg -P halvora-backup >/dev/null 2>&1
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -57,6 +61,7 @@ if [ -n "$build" ]; then
 fi
 
 echo "== dpkg -i"
+installed=1
 dpkg -i "$deb"
 
 echo "== first start as $user"
@@ -77,6 +82,7 @@ stop_client
 
 echo "== dpkg -P"
 dpkg -P halvora-backup
+installed=0
 if [ -e /opt/Veltrane ]; then
     echo "left behind:" >&2
     find /opt/Veltrane >&2

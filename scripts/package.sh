@@ -7,6 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 build=build/package
+# Debian's hardening flags, as its own packages are built with.
+eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
+export CXXFLAGS="$CXXFLAGS $CPPFLAGS" CFLAGS="$CFLAGS $CPPFLAGS"
 cmake --preset release -B "$build" -DHALVORA_BUILD_TESTS=OFF -DHALVORA_BUILD_BENCH=OFF "$@" >/dev/null
 cmake --build "$build" -j"$(nproc)"
 (cd "$build" && cpack -G DEB >/dev/null)
