@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <lzma.h>
 #include <memory>
 #include <poll.h>
@@ -91,35 +92,21 @@ bool AddFilter(archive* a, Codec codec)
     return false;
 }
 
-bool WriteEntry(archive* a, const std::string& path, mode_t type, mode_t perm,
-                const std::string& data, Summary& summary)
-{
-    archive_entry* entry = archive_entry_new();
-    archive_entry_set_pathname(entry, path.c_str());
-    archive_entry_set_filetype(entry, type);
-    archive_entry_set_perm(entry, perm);
-    archive_entry_set_size(entry, static_cast<la_int64_t>(data.size()));
-    archive_entry_set_mtime(entry, 1700000000, 0);
-    bool ok = archive_write_header(a, entry) == ARCHIVE_OK;
-    archive_entry_free(entry);
-    ok = ok && (data.empty() || archive_write_data(a, data.data(), data.size()) ==
-                                    static_cast<la_ssize_t>(data.size()));
-    ++summary.entries;
-    summary.bytes += static_cast<long long>(data.size());
-    return ok;
-}
+// One entry of the client tree: data is a file's content or a link's target.
+using EntrySink =
+    std::function<bool(const std::string& path, mode_t type, mode_t perm, const std::string& data)>;
 
 // The reference content as a client tree: the stand-in client and the start
 // script of the sample installation take the places of the executable and
 // of package/start-stop.
-bool WriteTree(archive* a, Summary& summary)
+bool ForEachEntry(const EntrySink& sink)
 {
     std::vector<std::string> dirs;
     std::vector<PackageFile> files = PackageLayout(dirs);
     ContentMaker maker;
     bool ok = true;
     for (size_t i = 0; ok && i < dirs.size(); ++i)
-        ok = WriteEntry(a, dirs[i], AE_IFDIR, 0755, "", summary);
+        ok = sink(dirs[i], AE_IFDIR, 0755, "");
     for (size_t i = 0; ok && i < files.size(); ++i) {
         std::string data = maker.Make(files[i].size, files[i].seed);
         mode_t perm = files[i].path.rfind("bin/", 0) == 0 ? 0755 : 0644;
@@ -128,21 +115,82 @@ bool WriteTree(archive* a, Summary& summary)
         if (files[i].path == "INFO")
             data = "[Version]\nmajor_version=1\nminor_version=0\nbuild_version=" +
                    std::to_string(kOldBuild) + "\nicon_overlay_version=1\n";
-        ok = WriteEntry(a, files[i].path, AE_IFREG, perm, data, summary);
+        ok = sink(files[i].path, AE_IFREG, perm, data);
     }
-    ok = ok && WriteEntry(a, "package/start-stop", AE_IFREG, 0755, ReadText(HALVORA_START_STOP),
-                          summary);
-    for (int i = 0; ok && i < 6; ++i) {
-        archive_entry* link = archive_entry_new();
-        archive_entry_set_pathname(link, ("lib/libcore" + std::to_string(i) + ".so.1").c_str());
-        archive_entry_set_filetype(link, AE_IFLNK);
-        archive_entry_set_perm(link, 0777);
-        archive_entry_set_symlink(link, ("libcore" + std::to_string(i) + ".so").c_str());
-        ok = archive_write_header(a, link) == ARCHIVE_OK;
-        archive_entry_free(link);
-        ++summary.entries;
-    }
+    ok = ok && sink("package/start-stop", AE_IFREG, 0755, ReadText(HALVORA_START_STOP));
+    for (int i = 0; ok && i < 6; ++i)
+        ok = sink("lib/libcore" + std::to_string(i) + ".so.1", AE_IFLNK, 0777,
+                  "libcore" + std::to_string(i) + ".so");
     return ok;
+}
+
+bool WriteEntry(archive* a, const std::string& path, mode_t type, mode_t perm,
+                const std::string& data, Summary& summary)
+{
+    archive_entry* entry = archive_entry_new();
+    archive_entry_set_pathname(entry, path.c_str());
+    archive_entry_set_filetype(entry, type);
+    archive_entry_set_perm(entry, perm);
+    archive_entry_set_mtime(entry, 1700000000, 0);
+    bool file = type == AE_IFREG;
+    if (type == AE_IFLNK)
+        archive_entry_set_symlink(entry, data.c_str());
+    archive_entry_set_size(entry, file ? static_cast<la_int64_t>(data.size()) : 0);
+    bool ok = archive_write_header(a, entry) == ARCHIVE_OK;
+    archive_entry_free(entry);
+    ok = ok && (!file || data.empty() ||
+                archive_write_data(a, data.data(), data.size()) ==
+                    static_cast<la_ssize_t>(data.size()));
+    ++summary.entries;
+    summary.bytes += file ? static_cast<long long>(data.size()) : 0;
+    return ok;
+}
+
+bool WriteTree(archive* a, Summary& summary)
+{
+    return ForEachEntry([&](const std::string& path, mode_t type, mode_t perm,
+                            const std::string& data) {
+        return WriteEntry(a, path, type, perm, data, summary);
+    });
+}
+
+bool WriteTreeToDisk(const std::string& dir)
+{
+    return ForEachEntry([&](const std::string& path, mode_t type, mode_t perm,
+                            const std::string& data) {
+        std::string full = dir + "/" + path;
+        std::error_code ec;
+        fs::create_directories(fs::path(full).parent_path(), ec);
+        if (type == AE_IFDIR)
+            return fs::create_directories(full, ec) || fs::is_directory(full);
+        if (type == AE_IFLNK)
+            return symlink(data.c_str(), full.c_str()) == 0;
+        return WriteText(full, data) && chmod(full.c_str(), perm) == 0;
+    });
+}
+
+// The package as halvora-pack makes it from the reference tree, with the
+// system INFO it writes beside it (package + ".info").
+bool PackWithTool(const std::string& work, const std::string& path, const char* format)
+{
+    std::string tree = work + "/tree-" + kPackageVersion;
+    if (!fs::exists(tree + ".done")) {
+        fs::remove_all(tree);
+        if (!WriteTreeToDisk(tree) || !WriteText(tree + ".done", ""))
+            return false;
+    }
+    std::string out = path + ".out";
+    fs::remove_all(out);
+    std::string command = std::string("'") + HALVORA_PACK + "' '" + tree + "' '" + out +
+                          "' --build " + std::to_string(kOldBuild) + " --format " + format;
+    if (system(command.c_str()) != 0)
+        return false;
+    std::error_code ec;
+    fs::rename(out + "/INFO", path + ".info", ec);
+    if (!ec)
+        fs::rename(out + "/package/halvora.hpk", path, ec);
+    fs::remove_all(out);
+    return !ec;
 }
 
 // As halvora-pack does: blocks that carry their sizes, so that they can be
@@ -183,9 +231,16 @@ bool CompressInBlocks(const std::string& tar, const std::string& out)
     return ok;
 }
 
-// The package and, beside it, "<entries> <bytes>" for its INFO.
-bool BuildPackage(const std::string& path, Codec codec)
+// The package and, beside it, "<entries> <bytes>" for its INFO. halvora-pack
+// makes every format it offers; xz in one block is written here.
+bool BuildPackage(const std::string& work, const std::string& path, Codec codec)
 {
+    switch (codec) {
+    case Codec::XzBlocks: return PackWithTool(work, path, "tar.xz");
+    case Codec::Gzip: return PackWithTool(work, path, "tar.gz");
+    case Codec::Zstd: return PackWithTool(work, path, "tar.zst");
+    case Codec::Xz: break;
+    }
     std::string part = path + ".part";
     std::string tar = codec == Codec::XzBlocks ? path + ".tar" : part;
     archive* a = archive_write_new();
@@ -245,29 +300,38 @@ std::string DigestOf(const std::string& path, double& seconds)
     return text;
 }
 
-// The staged system installation on tmpfs with this package and its INFO.
-bool InstallPackage(const std::string& root, const std::string& package, int build,
-                    bool metadata, double* digest_seconds = nullptr)
+// The INFO the packer wrote, or one made here from the package's summary.
+std::string PackageInfo(const std::string& package, const std::string& installed)
 {
+    if (fs::exists(package + ".info"))
+        return ReadText(package + ".info");
+    long entries = 0;
+    long long bytes = 0;
+    if (sscanf(ReadText(package + ".summary").c_str(), "%ld %lld", &entries, &bytes) != 2)
+        return "";
+    double seconds = 0;
+    return "[Version]\nmajor_version=1\nminor_version=0\nbuild_version=" +
+           std::to_string(kOldBuild) + "\nicon_overlay_version=1\n[Package]\nentries=" +
+           std::to_string(entries) + "\nunpacked_size=" + std::to_string(bytes) +
+           "\nxxh3_128=" + DigestOf(installed, seconds) + "\n";
+}
+
+// The staged system installation on tmpfs with this package and its INFO,
+// naming the given build; without metadata, group "Package" is left out.
+bool InstallPackage(const std::string& root, const std::string& package, int build,
+                    bool metadata)
+{
+    std::string installed = root + "/package/halvora.hpk";
     std::error_code ec;
-    fs::copy_file(package, root + "/package/halvora.hpk", fs::copy_options::overwrite_existing,
-                  ec);
-    if (ec)
+    fs::copy_file(package, installed, fs::copy_options::overwrite_existing, ec);
+    std::string info = ec ? "" : PackageInfo(package, installed);
+    std::string old_build = "build_version=" + std::to_string(kOldBuild) + "\n";
+    size_t at = info.find(old_build);
+    if (at == std::string::npos)
         return false;
-    std::string info = "[Version]\nmajor_version=1\nminor_version=0\nbuild_version=" +
-                       std::to_string(build) + "\nicon_overlay_version=1\n";
-    if (metadata) {
-        long entries = 0;
-        long long bytes = 0;
-        if (sscanf(ReadText(package + ".summary").c_str(), "%ld %lld", &entries, &bytes) != 2)
-            return false;
-        double seconds = 0;
-        info += "[Package]\nentries=" + std::to_string(entries) + "\nunpacked_size=" +
-                std::to_string(bytes) + "\nxxh3_128=" +
-                DigestOf(root + "/package/halvora.hpk", seconds) + "\n";
-        if (digest_seconds)
-            *digest_seconds = seconds;
-    }
+    info.replace(at, old_build.size(), "build_version=" + std::to_string(build) + "\n");
+    if (!metadata)
+        info = info.substr(0, info.find("[Package]"));
     return WriteText(root + "/INFO", info);
 }
 
@@ -511,13 +575,14 @@ int main(int argc, char** argv)
         if (!fs::exists(package)) {
             fprintf(stderr, "building %s ...\n", package.c_str());
             double start = Now();
-            if (!BuildPackage(package, format.codec))
+            if (!BuildPackage(work, package, format.codec))
                 return 2;
             fprintf(stderr, "built in %.0f s\n", Now() - start);
         }
         Row row{&format, {}, -1, 0, static_cast<double>(fs::file_size(package)) / 1e6};
-        if (!InstallPackage(root, package, kOldBuild, format.metadata, &row.digest))
+        if (!InstallPackage(root, package, kOldBuild, format.metadata))
             return 2;
+        DigestOf(root + "/package/halvora.hpk", row.digest);
         row.result = Measure(runner, root, tmp, reps);
         if (row.result.ok)
             row.downtime = Downtime(runner, root, tmp, package, format.metadata, reps);
