@@ -11,6 +11,7 @@ const int kServiceVersions = 0; // halvora-service.cpp
 const int kServiceInstall = 1000;
 const int kServiceCopy = 2000;
 const int kServiceCheck = 3000;
+const int kPackageMetadata = 4000; // package-metadata.cpp
 
 } // namespace logplace
 

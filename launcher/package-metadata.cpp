@@ -11,14 +11,13 @@
 #include <unistd.h>
 #include <xxhash.h>
 
+#include "log-place.h"
 #include "log.h"
 
 namespace {
 
 const char* const kLogComponent = "service_debug";
-// The service's files share the tag "halvora-service"; this one numbers
-// its lines from 4000 up, so that a tag and a number name one place.
-const int kLinePlace = 4000;
+const int kLinePlace = logplace::kPackageMetadata;
 const size_t kReadSize = 1 << 20;
 
 struct StateFree {

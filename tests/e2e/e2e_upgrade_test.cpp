@@ -3,6 +3,7 @@
 // the new client started; a client deaf to SIGTERM is killed; a corrupt
 // package leaves the old copy in place and running.
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 
 #include "launch-fixture.h"
 #include "package-manifest.h"
+#include "test-support.h"
 
 namespace fs = std::filesystem;
 
@@ -102,11 +104,18 @@ TEST_F(UpgradeTest, ClientIgnoringSigtermIsKilledAfterFiveSeconds)
     ExpectNewClientRunning();
 }
 
-// Packages that break at different points of the unpack.
+// Packages that break at different points of the unpack, with the system
+// INFO as the packer wrote it (group "Package": the checksum catches them) or
+// as an older packer did (without it: reading the package to its end does).
 struct Corruption {
     const char* name;
     void (*damage)(const std::string& package);
+    bool metadata;
+    const char* line;
 };
+
+const char kDamaged[] = "is damaged or empty";
+const char kMismatch[] = "does not match its INFO";
 
 void TruncateToHalf(const std::string& package)
 {
@@ -118,16 +127,33 @@ void ReplaceWithGarbage(const std::string& package)
     std::ofstream(package, std::ios::trunc) << std::string(4096, '\x5a');
 }
 
+// A whole, readable package, but not the one the INFO describes.
+void ReplaceWithTheOlderPackage(const std::string& package)
+{
+    fs::copy_file(std::string(HALVORA_STAGE_DIR) + "/package/halvora.hpk", package,
+                  fs::copy_options::overwrite_existing);
+}
+
+// Keeps group "Version" only, as an INFO from before the package metadata.
+void DropPackageGroup(const std::string& info)
+{
+    std::string text = testsupport::ReadFile(info);
+    std::ofstream(info, std::ios::trunc) << text.substr(0, text.find("[Package]"));
+}
+
 class CorruptPackageTest : public UpgradeTest, public ::testing::WithParamInterface<Corruption> {};
 
-// A package that cannot be read to its end is refused before anything is
-// touched: the same client process keeps running from the unchanged copy.
+// A package that cannot be read to its end, or is not the one its INFO
+// describes, is refused before anything is touched: the same client process
+// keeps running from the unchanged copy.
 TEST_P(CorruptPackageTest, RunningClientAndCopyAreLeftAlone)
 {
     Prepare();
     ASSERT_NO_FATAL_FAILURE(InstallOlderBuild());
     UseNextPackage();
     GetParam().damage(package);
+    if (!GetParam().metadata)
+        DropPackageGroup(root + "/INFO");
     size_t before = LogLineCount();
 
     Outcome run = RunLauncher();
@@ -137,7 +163,7 @@ TEST_P(CorruptPackageTest, RunningClientAndCopyAreLeftAlone)
     std::vector<std::string> log = LogMessages(before);
     EXPECT_TRUE(InOrder(log, {kRunning, kUpgradeFailed, kDone}));
     EXPECT_EQ(Count(log, kAppDataExist), 0);
-    EXPECT_EQ(CountContaining(log, "is damaged or empty"), 1) << LogText();
+    EXPECT_EQ(CountContaining(log, GetParam().line), 1) << LogText();
     EXPECT_EQ(ClientPid(), old_client);
     EXPECT_TRUE(Running(old_client));
     EXPECT_EQ(BuildOf(app + "/INFO"), old_build);
@@ -145,10 +171,44 @@ TEST_P(CorruptPackageTest, RunningClientAndCopyAreLeftAlone)
     ExpectNoLeftovers();
 }
 
-INSTANTIATE_TEST_SUITE_P(Damage, CorruptPackageTest,
-                         ::testing::Values(Corruption{"TruncatedHalfway", TruncateToHalf},
-                                           Corruption{"NotAnArchive", ReplaceWithGarbage}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Damage, CorruptPackageTest,
+    ::testing::Values(Corruption{"TruncatedHalfway", TruncateToHalf, true, kMismatch},
+                      Corruption{"NotAnArchive", ReplaceWithGarbage, true, kMismatch},
+                      Corruption{"AnotherPackage", ReplaceWithTheOlderPackage, true, kMismatch},
+                      Corruption{"TruncatedHalfwayNoMetadata", TruncateToHalf, false, kDamaged},
+                      Corruption{"NotAnArchiveNoMetadata", ReplaceWithGarbage, false, kDamaged}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The checksum matches but the INFO counts one entry more than the package
+// holds: the single pass notices at its end, and the old copy comes back.
+TEST_F(UpgradeTest, AWrongEntryCountRollsTheUpgradeBack)
+{
+    Prepare();
+    ASSERT_NO_FATAL_FAILURE(InstallOlderBuild());
+    UseNextPackage();
+    std::string info = testsupport::ReadFile(root + "/INFO");
+    size_t at = info.find("entries=");
+    ASSERT_NE(at, std::string::npos);
+    int entries = atoi(info.c_str() + at + strlen("entries="));
+    std::string line = "entries=" + std::to_string(entries);
+    info.replace(at, line.size(), "entries=" + std::to_string(entries + 1));
+    std::ofstream(root + "/INFO", std::ios::trunc) << info;
+    size_t before = LogLineCount();
+
+    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+
+    std::vector<std::string> log = LogMessages(before);
+    EXPECT_TRUE(InOrder(log, {kRunning, kAppDataExist, kUpgradeFailed, kDone}));
+    EXPECT_EQ(CountContaining(log, "the package holds " + std::to_string(entries) + " entries, " +
+                                       std::to_string(entries + 1) + " expected"),
+              1)
+        << LogText();
+    EXPECT_EQ(BuildOf(app + "/INFO"), old_build);
+    EXPECT_EQ(CompareTree(app, old_manifest), "");
+    ExpectNoLeftovers();
+    ExpectNewClientRunning();
+}
 
 } // namespace
 } // namespace e2e
