@@ -1,5 +1,7 @@
 #include "child-reaper.h"
 
+#include <grp.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -62,7 +64,8 @@ void ChildReaper::ReapForever()
 }
 
 pid_t ChildReaper::Spawn(const std::vector<std::string>& argv,
-                         const std::vector<std::string>& env, const std::string& out_path)
+                         const std::vector<std::string>& env, const std::string& out_path,
+                         uid_t user)
 {
     // Everything the child needs is prepared before fork: after it only
     // async-signal-safe calls are allowed in a threaded process.
@@ -86,6 +89,8 @@ pid_t ChildReaper::Spawn(const std::vector<std::string>& argv,
         dup2(in, 0);
         dup2(fd, 1);
         dup2(fd, 2);
+        if (user != 0 && (setgroups(0, nullptr) != 0 || setgid(user) != 0 || setuid(user) != 0))
+            _exit(125);
         execve(args[0], args.data(), envp.data());
         _exit(127);
     }

@@ -31,9 +31,11 @@ public:
     static ChildReaper& Instance();
 
     // Starts argv[0] (a path) with exactly the given environment; standard
-    // output and error go to out_path (or /dev/null when empty). 0 on failure.
+    // output and error go to out_path (or /dev/null when empty). A user id
+    // other than 0 is taken (with the same group id) before the start. 0 on
+    // failure.
     pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env,
-                const std::string& out_path = std::string());
+                const std::string& out_path = std::string(), uid_t user = 0);
 
     // Waits until the process has ended, at most timeout. True when it has.
     bool WaitEnded(pid_t pid, std::chrono::milliseconds timeout, Ending* ending = nullptr);

@@ -1,5 +1,7 @@
 #include "launch-fixture.h"
 
+#include "package-manifest.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -87,7 +89,7 @@ pid_t LaunchFixture::StartLauncher(const std::vector<std::string>& extra_env)
     env.insert(env.end(), extra_env.begin(), extra_env.end());
     std::string out = scratch + "/launcher-" + std::to_string(++m_runs) + ".out";
     pid_t pid = ChildReaper::Instance().Spawn({root + "/bin/halvora-launcher"},
-                                              EnvironmentWith(env), out);
+                                              EnvironmentWith(env), out, launcher_user);
     m_outputs[pid] = out;
     return pid;
 }
@@ -227,6 +229,25 @@ void LaunchFixture::UseNextPackage()
                   fs::copy_options::overwrite_existing);
     fs::copy_file(std::string(HALVORA_STAGE_NEXT_DIR) + "/package/halvora.hpk", package,
                   fs::copy_options::overwrite_existing);
+}
+
+void LaunchFixture::RunAsNobody()
+{
+    launcher_user = 65534;
+    fs::permissions(scratch, fs::perms::owner_all | fs::perms::group_read |
+                                 fs::perms::group_exec | fs::perms::others_read |
+                                 fs::perms::others_exec);
+    ASSERT_EQ(RunToEnd({"/bin/chown", "-R", "nobody:nogroup", home}, 30s), 0);
+}
+
+void LaunchFixture::UsePackageOfBuild(int build, bool read_only_folder)
+{
+    std::string staged = std::string(HALVORA_STAGE_DIR) + "/package/halvora.hpk";
+    ASSERT_TRUE(RewritePackage(staged, package, build, read_only_folder)) << staged;
+    std::string info = ReadAll(std::string(HALVORA_STAGE_DIR) + "/INFO");
+    info = std::regex_replace(info, std::regex("build_version=[0-9]*"),
+                              "build_version=" + std::to_string(build));
+    std::ofstream(root + "/INFO", std::ios::trunc) << info;
 }
 
 int LaunchFixture::BuildOf(const std::string& info)

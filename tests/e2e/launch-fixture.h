@@ -34,6 +34,9 @@ protected:
     void Prepare(const std::string& root_name = "Halvora", const std::string& home_name = "home");
 
     pid_t StartLauncher(const std::vector<std::string>& extra_env = {});
+    // From now on the launcher runs as the unprivileged user "nobody", who
+    // then owns the home: root would ignore every permission the test means.
+    void RunAsNobody();
     Outcome FinishLauncher(pid_t pid, std::chrono::seconds timeout = std::chrono::seconds(60));
     Outcome RunLauncher(const std::vector<std::string>& extra_env = {});
     // A run that must end with 0; the log is printed when it does not.
@@ -61,6 +64,10 @@ protected:
 
     // Puts the INFO and package of the higher build in place of the staged ones.
     void UseNextPackage();
+    // Makes the system INFO and package those of `build`, rewritten from the
+    // staged package; with read_only_folder the package also ships a folder
+    // of mode 0555 with a file in it.
+    void UsePackageOfBuild(int build, bool read_only_folder);
     // build_version of an INFO file, -1 when it has none.
     static int BuildOf(const std::string& info);
     // Entries of the per-user directory whose name starts with "Halvora.app_tmp".
@@ -68,6 +75,7 @@ protected:
 
     std::string scratch, root, home, user, app, marker, log, pid_file, package;
     std::set<pid_t> seen;  // processes to stop at the end
+    uid_t launcher_user = 0;
 
 private:
     int m_runs = 0;

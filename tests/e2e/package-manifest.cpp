@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <regex>
 #include <sys/stat.h>
 #include <vector>
 
@@ -117,6 +118,64 @@ bool ExtractPrefix(const std::string& package, const std::string& dest, int entr
         fs::permissions(target, static_cast<fs::perms>(archive_entry_perm(entry)), ec);
     }
     return true;
+}
+
+namespace {
+
+struct WriterFree {
+    void operator()(archive* a) const { archive_write_free(a); }
+};
+using Writer = std::unique_ptr<archive, WriterFree>;
+
+bool WriteEntry(archive* writer, archive_entry* entry, const std::string& data)
+{
+    archive_entry_set_size(entry, static_cast<la_int64_t>(data.size()));
+    if (archive_write_header(writer, entry) != ARCHIVE_OK)
+        return false;
+    return data.empty() ||
+           archive_write_data(writer, data.data(), data.size()) ==
+               static_cast<la_ssize_t>(data.size());
+}
+
+bool AddLockedFolder(archive* writer)
+{
+    archive_entry* entry = archive_entry_new();
+    archive_entry_set_pathname(entry, "share/locked");
+    archive_entry_set_filetype(entry, AE_IFDIR);
+    archive_entry_set_perm(entry, 0555);
+    bool ok = WriteEntry(writer, entry, "");
+    archive_entry_clear(entry);
+    archive_entry_set_pathname(entry, "share/locked/data");
+    archive_entry_set_filetype(entry, AE_IFREG);
+    archive_entry_set_perm(entry, 0444);
+    ok = ok && WriteEntry(writer, entry, "read-only data\n");
+    archive_entry_free(entry);
+    return ok;
+}
+
+} // namespace
+
+bool RewritePackage(const std::string& package, const std::string& to, int build,
+                    bool read_only_folder)
+{
+    Reader reader = OpenPackage(package);
+    Writer writer(archive_write_new());
+    if (!reader || archive_write_set_format_pax_restricted(writer.get()) != ARCHIVE_OK ||
+        archive_write_open_filename(writer.get(), to.c_str()) != ARCHIVE_OK)
+        return false;
+    const std::regex build_line("build_version=[0-9]*");
+    const std::string new_build = "build_version=" + std::to_string(build);
+    archive_entry* entry = nullptr;
+    bool ok = true;
+    while (ok && archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
+        std::string data = archive_entry_filetype(entry) == AE_IFREG ? ReadData(reader.get()) : "";
+        if (EntryPath(entry) == "INFO")
+            data = std::regex_replace(data, build_line, new_build);
+        ok = WriteEntry(writer.get(), entry, data);
+    }
+    if (ok && read_only_folder)
+        ok = AddLockedFolder(writer.get());
+    return archive_write_close(writer.get()) == ARCHIVE_OK && ok;
 }
 
 } // namespace e2e

@@ -26,6 +26,12 @@ std::string CompareTree(const std::string& dir, const Manifest& manifest);
 // them cut to half its size: what an unpack stopped by a power cut leaves.
 bool ExtractPrefix(const std::string& package, const std::string& dest, int entries);
 
+// Writes the entries of package to `to` as an uncompressed tar, with the
+// build number of its INFO set to `build`; with read_only_folder, a folder
+// "share/locked" of mode 0555 holding one file is added.
+bool RewritePackage(const std::string& package, const std::string& to, int build,
+                    bool read_only_folder);
+
 } // namespace e2e
 
 #endif

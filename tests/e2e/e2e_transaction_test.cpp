@@ -1,0 +1,199 @@
+// The upgrade as a transaction, run by the built launcher: a cut during the
+// unpack followed by a damaged package, upgrades that do not fit, packages
+// with read-only folders again and again, a per-user folder that is a
+// symbolic link, and launchers of two installed copies on one home.
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <thread>
+
+#include "launch-fixture.h"
+#include "package-manifest.h"
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace e2e {
+namespace {
+
+class TransactionTest : public LaunchFixture {
+protected:
+    void TearDown() override
+    {
+        // Clients running from the tmpfs go before it is unmounted.
+        ClientPid();
+        for (pid_t pid : seen)
+            Stop(pid);
+        if (!mounted.empty())
+            umount2(mounted.c_str(), MNT_DETACH);
+        LaunchFixture::TearDown();
+    }
+
+    // Two start scripts at once may each start a client: every process run
+    // from this test's trees is stopped at the end.
+    void StopEveryClientOfThisTest()
+    {
+        for (const fs::directory_entry& e : fs::directory_iterator("/proc")) {
+            pid_t pid = static_cast<pid_t>(atoi(e.path().filename().c_str()));
+            if (pid > 0 && ExecutableOf(pid).rfind(scratch, 0) == 0)
+                seen.insert(pid);
+        }
+    }
+
+    void ExpectCompleteCopyOf(const Manifest& manifest, int build)
+    {
+        EXPECT_EQ(CompareTree(app, manifest), "");
+        EXPECT_EQ(BuildOf(app + "/INFO"), build);
+        EXPECT_FALSE(fs::exists(marker)) << marker << " left behind";
+        EXPECT_TRUE(Backups().empty()) << Backups().front();
+    }
+
+    void ExpectClientFromCopy()
+    {
+        pid_t client = ClientPid();
+        ASSERT_GT(client, 0) << "no pid file";
+        EXPECT_TRUE(Running(client));
+        EXPECT_EQ(ExecutableOf(client), fs::canonical(app).string() + "/bin/halvora-backup-ui");
+    }
+
+    std::string mounted;
+};
+
+// The launcher is killed while it unpacks an upgrade; by the next start the
+// package has gone bad. The complete old copy must be back, and started.
+TEST_F(TransactionTest, KilledDuringTheUnpackThenADamagedPackage)
+{
+    Prepare();
+    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+    int old_build = BuildOf(app + "/INFO");
+    Manifest old_manifest = ReadManifest(package);
+    UseNextPackage();
+
+    pid_t launcher = StartLauncher();
+    // Under way once the old copy has moved aside and the new one has begun.
+    auto deadline = std::chrono::steady_clock::now() + 60s;
+    while (!(fs::exists(app + "_tmp") && fs::exists(app + "/INFO")) &&
+           !ChildReaper::Instance().HasEnded(launcher) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(1ms);
+    ASSERT_FALSE(ChildReaper::Instance().HasEnded(launcher)) << "the unpack ended before the cut";
+    kill(launcher, SIGKILL);
+    ASSERT_TRUE(ChildReaper::Instance().WaitEnded(launcher, 10s));
+    ASSERT_TRUE(fs::exists(marker));
+    fs::resize_file(package, fs::file_size(package) / 2);
+    size_t before = LogLineCount();
+
+    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+
+    std::vector<std::string> log = LogMessages(before);
+    EXPECT_EQ(CountContaining(log, "): the last complete copy is back in '" + app + "'"), 1)
+        << LogText();
+    EXPECT_TRUE(InOrder(log, {kRunning, kUpgradeFailed, kDone}));
+    EXPECT_EQ(CountContaining(log, "local appdata exist"), 0);
+    ExpectCompleteCopyOf(old_manifest, old_build);
+    ExpectClientFromCopy();
+}
+
+// An upgrade the home's file system cannot hold is refused before the
+// client is stopped. Needs a small tmpfs, where the machine lets the test
+// mount one.
+TEST_F(TransactionTest, UpgradeThatCannotFitLeavesTheClientRunning)
+{
+    Prepare();
+    fs::create_directories(home);
+    int64_t unpacked = 0;
+    for (const auto& [path, entry] : ReadManifest(std::string(HALVORA_STAGE_NEXT_DIR) +
+                                                  "/package/halvora.hpk"))
+        unpacked += entry.size;
+    // Room for one copy and the log, not for a second one beside it.
+    std::string size = "size=" + std::to_string(unpacked * 3 / 2 + (8 << 20));
+    if (mount("tmpfs", home.c_str(), "tmpfs", 0, size.c_str()) != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << strerror(errno);
+    mounted = home;
+    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+    int old_build = BuildOf(app + "/INFO");
+    Manifest old_manifest = ReadManifest(package);
+    pid_t client = ClientPid();
+    UseNextPackage();
+    size_t before = LogLineCount();
+
+    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+
+    std::vector<std::string> log = LogMessages(before);
+    EXPECT_EQ(CountContaining(log, "/package/halvora.hpk' does not fit in '" + user + "': "), 1)
+        << LogText();
+    EXPECT_TRUE(InOrder(log, {kRunning, kUpgradeFailed, kDone}));
+    EXPECT_EQ(CountContaining(log, "local appdata exist"), 0);
+    EXPECT_EQ(ClientPid(), client);
+    EXPECT_TRUE(Running(client));
+    ExpectCompleteCopyOf(old_manifest, old_build);
+}
+
+// Each package ships a read-only folder; as an ordinary user, twelve
+// upgrades in a row all land, and no backup piles up.
+TEST_F(TransactionTest, TwelveUpgradesOfPackagesWithAReadOnlyFolder)
+{
+    Prepare();
+    ASSERT_NO_FATAL_FAILURE(RunAsNobody());
+    for (int build = 200; build < 212; ++build) {
+        ASSERT_NO_FATAL_FAILURE(UsePackageOfBuild(build, true));
+        size_t before = LogLineCount();
+        ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+        std::vector<std::string> log = LogMessages(before);
+        EXPECT_EQ(CountContaining(log, "[ERROR]"), 0) << "build " << build << "\n" << LogText();
+        ExpectCompleteCopyOf(ReadManifest(package), build);
+        ASSERT_EQ(fs::status(app + "/share/locked").permissions() & fs::perms::all,
+                  static_cast<fs::perms>(0555));
+    }
+    ExpectClientFromCopy();
+}
+
+// ~/.HalvoraBackup may be a link to a folder of the user's elsewhere.
+TEST_F(TransactionTest, LinkedPerUserFolderIsUsedAsAFolder)
+{
+    Prepare();
+    fs::create_directories(home + "/elsewhere");
+    fs::create_directory_symlink(home + "/elsewhere", user);
+
+    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+
+    EXPECT_TRUE(fs::is_symlink(user));
+    EXPECT_TRUE(fs::exists(home + "/elsewhere/Halvora.app/INFO"));
+    ExpectCompleteCopyOf(ReadManifest(package), BuildOf(root + "/INFO"));
+    EXPECT_EQ(CountContaining(LogMessages(), "[ERROR]"), 0) << LogText();
+    ExpectClientFromCopy();
+}
+
+// Launchers of two installed copies share one home and start at once: one
+// installs, the other waits for it, decides again and finds the copy up to
+// date, with no error line.
+TEST_F(TransactionTest, TwoLaunchersOfTwoCopiesOnOneHome)
+{
+    Prepare();
+    std::string other_root = scratch + "/Halvora2";
+    ASSERT_EQ(RunToEnd({"/bin/cp", "-a", HALVORA_STAGE_DIR, other_root}, 60s), 0);
+
+    pid_t first = StartLauncher();
+    std::string first_root = root;
+    root = other_root;
+    pid_t second = StartLauncher();
+    root = first_root;
+    Outcome one = FinishLauncher(first);
+    Outcome two = FinishLauncher(second);
+
+    ASSERT_TRUE(one.ended && two.ended);
+    EXPECT_EQ(one.exit_code, 0) << one.out;
+    EXPECT_EQ(two.exit_code, 0) << two.out;
+    std::vector<std::string> log = LogMessages();
+    EXPECT_EQ(CountContaining(log, "): extract package: '"), 1) << LogText();
+    EXPECT_EQ(Count(log, kNoUpgrade), 1) << LogText();
+    EXPECT_EQ(CountContaining(log, "[ERROR]"), 0) << LogText();
+    ExpectCompleteCopyOf(ReadManifest(package), BuildOf(root + "/INFO"));
+    ExpectClientFromCopy();
+    StopEveryClientOfThisTest();
+}
+
+} // namespace
+} // namespace e2e
