@@ -71,6 +71,14 @@ bool TakeFlag(const std::string& flag, const std::string& value, PackOptions* op
     return true;
 }
 
+// "tree/" and "tree" are the same folder; messages name paths below it.
+std::string WithoutTrailingSlashes(std::string path)
+{
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
 } // namespace
 
 bool ParseOptions(int argc, const char* const* argv, PackOptions* options, std::string* error)
@@ -101,8 +109,8 @@ bool ParseOptions(int argc, const char* const* argv, PackOptions* options, std::
         *error = "--build is required";
         return false;
     }
-    options->client_tree = positional[0];
-    options->out_dir = positional[1];
+    options->client_tree = WithoutTrailingSlashes(positional[0]);
+    options->out_dir = WithoutTrailingSlashes(positional[1]);
     return true;
 }
 

@@ -44,8 +44,15 @@ bool VersionsFor(const PackOptions& options, VersionKeys* keys, std::string* err
     return true;
 }
 
+// Like mkdir -p: OUTDIR may be a new folder in a new folder.
 bool MakeDir(const std::string& path, std::string* error)
 {
+    for (size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        if (mkdir(path.substr(0, slash).c_str(), 0755) != 0 && errno != EEXIST)
+            return Fail(path.substr(0, slash), std::string("cannot be created: ") + strerror(errno),
+                        error);
+    }
     if (mkdir(path.c_str(), 0755) == 0 || errno == EEXIST)
         return true;
     return Fail(path, std::string("cannot be created: ") + strerror(errno), error);

@@ -69,7 +69,9 @@ mkdir -p "$home"
 chown "$user:$group" "$home"
 # The launcher's own descriptors only: none of this script's (a lock held by
 # a caller, say) may stay open in the client it leaves running.
-as_user "$root/bin/halvora-launcher" 3>&- 4>&- 5>&- 6>&- 7>&- 8>&- 9>&-
+rc=0
+as_user "$root/bin/halvora-launcher" 3>&- 4>&- 5>&- 6>&- 7>&- 8>&- 9>&- || rc=$?
+[ "$rc" -eq 0 ] || { echo "the launcher exited with $rc" >&2; exit 1; }
 app="$home/.HalvoraBackup/Halvora.app"
 [ -x "$app/bin/halvora-backup-ui" ] || { echo "the client was not installed" >&2; exit 1; }
 grep -qx "build_version=$(sed -n 's/^build_version=//p' "$root/INFO")" "$app/INFO" ||

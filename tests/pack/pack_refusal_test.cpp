@@ -58,6 +58,7 @@ TEST_P(PackOptionsTest, ParsesOrRefuses)
 
 const OptionsCase kOptionsCases[] = {
     {"minimal", {"tree", "out", "--build", "7"}, true, pack::PF_TAR_ZSTD, ""},
+    {"trailing_slashes", {"tree//", "out/", "--build", "7"}, true, pack::PF_TAR_ZSTD, ""},
     {"flags_first", {"--build", "7", "tree", "out"}, true, pack::PF_TAR_ZSTD, ""},
     {"all_versions", {"tree", "out", "--build", "7", "--major", "2", "--minor", "3", "--overlay", "4"},
      true, pack::PF_TAR_ZSTD, "2"},
