@@ -3,21 +3,28 @@
 #include <archive.h>
 #include <archive_entry.h>
 #include <cstdio>
+#include <cstring>
 #include <memory>
+#include <sys/stat.h>
 
 #include "adapter.h"
 #include "log.h"
 #include "package-stream.h"
 #include "strtab.h"
+#include "thread-directory.h"
+#include "thread-locale.h"
 
 namespace {
 
 const char* const kLogComponent = "extractor_debug";
 const size_t kBlockSize = 10240;
-// Existing files are replaced, ".." paths refused; owners, times, ACLs,
-// flags and extended attributes are deliberately not restored.
-const int kDiskOptions =
-    ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_MAC_METADATA;
+// Existing files are replaced, ".." paths refused, and nothing is written
+// through a symbolic link, whether the package made it or it already stood in
+// the copy; owners, times, ACLs, flags, extended attributes and set-id bits
+// are deliberately not restored.
+const int kDiskOptions = ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_NODOTDOT |
+                         ARCHIVE_EXTRACT_SECURE_SYMLINKS |
+                         ARCHIVE_EXTRACT_SECURE_NOABSOLUTEPATHS | ARCHIVE_EXTRACT_MAC_METADATA;
 
 struct ReaderFree {
     void operator()(archive* a) const { archive_read_free(a); }
@@ -138,7 +145,31 @@ int ScanEntries(archive* reader, ArchiveSummary& summary)
     }
 }
 
-int PrefixEntryPaths(archive_entry* entry, const ustring& target)
+bool HasDotDotElement(const ustring& path)
+{
+    const char* p = path.c_str();
+    for (const char* element = p; *element;) {
+        const char* end = strchr(element, '/');
+        size_t length = end ? static_cast<size_t>(end - element) : strlen(element);
+        if (length == 2 && element[0] == '.' && element[1] == '.')
+            return true;
+        if (!end)
+            break;
+        element = end + 1;
+    }
+    return false;
+}
+
+// Names relative to the copy, which is the thread's working directory while
+// it unpacks: a leading "/" would otherwise leave it.
+const char* RelativeName(const char* name)
+{
+    while (*name == '/')
+        ++name;
+    return *name ? name : ".";
+}
+
+int MakeEntryPathsRelative(archive_entry* entry)
 {
     const char* name = archive_entry_pathname(entry);
     if (!name) {
@@ -146,12 +177,13 @@ int PrefixEntryPaths(archive_entry* entry, const ustring& target)
                        "[ERROR] extractor(%d): archive_entry_pathname failed", __LINE__);
         return -1;
     }
-    archive_entry_set_pathname(entry, (target + "/" + name).c_str());
-    // A hard link names its original by archive path; left as it is, the
-    // writer would resolve it against the working directory, not the target.
+    if (*name == '/' || !*name)
+        archive_entry_set_pathname(entry, ustring(RelativeName(name)).c_str());
+    // A hard link names its original by archive path, which resolves against
+    // the copy just like the entry's own.
     const char* link = archive_entry_hardlink(entry);
-    if (link && *link)
-        archive_entry_set_hardlink(entry, (target + "/" + link).c_str());
+    if (link && *link == '/')
+        archive_entry_set_hardlink(entry, ustring(RelativeName(link)).c_str());
     return 0;
 }
 
@@ -174,7 +206,77 @@ int CheckEntryCount(int progress, int total)
     return -1;
 }
 
-int ExtractEntries(archive* reader, archive* writer, const ustring& target, int total)
+// The name of a file type the copy must never hold, or null for the types it
+// may: files, folders, symbolic links and hard links to entries before.
+const char* RefusedTypeName(archive_entry* entry)
+{
+    if (archive_entry_hardlink(entry))
+        return nullptr;
+    switch (archive_entry_filetype(entry)) {
+    case AE_IFREG:
+    case AE_IFDIR:
+    case AE_IFLNK:
+        return nullptr;
+    case AE_IFIFO: return "FIFO";
+    case AE_IFCHR: return "character device";
+    case AE_IFBLK: return "block device";
+    case AE_IFSOCK: return "socket";
+    default: return "file of unknown type";
+    }
+}
+
+// The first folder on the way to path (relative to the copy) that is a
+// symbolic link, or empty. The writer alone would replace such a link by a
+// folder and carry on; a package that writes through one is refused instead.
+ustring LinkOnTheWay(const char* path)
+{
+    ustring prefix;
+    for (const char* slash = strchr(path, '/'); slash; slash = strchr(slash + 1, '/')) {
+        prefix.assign(path, static_cast<size_t>(slash - path));
+        struct stat st;
+        if (lstat(prefix.c_str(), &st) != 0)
+            break; // what does not exist yet is created as a folder
+        if (S_ISLNK(st.st_mode))
+            return prefix;
+    }
+    return ustring();
+}
+
+int CheckNotThroughLink(const char* name, const char* path)
+{
+    if (!path || !*path)
+        return 0;
+    ustring link = LinkOnTheWay(path);
+    if (link.empty())
+        return 0;
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] extractor(%d): refusing '%s': its path passes through the symbolic "
+                   "link '%s'\n",
+                   __LINE__, name, link.c_str());
+    return -1;
+}
+
+int CheckEntry(archive_entry* entry)
+{
+    const char* name = archive_entry_pathname(entry);
+    if (CheckNotThroughLink(name, name) != 0 ||
+        CheckNotThroughLink(name, archive_entry_hardlink(entry)) != 0)
+        return -1;
+    const char* refused = RefusedTypeName(entry);
+    if (refused) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): refusing '%s': a package holds only files, "
+                       "folders and links, not a %s\n",
+                       __LINE__, name ? name : "", refused);
+        return -1;
+    }
+    // Without permission restoring the writer drops these too; clearing them
+    // here keeps that true whatever the options become.
+    archive_entry_set_perm(entry, archive_entry_perm(entry) & 0777);
+    return 0;
+}
+
+int ExtractEntries(archive* reader, archive* writer, int total)
 {
     int progress = 0;
     for (;;) {
@@ -191,7 +293,7 @@ int ExtractEntries(archive* reader, archive* writer, const ustring& target, int 
         // Stopped before it is written, so progress never passes 100 %.
         if (progress == total)
             return CheckEntryCount(progress + 1, total);
-        if (PrefixEntryPaths(entry, target) != 0)
+        if (MakeEntryPathsRelative(entry) != 0 || CheckEntry(entry) != 0)
             return -1;
         if (archive_read_extract2(reader, entry, writer) != ARCHIVE_OK) {
             Logger::LogMsg(Logger::L_ERR, kLogComponent,
@@ -227,6 +329,7 @@ void Extractor::SetSource(const ustring& path)
 
 int Extractor::Scan(ArchiveSummary& summary)
 {
+    Utf8NamesOnThisThread names;
     summary = ArchiveSummary();
     ReaderPtr reader = OpenForScan(source, target);
     if (!reader)
@@ -244,6 +347,7 @@ int Extractor::Count()
 
 int Extractor::List()
 {
+    Utf8NamesOnThisThread names;
     ReaderPtr reader = OpenForScan(source, target);
     if (!reader)
         return -1;
@@ -289,6 +393,10 @@ int Extractor::Unpack(bool scan_first, int total)
                        __LINE__, total);
         return -1;
     }
+    Utf8NamesOnThisThread names;
+    // Declared before the writer: it is freed, and applies its last folder
+    // modes by relative name, while the thread still works in the copy.
+    WorkInDirectoryOnThisThread in_target;
     ReaderPtr reader(archive_read_new());
     if (!reader) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
@@ -308,7 +416,18 @@ int Extractor::Unpack(bool scan_first, int total)
                        source.c_str(), ErrorText(reader.get()));
         return -1;
     }
-    int result = ExtractEntries(reader.get(), writer.get(), target, total);
+    // Names are no longer joined to the target, so the writer cannot see a
+    // ".." in it: refuse such a target as the writer refused the joined name.
+    if (HasDotDotElement(target)) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
+                       "Path contains '..'");
+        return -1;
+    }
+    // The source is open by now, so a relative source path still works.
+    if (in_target.Enter(target) != 0)
+        return -1;
+    int result = ExtractEntries(reader.get(), writer.get(), total);
     // Directory modes and times are applied only when the writer closes;
     // a failure there must not pass for a complete unpack.
     if (result == 0 && archive_write_close(writer.get()) != ARCHIVE_OK) {

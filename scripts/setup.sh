@@ -13,6 +13,7 @@ packages=(
   libicu-dev libarchive-dev zlib1g-dev libgtest-dev
   liblzma-dev libzstd-dev libxxhash-dev
   dpkg-dev lintian desktop-file-utils
+  clang libclang-rt-14-dev llvm  # scripts/fuzz.sh: clang, libFuzzer, llvm-symbolizer
 )
 if [ "${1:-}" = "--with-tools" ]; then
   packages+=(libarchive-tools xvfb xauth twm)

@@ -4,6 +4,7 @@
 #include <archive_entry.h>
 #include <cstring>
 #include <filesystem>
+#include <locale.h>
 #include <gtest/gtest.h>
 #include <lzma.h>
 #include <sys/stat.h>
@@ -43,6 +44,11 @@ Entry Hardlink(const std::string& path, const std::string& original)
     return Entry{path, Kind::Hardlink, original, 0644};
 }
 
+Entry Special(const std::string& path, Kind kind)
+{
+    return Entry{path, kind, "", 0644};
+}
+
 const char* FormatName(Format format)
 {
     switch (format) {
@@ -53,6 +59,8 @@ const char* FormatName(Format format)
     case Format::TarZst: return "tar_zst";
     case Format::Zip: return "zip";
     case Format::Cpio: return "cpio";
+    case Format::Pax: return "pax";
+    case Format::GnuTar: return "gnutar";
     }
     return "?";
 }
@@ -92,6 +100,8 @@ bool Configure(archive* a, Format format)
     case Format::TarXzBlocks: ret = archive_write_set_format_pax_restricted(a); break;
     case Format::Zip: ret = archive_write_set_format_zip(a); break;
     case Format::Cpio: ret = archive_write_set_format_cpio_newc(a); break;
+    case Format::Pax: ret = archive_write_set_format_pax(a); break;
+    case Format::GnuTar: ret = archive_write_set_format_gnutar(a); break;
     }
     return ret == ARCHIVE_OK;
 }
@@ -110,6 +120,16 @@ std::map<std::string, int64_t> InodeNumbers(const std::vector<Entry>& entries,
     return inode;
 }
 
+unsigned SpecialType(Kind kind)
+{
+    switch (kind) {
+    case Kind::Fifo: return AE_IFIFO;
+    case Kind::CharDevice: return AE_IFCHR;
+    case Kind::BlockDevice: return AE_IFBLK;
+    default: return AE_IFSOCK;
+    }
+}
+
 archive_entry* MakeEntry(const Entry& e, int64_t ino, int nlink, const std::string& content)
 {
     archive_entry* entry = archive_entry_new();
@@ -120,7 +140,14 @@ archive_entry* MakeEntry(const Entry& e, int64_t ino, int nlink, const std::stri
     archive_entry_set_nlink(entry, nlink);
     archive_entry_set_perm(entry, e.mode);
     archive_entry_set_size(entry, 0);
-    if (e.kind == Kind::Dir) {
+    archive_entry_set_uid(entry, e.uid);
+    archive_entry_set_gid(entry, e.uid);
+    if (e.kind == Kind::Fifo || e.kind == Kind::CharDevice || e.kind == Kind::BlockDevice ||
+        e.kind == Kind::Socket) {
+        archive_entry_set_filetype(entry, SpecialType(e.kind));
+        archive_entry_set_rdevmajor(entry, 1);
+        archive_entry_set_rdevminor(entry, 3);
+    } else if (e.kind == Kind::Dir) {
         archive_entry_set_filetype(entry, AE_IFDIR);
     } else if (e.kind == Kind::Symlink) {
         archive_entry_set_filetype(entry, AE_IFLNK);
@@ -233,6 +260,9 @@ bool CompressInBlocks(const std::string& path)
 
 bool WriteArchive(const std::string& path, Format format, const std::vector<Entry>& entries)
 {
+    // The writer takes its names' encoding from the thread's locale.
+    static const locale_t utf8 = newlocale(LC_ALL_MASK, "C.UTF-8", nullptr);
+    locale_t previous = utf8 ? uselocale(utf8) : nullptr;
     archive* a = archive_write_new();
     bool ok = Configure(a, format) && archive_write_open_filename(a, path.c_str()) == ARCHIVE_OK;
     if (!ok)
@@ -243,6 +273,8 @@ bool WriteArchive(const std::string& path, Format format, const std::vector<Entr
         ok = false;
     }
     archive_write_free(a);
+    if (previous)
+        uselocale(previous);
     if (ok && format == Format::TarXzBlocks)
         ok = CompressInBlocks(path);
     return ok;
@@ -298,6 +330,7 @@ Tree Expected(const std::vector<Entry>& entries)
         case Kind::Sparse:
             tree[e.path] = std::string("f:") + mode + ":<" + std::to_string(e.sparse_size) + ">";
             break;
+        default: break; // never unpacked
         }
     }
     return tree;

@@ -10,7 +10,7 @@
 // way to compare an unpacked tree with what went into the archive.
 namespace testarchive {
 
-enum class Kind { File, Dir, Symlink, Hardlink, Sparse };
+enum class Kind { File, Dir, Symlink, Hardlink, Sparse, Fifo, CharDevice, BlockDevice, Socket };
 
 struct Entry {
     std::string path;
@@ -18,6 +18,7 @@ struct Entry {
     std::string data; // file content, symbolic-link target or hard-link original
     int mode;
     int64_t sparse_size = 0; // the size a sparse file declares
+    int uid = 0;      // owner and group recorded in the archive
 };
 
 Entry File(const std::string& path, const std::string& content, int mode = 0644);
@@ -27,13 +28,16 @@ Entry Dir(const std::string& path, int mode = 0755);
 Entry Sparse(const std::string& path, int64_t size);
 Entry Symlink(const std::string& path, const std::string& target);
 Entry Hardlink(const std::string& path, const std::string& original);
+// A FIFO, device or socket entry.
+Entry Special(const std::string& path, Kind kind);
 
 // TarXzBlocks: xz in many small blocks that carry their sizes, as a
 // multi-threaded encoder writes them, so that they can be decoded in parallel.
-enum class Format { Tar, TarGz, TarXz, TarXzBlocks, TarZst, Zip, Cpio };
+enum class Format { Tar, TarGz, TarXz, TarXzBlocks, TarZst, Zip, Cpio, Pax, GnuTar };
 const char* FormatName(Format format);
 
-// Hard links are handed to the writer the way its format stores them.
+// Hard links are handed to the writer the way its format stores them. Names
+// are written as UTF-8, as a packer running under a UTF-8 locale writes them.
 // False (with a test failure) when the writer reports an error.
 bool WriteArchive(const std::string& path, Format format, const std::vector<Entry>& entries);
 

@@ -1,0 +1,365 @@
+// Packages built to harm the user: links to write through, special files,
+// names that depend on the locale. The extractor is tried on its own and
+// through the service's installation, which must put the old copy back.
+#include <QCoreApplication>
+#include <QDir>
+#include <clocale>
+#include <gtest/gtest.h>
+#include <regex>
+#include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <tuple>
+#include <unistd.h>
+#include <vector>
+
+#include "exposed-service.h"
+#include "extractor.h"
+#include "strtab.h"
+#include "test-archive.h"
+#include "test-support.h"
+
+using namespace testarchive;
+using testsupport::TempDir;
+
+namespace {
+
+int CountLines(const std::string& log, const std::string& pattern)
+{
+    std::regex re(pattern);
+    int n = 0;
+    for (const std::string& line : testsupport::SplitLines(testsupport::ReadFile(log)))
+        n += std::regex_search(line, re) ? 1 : 0;
+    return n;
+}
+
+// Sets the process's locale as the launcher's start-up does from LANG, and
+// puts the previous one back.
+class ProcessLocale {
+public:
+    explicit ProcessLocale(const char* name)
+    {
+        previous = setlocale(LC_ALL, nullptr);
+        active = setlocale(LC_ALL, name) != nullptr;
+    }
+    ~ProcessLocale() { setlocale(LC_ALL, previous.c_str()); }
+    bool active;
+
+private:
+    std::string previous;
+};
+
+// A home with a user's files beside the copy, and a folder outside the home:
+// the places a hostile package aims at.
+class HostileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        umask(022);
+        StrTable::InitStrTable();
+        log = testsupport::LogToFile(logs.path(), {"service_debug", "extractor_debug"});
+        home = dir / "home";
+        outside = dir / "outside";
+        user = home + "/.HalvoraBackup";
+        app = user + "/Halvora.app";
+        setenv("HOME", home.c_str(), 1);
+        ASSERT_TRUE(testsupport::MakeDirs(user));
+        ASSERT_TRUE(testsupport::MakeDirs(outside));
+        ASSERT_TRUE(testsupport::WriteFile(home + "/.profile", "the user's profile"));
+        ASSERT_TRUE(testsupport::WriteFile(outside + "/victim", "precious"));
+        root = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/..").toStdString();
+        package = root + "/package/halvora.hpk";
+        testsupport::RemoveTree(root + "/package");
+        ASSERT_TRUE(testsupport::MakeDirs(root + "/package"));
+    }
+
+    // Everything but the copy and its backups.
+    Tree Surroundings()
+    {
+        Tree tree = Snapshot(dir.path());
+        for (auto it = tree.begin(); it != tree.end();) {
+            bool ours = it->first.rfind("home/.HalvoraBackup/Halvora.app", 0) == 0;
+            it = ours ? tree.erase(it) : std::next(it);
+        }
+        return tree;
+    }
+
+    int Extract(const std::string& target)
+    {
+        Extractor extractor;
+        extractor.SetSource(package.c_str());
+        extractor.SetTarget(target.c_str());
+        return extractor.Extract();
+    }
+
+    // The service's whole installation: back the copy up, unpack, roll back.
+    int Install()
+    {
+        testsupport::ExposedService service;
+        service.per_user_install_path = app.c_str();
+        return service.PrepareUserEnv();
+    }
+
+    Tree InstallOldCopy()
+    {
+        testsupport::MakeDirs(app + "/bin");
+        testsupport::WriteFile(app + "/INFO", "[Version]\nbuild_version=1\n");
+        testsupport::WriteFile(app + "/bin/halvora-backup-ui", "old client");
+        return Snapshot(app);
+    }
+
+    TempDir dir{"hostile-test"};
+    TempDir logs{"hostile-log"};
+    std::string log, home, outside, user, app, root, package;
+};
+
+struct HostileCase {
+    std::string name;
+    Format format;
+    std::vector<Entry> entries;
+    std::string line; // the refusal expected in the log
+};
+
+void PrintTo(const HostileCase& c, std::ostream* os) { *os << c.name; }
+
+const char kThroughLink[] = R"(refusing '.+': its path passes through the symbolic link '.+'$)";
+
+std::vector<HostileCase> HostileCases()
+{
+    std::vector<HostileCase> cases;
+    for (Format f : {Format::Pax, Format::GnuTar, Format::Zip}) {
+        std::string tag = FormatName(f);
+        cases.push_back({"relative_link_" + tag, f,
+                         {File("INFO", "new"), Symlink("x", "../.."), File("x/.profile", "evil")},
+                         kThroughLink});
+        cases.push_back({"absolute_link_" + tag, f,
+                         {Symlink("x", "@OUTSIDE@"), File("x/victim", "evil")}, kThroughLink});
+        cases.push_back({"link_inside_the_copy_" + tag, f,
+                         {Dir("bin"), Symlink("x", "bin"), File("x/client", "evil")},
+                         kThroughLink});
+        cases.push_back({"link_to_a_folder_then_folder_" + tag, f,
+                         {Symlink("x", "@OUTSIDE@"), Dir("x/sub"), File("x/sub/f", "evil")},
+                         kThroughLink});
+    }
+    const char kRefused[] = R"(refusing '%s': a package holds only files, folders and links, )"
+                            R"(not a %s$)";
+    struct Special_ {
+        const char* name;
+        Format format;
+        Kind kind;
+        const char* type;
+    };
+    for (const Special_& s : {Special_{"fifo_pax", Format::Pax, Kind::Fifo, "FIFO"},
+                              Special_{"fifo_gnutar", Format::GnuTar, Kind::Fifo, "FIFO"},
+                              Special_{"char_device_pax", Format::Pax, Kind::CharDevice,
+                                       "character device"},
+                              Special_{"block_device_gnutar", Format::GnuTar, Kind::BlockDevice,
+                                       "block device"},
+                              Special_{"socket_cpio", Format::Cpio, Kind::Socket, "socket"}}) {
+        char line[200];
+        snprintf(line, sizeof line, kRefused, "dev/thing", s.type);
+        cases.push_back({s.name, s.format,
+                         {File("INFO", "new"), Dir("dev"), Special("dev/thing", s.kind)},
+                         line});
+    }
+    return cases;
+}
+
+// The outside folder's absolute path is known only once the test runs.
+std::vector<Entry> Aimed(std::vector<Entry> entries, const std::string& outside)
+{
+    for (Entry& e : entries) {
+        if (e.data == "@OUTSIDE@")
+            e.data = outside;
+    }
+    return entries;
+}
+
+class HostilePackageTest : public HostileTest,
+                           public ::testing::WithParamInterface<HostileCase> {};
+
+TEST_P(HostilePackageTest, IsRefusedByTheExtractor)
+{
+    const HostileCase& c = GetParam();
+    ASSERT_TRUE(WriteArchive(package, c.format, Aimed(c.entries, outside)));
+    Tree before = Surroundings();
+    EXPECT_EQ(-1, Extract(app));
+    EXPECT_EQ(before, Surroundings());
+    EXPECT_EQ(1, CountLines(log, c.line)) << testsupport::ReadFile(log);
+}
+
+TEST_P(HostilePackageTest, FailsTheInstallationAndTheOldCopyComesBack)
+{
+    const HostileCase& c = GetParam();
+    ASSERT_TRUE(WriteArchive(package, c.format, Aimed(c.entries, outside)));
+    Tree old_copy = InstallOldCopy();
+    Tree before = Surroundings();
+    EXPECT_EQ(-1, Install());
+    EXPECT_EQ(before, Surroundings());
+    EXPECT_EQ(old_copy, Snapshot(app));
+}
+
+INSTANTIATE_TEST_SUITE_P(Packages, HostilePackageTest, ::testing::ValuesIn(HostileCases()),
+                         [](const ::testing::TestParamInfo<HostileCase>& info) {
+                             return info.param.name;
+                         });
+
+class LinkInTheCopyTest : public HostileTest, public ::testing::WithParamInterface<Format> {};
+
+// A link left in the copy (by an earlier package, or planted) is not followed.
+TEST_P(LinkInTheCopyTest, IsNotWrittenThrough)
+{
+    ASSERT_TRUE(testsupport::MakeDirs(app));
+    ASSERT_EQ(0, symlink(outside.c_str(), (app + "/lib").c_str()));
+    ASSERT_EQ(0, symlink("../..", (app + "/up").c_str()));
+    for (const char* name : {"lib/victim", "up/.profile"}) {
+        ASSERT_TRUE(WriteArchive(package, GetParam(), {File("INFO", "new"), File(name, "evil")}));
+        Tree before = Surroundings();
+        EXPECT_EQ(-1, Extract(app)) << name;
+        EXPECT_EQ(before, Surroundings()) << name;
+    }
+    EXPECT_EQ(2, CountLines(log, kThroughLink)) << testsupport::ReadFile(log);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, LinkInTheCopyTest,
+                         ::testing::Values(Format::Pax, Format::GnuTar, Format::Zip),
+                         [](const ::testing::TestParamInfo<Format>& info) {
+                             return std::string(FormatName(info.param));
+                         });
+
+class HarmlessPackageTest : public HostileTest, public ::testing::WithParamInterface<Format> {};
+
+// Links are still unpacked as links, whatever they point at, and a link
+// replaced by a file or folder of the package is replaced, not followed.
+TEST_P(HarmlessPackageTest, LinksAreUnpackedAsLinks)
+{
+    std::vector<Entry> entries = {
+        Dir("lib"),
+        File("lib/libclient.so.1", "library"),
+        Symlink("lib/libclient.so", "libclient.so.1"),
+        Symlink("absolute", outside + "/victim"),
+        Symlink("up", "../.."),
+        Symlink("dangling", "no/such/file"),
+    };
+    ASSERT_TRUE(WriteArchive(package, GetParam(), entries));
+    Tree before = Surroundings();
+    EXPECT_EQ(0, Extract(app)) << testsupport::ReadFile(log);
+    EXPECT_EQ(Expected(entries), Snapshot(app));
+    EXPECT_EQ(before, Surroundings());
+}
+
+// Owners and set-id bits in the archive are not restored.
+TEST_P(HarmlessPackageTest, OwnersAndSetIdBitsAreNotRestored)
+{
+    Entry setid = File("bin/tool", "tool", 06755);
+    setid.uid = 4242;
+    Entry sticky = Dir("shared");
+    sticky.mode = 01777;
+    ASSERT_TRUE(WriteArchive(package, GetParam(), {setid, sticky}));
+    EXPECT_EQ(0, Extract(app)) << testsupport::ReadFile(log);
+    struct stat st;
+    ASSERT_EQ(0, lstat((app + "/bin/tool").c_str(), &st));
+    EXPECT_EQ(0755u, st.st_mode & 07777);
+    EXPECT_EQ(getuid(), st.st_uid);
+    ASSERT_EQ(0, lstat((app + "/shared").c_str(), &st));
+    EXPECT_EQ(0u, st.st_mode & 07000);
+}
+
+// A home reached through a link (/home -> /data/home) is no link to refuse:
+// only what lies inside the copy is looked at.
+TEST_P(HarmlessPackageTest, HomeReachedThroughALinkStillInstalls)
+{
+    std::string real = dir / "data/home";
+    ASSERT_TRUE(testsupport::MakeDirs(real));
+    ASSERT_EQ(0, symlink(real.c_str(), (dir / "linked-home").c_str()));
+    std::string target = dir / "linked-home/.HalvoraBackup/Halvora.app";
+    std::vector<Entry> entries = ClientPackage("7");
+    ASSERT_TRUE(WriteArchive(package, GetParam(), entries));
+    EXPECT_EQ(0, Extract(target)) << testsupport::ReadFile(log);
+    EXPECT_EQ(Expected(entries), Snapshot(real + "/.HalvoraBackup/Halvora.app"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, HarmlessPackageTest,
+                         ::testing::Values(Format::Pax, Format::GnuTar, Format::Zip),
+                         [](const ::testing::TestParamInfo<Format>& info) {
+                             return std::string(FormatName(info.param));
+                         });
+
+struct NameSet {
+    const char* name;
+    std::vector<std::string> paths;
+};
+
+void PrintTo(const NameSet& n, std::ostream* os) { *os << n.name; }
+
+const NameSet kNames[] = {
+    {"latin", {"Grüße/Ärger Übel.txt", "çà/ñø.ini"}},
+    {"cjk", {"資料/設定.ini", "한국어/ファイル.txt"}},
+    {"emoji", {"😀/🎉 party.txt", "🦀.bin"}},
+};
+
+class LocaleNamesTest
+    : public HostileTest,
+      public ::testing::WithParamInterface<std::tuple<const char*, Format, NameSet>> {};
+
+// The same package gives the same names under LANG=C, POSIX and UTF-8.
+TEST_P(LocaleNamesTest, SameNamesUnderEveryLocale)
+{
+    auto [locale, format, names] = GetParam();
+    std::vector<Entry> entries = {File("INFO", "[Version]\nbuild_version=3\n")};
+    for (const std::string& path : names.paths)
+        entries.push_back(File(path, "content of " + path));
+    ASSERT_TRUE(WriteArchive(package, format, entries));
+    InstallOldCopy();
+    ProcessLocale process(locale);
+    ASSERT_TRUE(process.active) << locale;
+    EXPECT_EQ(0, Install()) << testsupport::ReadFile(log);
+    EXPECT_EQ(Expected(entries), Snapshot(app));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, LocaleNamesTest,
+    ::testing::Combine(::testing::Values("C", "POSIX", "C.UTF-8"),
+                       ::testing::Values(Format::Pax, Format::GnuTar, Format::Zip),
+                       ::testing::ValuesIn(kNames)),
+    [](const ::testing::TestParamInfo<LocaleNamesTest::ParamType>& info) {
+        std::string locale = std::get<0>(info.param);
+        for (char& ch : locale)
+            ch = isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+        return locale + "_" + FormatName(std::get<1>(info.param)) + "_" +
+               std::get<2>(info.param).name;
+    });
+
+} // namespace
+
+namespace {
+
+// The launcher unpacks on its worker thread while the main thread runs the
+// dialog: the thread's working directory and locale are put back, and the
+// process's were never changed.
+TEST_F(HostileTest, UnpackLeavesItsThreadAndTheProcessAsFound)
+{
+    ASSERT_TRUE(WriteArchive(package, Format::Pax, ClientPackage("5")));
+    ProcessLocale process("C");
+    char before[4096];
+    ASSERT_NE(nullptr, getcwd(before, sizeof before));
+    int result = -1;
+    std::string thread_cwd;
+    bool thread_locale_back = false;
+    std::thread worker([&] {
+        result = Extract(app);
+        char after[4096];
+        thread_cwd = getcwd(after, sizeof after) ? after : "";
+        thread_locale_back = uselocale(nullptr) == LC_GLOBAL_LOCALE;
+    });
+    worker.join();
+    EXPECT_EQ(0, result) << testsupport::ReadFile(log);
+    EXPECT_EQ(std::string(before), thread_cwd);
+    EXPECT_TRUE(thread_locale_back);
+    char after[4096];
+    ASSERT_NE(nullptr, getcwd(after, sizeof after));
+    EXPECT_STREQ(before, after);
+    EXPECT_STREQ("C", setlocale(LC_ALL, nullptr));
+}
+
+} // namespace
