@@ -12,7 +12,7 @@ packages=(
   qtbase5-dev qttools5-dev-tools
   libicu-dev libarchive-dev zlib1g-dev libgtest-dev
   liblzma-dev libzstd-dev libxxhash-dev
-  dpkg-dev lintian desktop-file-utils
+  dpkg-dev file lintian desktop-file-utils
   clang libclang-rt-14-dev llvm  # scripts/fuzz.sh: clang, libFuzzer, llvm-symbolizer
 )
 if [ "${1:-}" = "--with-tools" ]; then
