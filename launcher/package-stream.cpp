@@ -24,9 +24,9 @@ const char* const kLogComponent = "extractor_debug";
 // Decoded ahead of the reader: enough to keep both threads busy, and with the
 // xz decoder's share the added memory stays well under 64 MiB.
 const size_t kChunkSize = 1 << 20;
-const size_t kChunkCount = 8;
+const size_t kChunkCount = 4;
 const size_t kInputSize = 1 << 20;
-const uint64_t kXzThreadingMemory = 48ull << 20;
+const uint64_t kXzThreadingMemory = 40ull << 20;
 // A plain tar is recognised by the magic of its first header.
 const size_t kHeadSize = 512;
 // Guards against a decoder that neither consumes nor produces.
