@@ -247,8 +247,8 @@ void LaunchFixture::UsePackageOfBuild(int build, bool read_only_folder)
     std::string info = ReadAll(std::string(HALVORA_STAGE_DIR) + "/INFO");
     info = std::regex_replace(info, std::regex("build_version=[0-9]*"),
                               "build_version=" + std::to_string(build));
-    // The packer's description is of the staged package, not of this one.
-    info = std::regex_replace(info, std::regex(R"(\[Package\][^\[]*)"), "");
+    // The rewritten package is described anew, as its packer would.
+    info = info.substr(0, info.find("[Package]")) + PackageGroup(package);
     std::ofstream(root + "/INFO", std::ios::trunc) << info;
 }
 

@@ -2,12 +2,15 @@
 
 #include <archive.h>
 #include <archive_entry.h>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <regex>
 #include <sys/stat.h>
 #include <vector>
+#include <xxhash.h>
 
 namespace fs = std::filesystem;
 
@@ -176,6 +179,23 @@ bool RewritePackage(const std::string& package, const std::string& to, int build
     if (ok && read_only_folder)
         ok = AddLockedFolder(writer.get());
     return archive_write_close(writer.get()) == ARCHIVE_OK && ok;
+}
+
+std::string PackageGroup(const std::string& package)
+{
+    Manifest manifest = ReadManifest(package);
+    int64_t size = 0;
+    for (const auto& [path, entry] : manifest)
+        size += entry.is_dir ? 0 : entry.size;
+    std::ifstream in(package, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    XXH128_hash_t hash = XXH3_128bits(bytes.data(), bytes.size());
+    char digest[33];
+    snprintf(digest, sizeof(digest), "%016llx%016llx",
+             static_cast<unsigned long long>(hash.high64),
+             static_cast<unsigned long long>(hash.low64));
+    return "[Package]\nentries=" + std::to_string(manifest.size()) + "\nunpacked_size=" +
+           std::to_string(size) + "\nxxh3_128=" + digest + "\n";
 }
 
 } // namespace e2e

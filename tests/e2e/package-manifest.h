@@ -32,6 +32,10 @@ bool ExtractPrefix(const std::string& package, const std::string& dest, int entr
 bool RewritePackage(const std::string& package, const std::string& to, int build,
                     bool read_only_folder);
 
+// Group "Package" of a system INFO describing the package as halvora-pack
+// does: its entry count, unpacked size and XXH3-128.
+std::string PackageGroup(const std::string& package);
+
 } // namespace e2e
 
 #endif
