@@ -3,6 +3,8 @@
 // through the service's installation, which must put the old copy back.
 #include <QCoreApplication>
 #include <QDir>
+#include <archive.h>
+#include <archive_entry.h>
 #include <clocale>
 #include <gtest/gtest.h>
 #include <regex>
@@ -360,6 +362,42 @@ TEST_F(HostileTest, UnpackLeavesItsThreadAndTheProcessAsFound)
     ASSERT_NE(nullptr, getcwd(after, sizeof after));
     EXPECT_STREQ(before, after);
     EXPECT_STREQ("C", setlocale(LC_ALL, nullptr));
+}
+
+} // namespace
+
+namespace {
+
+// Hard links joining a file through a link: the package's own link to a
+// folder outside, then a hard link whose original lies behind it.
+TEST_F(HostileTest, HardLinkThroughALinkIsRefused)
+{
+    archive* a = archive_write_new();
+    archive_write_set_format_pax(a);
+    ASSERT_EQ(ARCHIVE_OK, archive_write_open_filename(a, package.c_str()));
+    archive_entry* link = archive_entry_new();
+    archive_entry_set_pathname(link, "x");
+    archive_entry_set_filetype(link, AE_IFLNK);
+    archive_entry_set_symlink(link, outside.c_str());
+    ASSERT_EQ(ARCHIVE_OK, archive_write_header(a, link));
+    archive_entry_free(link);
+    archive_entry* hard = archive_entry_new();
+    archive_entry_set_pathname(hard, "h");
+    archive_entry_set_filetype(hard, AE_IFREG);
+    archive_entry_set_perm(hard, 0644);
+    archive_entry_set_hardlink(hard, "x/victim");
+    archive_entry_set_size(hard, 0);
+    ASSERT_EQ(ARCHIVE_OK, archive_write_header(a, hard));
+    archive_entry_free(hard);
+    archive_write_close(a);
+    archive_write_free(a);
+
+    EXPECT_EQ(-1, Extract(app));
+    struct stat st;
+    ASSERT_EQ(0, stat((outside + "/victim").c_str(), &st));
+    EXPECT_EQ(1u, st.st_nlink);
+    EXPECT_EQ(1, CountLines(log, R"(refusing 'h': its path passes through the symbolic link 'x'$)"))
+        << testsupport::ReadFile(log);
 }
 
 } // namespace
