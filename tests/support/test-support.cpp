@@ -5,6 +5,7 @@
 #include <fstream>
 #include <csignal>
 #include <grp.h>
+#include <regex>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>
@@ -84,6 +85,15 @@ std::vector<std::string> SplitLines(const std::string& text)
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
+}
+
+int CountLines(const std::string& path, const std::string& pattern)
+{
+    std::regex re(pattern);
+    int n = 0;
+    for (const std::string& line : SplitLines(ReadFile(path)))
+        n += std::regex_search(line, re) ? 1 : 0;
+    return n;
 }
 
 uid_t NobodyUid() { return kNobody; }

@@ -32,6 +32,8 @@ bool MakeDirs(const std::string& path);
 // Removes a whole tree; nothing is reported.
 void RemoveTree(const std::string& path);
 std::vector<std::string> SplitLines(const std::string& text);
+// How many lines of the file at path match the regular expression pattern.
+int CountLines(const std::string& path, const std::string& pattern);
 
 // Runs fn in a child process that first drops to the unprivileged user
 // "nobody" (uid and gid 65534). Returns the child's exit status (0..255), or

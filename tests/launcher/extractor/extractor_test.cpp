@@ -7,7 +7,6 @@
 #include <archive.h>
 #include <archive_entry.h>
 #include <gtest/gtest.h>
-#include <regex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,16 +21,6 @@ using namespace testarchive;
 using testsupport::TempDir;
 
 namespace {
-
-// Counts the log lines of the extractor's component that match pattern.
-int CountLines(const std::string& log, const std::string& pattern)
-{
-    std::regex re(pattern);
-    int n = 0;
-    for (const std::string& line : testsupport::SplitLines(testsupport::ReadFile(log)))
-        n += std::regex_search(line, re) ? 1 : 0;
-    return n;
-}
 
 int RunExtract(const std::string& source, const std::string& target)
 {
@@ -78,8 +67,8 @@ TEST_P(FormatTest, UnpacksEveryEntry)
 
     EXPECT_EQ(0, RunExtract(package, target));
     EXPECT_EQ(Expected(entries), Snapshot(target));
-    EXPECT_EQ(0, CountLines(log, R"(\[ERROR\])"));
-    EXPECT_EQ(1, CountLines(log, R"(\[DEBUG\] extractor\(\d+\): decompress from ')" + package +
+    EXPECT_EQ(0, testsupport::CountLines(log, R"(\[ERROR\])"));
+    EXPECT_EQ(1, testsupport::CountLines(log, R"(\[DEBUG\] extractor\(\d+\): decompress from ')" + package +
                                      "' to '" + target + "'$"));
 }
 
@@ -242,7 +231,7 @@ TEST_P(FailureTest, FailsWithItsOwnLogLine)
     QSignalSpy texts(&Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateDialogText);
 
     EXPECT_EQ(-1, RunExtract(source, target));
-    EXPECT_EQ(1, CountLines(log, GetParam().line)) << testsupport::ReadFile(log);
+    EXPECT_EQ(1, testsupport::CountLines(log, GetParam().line)) << testsupport::ReadFile(log);
     EXPECT_EQ(GetParam().text_sent ? 1 : 0, texts.count());
     EXPECT_FALSE(testsupport::Exists(dir / "escaped"));
 }
@@ -303,7 +292,7 @@ TEST_P(DamageTest, ScanFailsWithTheReadersReason)
     extractor.SetTarget((dir / "out").c_str());
 
     EXPECT_EQ(-1, extractor.Count());
-    EXPECT_EQ(1, CountLines(log, R"(\[ERROR\] extractor\(\d+\): archive_read_)"
+    EXPECT_EQ(1, testsupport::CountLines(log, R"(\[ERROR\] extractor\(\d+\): archive_read_)"
                                  R"((next_header|data_skip) failed: '.+'$)"))
         << testsupport::ReadFile(log);
     EXPECT_EQ(-1, extractor.Extract());
@@ -334,10 +323,10 @@ TEST_F(ExtractorTest, UnpackUsesTheTotalOfAnEarlierScan)
                             "progress:6/1", "progress:6/2", "progress:6/3"};
     EXPECT_EQ(expected.join(" | ").toStdString(), receiver.Joined());
     EXPECT_EQ(Expected(entries), Snapshot(dir / "out"));
-    EXPECT_EQ(1, CountLines(log, R"(\[ERROR\] extractor\(\d+\): the package holds 3 entries, )"
+    EXPECT_EQ(1, testsupport::CountLines(log, R"(\[ERROR\] extractor\(\d+\): the package holds 3 entries, )"
                                  R"(6 expected$)"));
     EXPECT_EQ(-1, extractor.Extract(0));
-    EXPECT_EQ(1, CountLines(log, R"(Failed to calculate total file numbers, ret: 0$)"));
+    EXPECT_EQ(1, testsupport::CountLines(log, R"(Failed to calculate total file numbers, ret: 0$)"));
 }
 
 struct CountCase {
@@ -372,9 +361,9 @@ TEST_P(EntryCountTest, AnotherNumberOfEntriesFailsTheUnpack)
     QCoreApplication::processEvents();
     QString last = QString("progress:%1/%2").arg(GetParam().total).arg(GetParam().last_step);
     EXPECT_EQ(last.toStdString(), receiver.events.last().toStdString());
-    EXPECT_EQ(GetParam().line ? 1 : 0, CountLines(log, R"(\[ERROR\])"));
+    EXPECT_EQ(GetParam().line ? 1 : 0, testsupport::CountLines(log, R"(\[ERROR\])"));
     if (GetParam().line) {
-        EXPECT_EQ(1, CountLines(log, GetParam().line));
+        EXPECT_EQ(1, testsupport::CountLines(log, GetParam().line));
     }
 }
 
@@ -386,7 +375,7 @@ INSTANTIATE_TEST_SUITE_P(Counts, EntryCountTest, ::testing::ValuesIn(kCounts),
 TEST_F(ExtractorTest, MissingFileIsReportedByCountToo)
 {
     EXPECT_EQ(-1, RunExtract(dir / "no-such.hpk", dir / "out"));
-    EXPECT_EQ(1, CountLines(log, R"(\[ERROR\] extractor\(\d+\): archive_read_open_filename )"
+    EXPECT_EQ(1, testsupport::CountLines(log, R"(\[ERROR\] extractor\(\d+\): archive_read_open_filename )"
                                  R"(failed: '.+'$)"));
 }
 
@@ -416,7 +405,7 @@ TEST_F(ExtractorTest, HardLinkCannotReachOutsideTheTarget)
     ASSERT_EQ(0, stat(victim.c_str(), &st));
     EXPECT_EQ(1u, st.st_nlink);
     EXPECT_EQ("precious", testsupport::ReadFile(victim));
-    EXPECT_EQ(1, CountLines(log, R"(\[ERROR\] extractor\(\d+\): archive_read_extract2 failed: '.+'$)"));
+    EXPECT_EQ(1, testsupport::CountLines(log, R"(\[ERROR\] extractor\(\d+\): archive_read_extract2 failed: '.+'$)"));
 }
 
 TEST_F(ExtractorTest, ReplacesWhatAlreadyStandsUnderTheTarget)
@@ -453,8 +442,8 @@ TEST_F(ExtractorTest, CountAndListRefuseMissingPathsAndArchives)
         EXPECT_EQ(-1, extractor.List()) << source << " -> " << target;
         EXPECT_EQ("", testing::internal::GetCapturedStdout());
     }
-    EXPECT_EQ(4, CountLines(log, R"(\[ERROR\] extractor\(\d+\): Invalid argument$)"));
-    EXPECT_EQ(2, CountLines(log, R"(\[ERROR\] extractor\(\d+\): archive_read_open_filename )"
+    EXPECT_EQ(4, testsupport::CountLines(log, R"(\[ERROR\] extractor\(\d+\): Invalid argument$)"));
+    EXPECT_EQ(2, testsupport::CountLines(log, R"(\[ERROR\] extractor\(\d+\): archive_read_open_filename )"
                                  R"(failed: '.+'$)"));
 }
 

@@ -7,7 +7,6 @@
 #include <archive_entry.h>
 #include <clocale>
 #include <gtest/gtest.h>
-#include <regex>
 #include <string>
 #include <sys/stat.h>
 #include <thread>
@@ -25,15 +24,6 @@ using namespace testarchive;
 using testsupport::TempDir;
 
 namespace {
-
-int CountLines(const std::string& log, const std::string& pattern)
-{
-    std::regex re(pattern);
-    int n = 0;
-    for (const std::string& line : testsupport::SplitLines(testsupport::ReadFile(log)))
-        n += std::regex_search(line, re) ? 1 : 0;
-    return n;
-}
 
 // Sets the process's locale as the launcher's start-up does from LANG, and
 // puts the previous one back.
@@ -187,7 +177,7 @@ TEST_P(HostilePackageTest, IsRefusedByTheExtractor)
     Tree before = Surroundings();
     EXPECT_EQ(-1, Extract(app));
     EXPECT_EQ(before, Surroundings());
-    EXPECT_EQ(1, CountLines(log, c.line)) << testsupport::ReadFile(log);
+    EXPECT_EQ(1, testsupport::CountLines(log, c.line)) << testsupport::ReadFile(log);
 }
 
 TEST_P(HostilePackageTest, FailsTheInstallationAndTheOldCopyComesBack)
@@ -220,7 +210,7 @@ TEST_P(LinkInTheCopyTest, IsNotWrittenThrough)
         EXPECT_EQ(-1, Extract(app)) << name;
         EXPECT_EQ(before, Surroundings()) << name;
     }
-    EXPECT_EQ(2, CountLines(log, kThroughLink)) << testsupport::ReadFile(log);
+    EXPECT_EQ(2, testsupport::CountLines(log, kThroughLink)) << testsupport::ReadFile(log);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, LinkInTheCopyTest,
@@ -396,7 +386,7 @@ TEST_F(HostileTest, HardLinkThroughALinkIsRefused)
     struct stat st;
     ASSERT_EQ(0, stat((outside + "/victim").c_str(), &st));
     EXPECT_EQ(1u, st.st_nlink);
-    EXPECT_EQ(1, CountLines(log, R"(refusing 'h': its path passes through the symbolic link 'x'$)"))
+    EXPECT_EQ(1, testsupport::CountLines(log, R"(refusing 'h': its path passes through the symbolic link 'x'$)"))
         << testsupport::ReadFile(log);
 }
 

@@ -1,7 +1,6 @@
 #include <cerrno>
 #include <cstring>
 #include <gtest/gtest.h>
-#include <regex>
 #include <string>
 #include <sys/stat.h>
 #include <xxhash.h>
@@ -148,15 +147,6 @@ INSTANTIATE_TEST_SUITE_P(Infos, InfoTest, ::testing::ValuesIn(kInfos),
                              return std::string(info.param.name);
                          });
 
-int CountLines(const std::string& log, const std::string& pattern)
-{
-    std::regex re(pattern);
-    int n = 0;
-    for (const std::string& line : testsupport::SplitLines(testsupport::ReadFile(log)))
-        n += std::regex_search(line, re) ? 1 : 0;
-    return n;
-}
-
 struct CheckCase {
     const char* name;
     // The INFO's group "Package" for a package of the bytes "package bytes":
@@ -210,10 +200,10 @@ TEST_P(CheckTest, ChecksThePackageAgainstItsInfo)
         EXPECT_EQ(7, metadata.entries);
         EXPECT_EQ(1000, metadata.unpacked_size);
     }
-    EXPECT_EQ(GetParam().line ? 1 : 0, CountLines(log, R"(\[(ERROR|WARNING)\])"))
+    EXPECT_EQ(GetParam().line ? 1 : 0, testsupport::CountLines(log, R"(\[(ERROR|WARNING)\])"))
         << testsupport::ReadFile(log);
     if (GetParam().line) {
-        EXPECT_EQ(1, CountLines(log, GetParam().line)) << testsupport::ReadFile(log);
+        EXPECT_EQ(1, testsupport::CountLines(log, GetParam().line)) << testsupport::ReadFile(log);
     }
 }
 

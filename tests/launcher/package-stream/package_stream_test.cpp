@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
-#include <regex>
 #include <sched.h>
 #include <sys/stat.h>
 
@@ -103,15 +102,6 @@ std::map<std::string, std::string> FilesOf(const std::vector<Entry>& entries)
     return files;
 }
 
-int CountLines(const std::string& log, const std::string& pattern)
-{
-    std::regex re(pattern);
-    int n = 0;
-    for (const std::string& line : testsupport::SplitLines(testsupport::ReadFile(log)))
-        n += std::regex_search(line, re) ? 1 : 0;
-    return n;
-}
-
 // Archives are costly to compress: each format is written once per run.
 const std::string& PackageIn(Format format)
 {
@@ -163,9 +153,9 @@ TEST_P(SameContentTest, ThreadedAndPlainReadTheSameNamesAndBytes)
     EXPECT_TRUE(FilesOf(PipelineEntries()) == plain.files);
     EXPECT_TRUE(FilesOf(PipelineEntries()) == threaded.files);
     EXPECT_TRUE(FilesOf(PipelineEntries()) == many.files);
-    EXPECT_EQ(1, CountLines(log, R"(\[DEBUG\] package-stream\(\d+\): '.*': \w+ decoded on the )"
+    EXPECT_EQ(1, testsupport::CountLines(log, R"(\[DEBUG\] package-stream\(\d+\): '.*': \w+ decoded on the )"
                                  R"(reader's thread, one core$)"));
-    EXPECT_EQ(2, CountLines(log, R"(\[DEBUG\] package-stream\(\d+\): '.*': \w+ decoded on a )"
+    EXPECT_EQ(2, testsupport::CountLines(log, R"(\[DEBUG\] package-stream\(\d+\): '.*': \w+ decoded on a )"
                                  R"(thread of its own, \d+ cores$)"));
 }
 
@@ -201,9 +191,9 @@ TEST_P(SameContentTest, ExtractorUnpacksTheSameTreeOnOneCoreAndOnAll)
     EXPECT_EQ(0, child);
     EXPECT_EQ(Expected(PipelineEntries()), Snapshot(all));
     EXPECT_EQ(Snapshot(all), Snapshot(one));
-    EXPECT_EQ(0, CountLines(log, R"(\[ERROR\])"));
-    EXPECT_LE(1, CountLines(log, R"(package-stream\(\d+\): '.*': \w+ decoded on a thread)"));
-    EXPECT_LE(1, CountLines(log, R"(package-stream\(\d+\): '.*': \w+ decoded on the reader's )"
+    EXPECT_EQ(0, testsupport::CountLines(log, R"(\[ERROR\])"));
+    EXPECT_LE(1, testsupport::CountLines(log, R"(package-stream\(\d+\): '.*': \w+ decoded on a thread)"));
+    EXPECT_LE(1, testsupport::CountLines(log, R"(package-stream\(\d+\): '.*': \w+ decoded on the reader's )"
                                  R"(thread, one core$)"));
 }
 
@@ -221,7 +211,7 @@ TEST_F(PipelineTest, OtherFormatsAreReadByTheLibrary)
         EXPECT_EQ(ARCHIVE_OK, listing.result) << listing.error;
         EXPECT_TRUE(FilesOf(ClientPackage("5")) == listing.files) << FormatName(format);
     }
-    EXPECT_EQ(2, CountLines(log, R"(package-stream\(\d+\): '.*': read by the archive library)"));
+    EXPECT_EQ(2, testsupport::CountLines(log, R"(package-stream\(\d+\): '.*': read by the archive library)"));
 }
 
 struct Damage {
@@ -318,7 +308,7 @@ TEST_P(DamageTest, ExtractFailsAndLogsTheReadersError)
         },
         kDeadline);
     EXPECT_EQ(0, status);
-    EXPECT_EQ(1, CountLines(log, R"(\[ERROR\] extractor\(\d+\): .*'.+'$)"))
+    EXPECT_EQ(1, testsupport::CountLines(log, R"(\[ERROR\] extractor\(\d+\): .*'.+'$)"))
         << testsupport::ReadFile(log);
 }
 
