@@ -99,6 +99,25 @@ inline void FreshDir(const std::string& dir)
     sync();
 }
 
+// The reference both benchmarks measure against: bsdtar lists the archive,
+// then unpacks it into a fresh out_dir.
+struct BsdtarPair {
+    Run list, unpack;
+    bool ok() const { return list.ok && unpack.ok; }
+    double seconds() const { return list.seconds + unpack.seconds; }
+    long max_rss_kb() const { return std::max(list.max_rss_kb, unpack.max_rss_kb); }
+};
+
+inline BsdtarPair RunBsdtarPair(const std::string& runner, const std::string& archive,
+                                const std::string& out_dir)
+{
+    FreshDir(out_dir);
+    BsdtarPair pair;
+    pair.list = Spawn(runner, {"bsdtar", "-tf", archive});
+    pair.unpack = Spawn(runner, {"bsdtar", "-xf", archive, "-C", out_dir});
+    return pair;
+}
+
 inline double Median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());

@@ -139,14 +139,12 @@ Result Measure(const std::string& runner, const std::string& self, const std::st
                 ours.push_back(run.seconds);
                 r.ours_kb = std::max(r.ours_kb, run.max_rss_kb);
             } else {
-                FreshDir(tar_dir);
-                Run tf = Spawn(runner, {"bsdtar", "-tf", archive_path});
-                Run xf = Spawn(runner, {"bsdtar", "-xf", archive_path, "-C", tar_dir});
-                r.ok = r.ok && tf.ok && xf.ok;
-                list.push_back(tf.seconds);
-                unpack.push_back(xf.seconds);
-                pair.push_back(tf.seconds + xf.seconds);
-                r.bsdtar_kb = std::max({r.bsdtar_kb, tf.max_rss_kb, xf.max_rss_kb});
+                BsdtarPair tar = RunBsdtarPair(runner, archive_path, tar_dir);
+                r.ok = r.ok && tar.ok();
+                list.push_back(tar.list.seconds);
+                unpack.push_back(tar.unpack.seconds);
+                pair.push_back(tar.seconds());
+                r.bsdtar_kb = std::max(r.bsdtar_kb, tar.max_rss_kb());
             }
         }
         if (i == 0 && !(Summarize(our_dir) == Summarize(tar_dir))) {

@@ -17,7 +17,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <lzma.h>
 #include <memory>
 #include <poll.h>
 #include <sstream>
@@ -27,9 +26,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-#include <xxhash.h>
 
 #include "bench-run.h"
+#include "package-metadata.h"
 #include "reference-package.h"
 
 namespace fs = std::filesystem;
@@ -41,7 +40,6 @@ const char kPackageVersion[] = "v3";
 const char kTmpfs[] = "/dev/shm";
 const int kOldBuild = 500;
 // The block size halvora-pack writes xz in.
-const uint64_t kXzBlockSize = 8 << 20;
 
 enum class Codec { XzBlocks, Xz, Gzip, Zstd };
 
@@ -87,7 +85,7 @@ bool AddFilter(archive* a, Codec codec)
     case Codec::Gzip: return archive_write_add_filter_gzip(a) == ARCHIVE_OK;
     case Codec::Xz: return archive_write_add_filter_xz(a) == ARCHIVE_OK;
     case Codec::Zstd: return archive_write_add_filter_zstd(a) == ARCHIVE_OK;
-    case Codec::XzBlocks: return true; // compressed afterwards, in blocks
+    case Codec::XzBlocks: return false; // made by halvora-pack
     }
     return false;
 }
@@ -193,44 +191,6 @@ bool PackWithTool(const std::string& work, const std::string& path, const char* 
     return !ec;
 }
 
-// As halvora-pack does: blocks that carry their sizes, so that they can be
-// decoded in parallel.
-bool CompressInBlocks(const std::string& tar, const std::string& out)
-{
-    lzma_mt mt;
-    memset(&mt, 0, sizeof(mt));
-    mt.threads = 2;
-    mt.block_size = kXzBlockSize;
-    mt.preset = LZMA_PRESET_DEFAULT;
-    mt.check = LZMA_CHECK_CRC64;
-    lzma_stream stream = LZMA_STREAM_INIT;
-    if (lzma_stream_encoder_mt(&stream, &mt) != LZMA_OK)
-        return false;
-    FILE* in = fopen(tar.c_str(), "rb");
-    FILE* to = fopen(out.c_str(), "wb");
-    std::vector<uint8_t> inbuf(1 << 20), outbuf(1 << 20);
-    lzma_ret ret = LZMA_OK;
-    bool ended = false;
-    while (in && to && ret == LZMA_OK) {
-        if (stream.avail_in == 0 && !ended) {
-            stream.next_in = inbuf.data();
-            stream.avail_in = fread(inbuf.data(), 1, inbuf.size(), in);
-            ended = stream.avail_in == 0;
-        }
-        stream.next_out = outbuf.data();
-        stream.avail_out = outbuf.size();
-        ret = lzma_code(&stream, ended ? LZMA_FINISH : LZMA_RUN);
-        fwrite(outbuf.data(), 1, outbuf.size() - stream.avail_out, to);
-    }
-    lzma_end(&stream);
-    bool ok = ret == LZMA_STREAM_END && in && to;
-    if (in)
-        fclose(in);
-    if (to)
-        ok = fclose(to) == 0 && ok;
-    return ok;
-}
-
 // The package and, beside it, "<entries> <bytes>" for its INFO. halvora-pack
 // makes every format it offers; xz in one block is written here.
 bool BuildPackage(const std::string& work, const std::string& path, Codec codec)
@@ -242,19 +202,14 @@ bool BuildPackage(const std::string& work, const std::string& path, Codec codec)
     case Codec::Xz: break;
     }
     std::string part = path + ".part";
-    std::string tar = codec == Codec::XzBlocks ? path + ".tar" : part;
     archive* a = archive_write_new();
     Summary summary;
     bool ok = archive_write_set_format_pax_restricted(a) == ARCHIVE_OK && AddFilter(a, codec) &&
-              archive_write_open_filename(a, tar.c_str()) == ARCHIVE_OK && WriteTree(a, summary);
+              archive_write_open_filename(a, part.c_str()) == ARCHIVE_OK && WriteTree(a, summary);
     if (!ok)
-        fprintf(stderr, "building %s failed: %s\n", tar.c_str(), archive_error_string(a));
+        fprintf(stderr, "building %s failed: %s\n", part.c_str(), archive_error_string(a));
     ok = archive_write_close(a) == ARCHIVE_OK && ok;
     archive_write_free(a);
-    if (ok && codec == Codec::XzBlocks) {
-        ok = CompressInBlocks(tar, part);
-        fs::remove(tar);
-    }
     ok = ok && WriteText(path + ".summary", std::to_string(summary.entries) + " " +
                                                 std::to_string(summary.bytes) + "\n");
     return ok && rename(part.c_str(), path.c_str()) == 0;
@@ -279,25 +234,18 @@ bool BuildTinyPackage(const std::string& path)
                                                   std::to_string(summary.bytes) + "\n");
 }
 
-// XXH3-128 of the file, as the launcher checks it, and the seconds it took.
+// XXH3-128 of the file through the launcher's own check, and the seconds it
+// took.
 std::string DigestOf(const std::string& path, double& seconds)
 {
     double start = Now();
-    XXH3_state_t* state = XXH3_createState();
-    XXH3_128bits_reset(state);
-    int fd = open(path.c_str(), O_RDONLY);
-    std::vector<char> buffer(1 << 20);
-    ssize_t n;
-    while ((n = read(fd, buffer.data(), buffer.size())) > 0)
-        XXH3_128bits_update(state, buffer.data(), static_cast<size_t>(n));
-    close(fd);
-    XXH128_hash_t hash = XXH3_128bits_digest(state);
-    XXH3_freeState(state);
+    PackageDigest digest;
+    std::string error;
+    int rc = DigestFile(path.c_str(), digest, error);
     seconds = Now() - start;
-    char text[33];
-    snprintf(text, sizeof(text), "%016llx%016llx", static_cast<unsigned long long>(hash.high64),
-             static_cast<unsigned long long>(hash.low64));
-    return text;
+    if (rc != 0)
+        fprintf(stderr, "cannot read %s: %s\n", path.c_str(), error.c_str());
+    return rc == 0 ? FormatDigest(digest) : std::string();
 }
 
 // The INFO the packer wrote, or one made here from the package's summary.
@@ -390,13 +338,11 @@ Result Measure(const std::string& runner, const std::string& root, const std::st
                 ours.push_back(run.seconds);
                 r.ours_kb = std::max(r.ours_kb, run.max_rss_kb);
             } else {
-                FreshDir(out);
-                Run tf = Spawn(runner, {"bsdtar", "-tf", package});
-                Run xf = Spawn(runner, {"bsdtar", "-xf", package, "-C", out});
-                r.ok = r.ok && tf.ok && xf.ok;
-                pair.push_back(tf.seconds + xf.seconds);
-                unpack.push_back(xf.seconds);
-                r.bsdtar_kb = std::max({r.bsdtar_kb, tf.max_rss_kb, xf.max_rss_kb});
+                BsdtarPair tar = RunBsdtarPair(runner, package, out);
+                r.ok = r.ok && tar.ok();
+                pair.push_back(tar.seconds());
+                unpack.push_back(tar.unpack.seconds);
+                r.bsdtar_kb = std::max(r.bsdtar_kb, tar.max_rss_kb());
             }
         }
         if (i == 0 && !(Summarize(AppOf(home)) == Summarize(out))) {
