@@ -494,6 +494,8 @@ int main(int argc, char** argv)
 {
     std::string work = fs::absolute(argc > 1 ? argv[1] : "install-bench-work").string();
     int reps = argc > 2 ? atoi(argv[2]) : 5;
+    // An optional third argument picks the formats whose label contains it.
+    std::string only = argc > 3 ? argv[3] : "";
     fs::create_directories(work);
     std::string self = fs::read_symlink("/proc/self/exe").string();
     std::string runner = (fs::path(self).parent_path() / "measure_run").string();
@@ -517,6 +519,8 @@ int main(int argc, char** argv)
     std::vector<Row> rows;
     bool all_ok = base.ok;
     for (const Format& format : kFormats) {
+        if (!only.empty() && std::string(format.label).find(only) == std::string::npos)
+            continue;
         std::string package = work + "/package-" + kPackageVersion + "." + format.file;
         if (!fs::exists(package)) {
             fprintf(stderr, "building %s ...\n", package.c_str());

@@ -49,6 +49,9 @@ protected:
     // package, then removes the backups no installation needs any more; 0
     // when nothing was left to do or the copy is back.
     int RestoreLastCompleteCopy();
+    // Removes the backups a finished installation left for later; see
+    // backups_after_start.
+    void RemoveBackupsOfFinishedInstallation();
 
     int timeout = 0;
     ustring per_user_install_path;
@@ -57,6 +60,11 @@ protected:
     // Entries counted by CheckPackage, the progress total of the unpack; -1
     // until the package was checked.
     int package_entries = -1;
+    // A service that starts the client itself may drop the old copy after
+    // the start, so that its removal is not part of the time the user has
+    // no client. Until then the backups of a finished installation stay.
+    bool backups_after_start = false;
+    bool backups_pending = false;
 };
 
 #endif

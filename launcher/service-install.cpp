@@ -163,8 +163,18 @@ int Service::PrepareUserEnv()
     Logger::LogMsg(Logger::L_INFO, kLogComponent,
                    "[INFO] halvora-service(%d): user installation is ready, removing backup app\n",
                    kLinePlace + __LINE__);
-    RemoveLeftoverBackups(app);
+    backups_pending = true;
+    if (!backups_after_start)
+        RemoveBackupsOfFinishedInstallation();
     return 0;
+}
+
+void Service::RemoveBackupsOfFinishedInstallation()
+{
+    if (!backups_pending)
+        return;
+    backups_pending = false;
+    RemoveLeftoverBackups(per_user_install_path);
 }
 
 int Service::RestoreLastCompleteCopy()

@@ -44,6 +44,7 @@ LinuxService::LinuxService()
 {
     timeout = 10000;
     per_user_install_path = GetUserHalvoraAppInstallPath();
+    backups_after_start = true;
 }
 
 LinuxService& LinuxService::GetInstace()
@@ -220,15 +221,18 @@ void LinuxService::LogKillFailure(int err)
 
 void LinuxService::PostUpgrade()
 {
-    home_lock.Release();
-    if (IsInstallationUnderway(per_user_install_path) || !PerUserBinPathExist()) {
+    if (IsInstallationUnderway(per_user_install_path) || !PerUserBinPathExist())
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] linux/linux-service(%d): no complete copy of the client in '%s', "
                        "not starting it\n",
                        __LINE__, per_user_install_path.c_str());
-        return;
-    }
-    LaunchPerUserBin();
+    else
+        LaunchPerUserBin();
+    // The old copy goes once the new client runs, and still under the lock:
+    // another launcher must neither meet it half removed nor have its own
+    // backup, made under the same name, taken for it.
+    RemoveBackupsOfFinishedInstallation();
+    home_lock.Release();
 }
 
 int LinuxService::LaunchPerUserBin()

@@ -40,13 +40,19 @@ const char* Name(Package p)
 }
 
 // A copy of the client as a package of the given build unpacks it, marked
-// with where it came from; its start script records that it ran.
+// with where it came from; its start script records that it ran, and how
+// many backups of an older copy were on disk at that moment and whether the
+// home's install lock was held.
 std::vector<Entry> ClientTree(const std::string& build, const std::string& origin)
 {
     std::vector<Entry> entries = ClientPackage(build);
     for (Entry& e : entries) {
         if (e.path == "package/start-stop")
-            e.data = "#!/bin/sh\necho " + origin + " >> \"$HOME/started\"\n";
+            e.data = "#!/bin/sh\necho " + origin + " >> \"$HOME/started\"\n"
+                     "ls -d \"$HOME\"/.HalvoraBackup/Halvora.app_tmp* 2>/dev/null | wc -l "
+                     "> \"$HOME/backups-at-start\"\n"
+                     "{ flock -n \"$HOME/.HalvoraBackup/install.lock\" true && echo free || echo held; "
+                     "} > \"$HOME/lock-at-start\"\n";
     }
     entries.push_back(File("origin", origin + "\n"));
     // A folder the package ships read-only, with something in it.
@@ -200,6 +206,14 @@ TEST_P(UpgradeTransactionTest, EndsWithACompleteCopy)
                                                              : "");
     if (expected.empty()) {
         EXPECT_NE(std::string::npos, testsupport::ReadFile(log).find("no complete copy"));
+    }
+    // The copy an upgrade replaced is removed only after the new client
+    // started, so that its removal costs the user no time without one.
+    if (!started.empty()) {
+        bool replaced_a_copy = lands && !last.empty();
+        EXPECT_EQ(replaced_a_copy ? "1\n" : "0\n",
+                  testsupport::ReadFile(home / "backups-at-start"));
+        EXPECT_EQ("held\n", testsupport::ReadFile(home / "lock-at-start"));
     }
     for (const char* leftover : {"_tmp", "_tmp1", "_tmp2"})
         EXPECT_FALSE(testsupport::Exists(app + leftover)) << leftover;
