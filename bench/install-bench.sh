@@ -2,7 +2,8 @@
 # Builds the release preset's install benchmark and runs it under the build
 # lock, so that nothing else runs meanwhile.
 # usage: bench/install-bench.sh [repetitions [format]]
-# With a format (say "zst") only the rows whose label contains it are run.
+# With a format (say "zst") only the rows whose label contains it are run;
+# BENCH_VERBOSE=1 prints every upgrade and its paired bsdtar -xf.
 # The packages are cached in build/release/install-bench-work (the xz ones
 # take minutes to make); delete that directory to rebuild them.
 set -euo pipefail
