@@ -78,6 +78,13 @@ grep -qx "build_version=$(sed -n 's/^build_version=//p' "$root/INFO")" "$app/INF
     { echo "the installed copy is not the packaged build" >&2; exit 1; }
 pid=$(sed -n 's/^pid=//p' "$home/.HalvoraBackup/ui.pid")
 kill -0 "$pid" || { echo "the client is not running" >&2; exit 1; }
+# A good first start says nothing at the shipped levels.
+log="$home/.HalvoraBackup/log/launcher.log"
+if grep -q '\[DEBUG\]\|\[INFO\]\|\[ERROR\]' "$log" 2>/dev/null; then
+    echo "the shipped log levels let through:" >&2
+    cat "$log" >&2
+    exit 1
+fi
 [ "$(stat -c %U "/proc/$pid")" = "$user" ] || { echo "the client runs as another user" >&2; exit 1; }
 echo "client $pid runs as $user"
 stop_client
