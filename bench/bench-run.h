@@ -118,6 +118,20 @@ inline BsdtarPair RunBsdtarPair(const std::string& runner, const std::string& ar
     return pair;
 }
 
+// One repetition of a comparison: ours and theirs once each, ours first in
+// even repetitions, so that neither always meets a warmer system.
+template <class Ours, class Theirs>
+void RunInTurns(int repetition, Ours ours, Theirs theirs)
+{
+    if (repetition % 2 == 0) {
+        ours();
+        theirs();
+    } else {
+        theirs();
+        ours();
+    }
+}
+
 inline double Median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());

@@ -130,23 +130,23 @@ Result Measure(const std::string& runner, const std::string& self, const std::st
     Result r;
     for (int i = 0; i < reps && r.ok; ++i) {
         std::string our_dir = work + "/out-extract", tar_dir = work + "/out-bsdtar";
-        // Alternate who goes first, so neither always meets a warmer system.
-        for (int turn = 0; turn < 2; ++turn) {
-            if ((turn == 0) == (i % 2 == 0)) {
+        RunInTurns(
+            i,
+            [&] {
                 FreshDir(our_dir);
                 Run run = Spawn(runner, {self, "--extract", archive_path, our_dir});
                 r.ok = r.ok && run.ok;
                 ours.push_back(run.seconds);
                 r.ours_kb = std::max(r.ours_kb, run.max_rss_kb);
-            } else {
+            },
+            [&] {
                 BsdtarPair tar = RunBsdtarPair(runner, archive_path, tar_dir);
                 r.ok = r.ok && tar.ok();
                 list.push_back(tar.list.seconds);
                 unpack.push_back(tar.unpack.seconds);
                 pair.push_back(tar.seconds());
                 r.bsdtar_kb = std::max(r.bsdtar_kb, tar.max_rss_kb());
-            }
-        }
+            });
         if (i == 0 && !(Summarize(our_dir) == Summarize(tar_dir))) {
             fprintf(stderr, "the two unpacked trees differ\n");
             r.ok = false;

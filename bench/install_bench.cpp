@@ -330,20 +330,20 @@ Result Measure(const std::string& runner, const std::string& root, const std::st
     std::vector<double> ours, pair, ratios;
     Result r;
     for (int i = 0; i < reps && r.ok; ++i) {
-        // Alternate who goes first, so neither always meets a warmer system.
-        for (int turn = 0; turn < 2; ++turn) {
-            if ((turn == 0) == (i % 2 == 0)) {
+        RunInTurns(
+            i,
+            [&] {
                 Run run = FirstInstall(runner, root, home);
                 r.ok = r.ok && run.ok;
                 ours.push_back(run.seconds);
                 r.ours_kb = std::max(r.ours_kb, run.max_rss_kb);
-            } else {
+            },
+            [&] {
                 BsdtarPair tar = RunBsdtarPair(runner, package, out);
                 r.ok = r.ok && tar.ok();
                 pair.push_back(tar.seconds());
                 r.bsdtar_kb = std::max(r.bsdtar_kb, tar.max_rss_kb());
-            }
-        }
+            });
         // Each repetition's two runs are a pair: the ratio is the median of
         // the pairs', which a shared machine's drift moves much less than
         // the ratio of two medians.

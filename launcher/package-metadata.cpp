@@ -4,7 +4,6 @@
 #include <QString>
 #include <cerrno>
 #include <climits>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
@@ -23,24 +22,6 @@ const size_t kReadSize = 1 << 20;
 struct StateFree {
     void operator()(XXH3_state_t* state) const { XXH3_freeState(state); }
 };
-
-bool ParseHex64(const std::string& text, uint64_t& value)
-{
-    value = 0;
-    for (char c : text) {
-        int digit;
-        if (c >= '0' && c <= '9')
-            digit = c - '0';
-        else if (c >= 'a' && c <= 'f')
-            digit = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F')
-            digit = c - 'A' + 10;
-        else
-            return false;
-        value = value << 4 | static_cast<uint64_t>(digit);
-    }
-    return true;
-}
 
 // Plain decimal digits only: no sign, no blanks, no exponent, no overflow.
 bool ParseCount(const QString& text, int64_t max, int64_t& value)
@@ -77,20 +58,6 @@ int ReadAll(int fd, XXH3_state_t* state, std::string& error)
 }
 
 } // namespace
-
-std::string FormatDigest(const PackageDigest& digest)
-{
-    char text[33];
-    snprintf(text, sizeof(text), "%016llx%016llx", static_cast<unsigned long long>(digest.high),
-             static_cast<unsigned long long>(digest.low));
-    return text;
-}
-
-bool ParseDigest(const std::string& text, PackageDigest& digest)
-{
-    return text.size() == 32 && ParseHex64(text.substr(0, 16), digest.high) &&
-           ParseHex64(text.substr(16), digest.low);
-}
 
 int DigestFile(const ustring& path, PackageDigest& digest, std::string& error)
 {

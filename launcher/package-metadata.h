@@ -4,26 +4,12 @@
 #include <cstdint>
 #include <string>
 
+#include "package-digest.h"
 #include "ustring/ustring.h"
 
 // XXH3-128 of a whole file: cheap enough (a small fraction of one decode) to
 // prove the package is the one its INFO describes before anything is
-// touched.
-struct PackageDigest {
-    uint64_t high = 0;
-    uint64_t low = 0;
-    bool operator==(const PackageDigest& other) const
-    {
-        return high == other.high && low == other.low;
-    }
-};
-
-// 32 lowercase hex digits, high half first.
-std::string FormatDigest(const PackageDigest& digest);
-// Accepts exactly 32 hex digits (either case); false otherwise.
-bool ParseDigest(const std::string& text, PackageDigest& digest);
-
-// 0, or -1 with errno's text in error when the file cannot be read.
+// touched. 0, or -1 with errno's text in error when the file cannot be read.
 int DigestFile(const ustring& path, PackageDigest& digest, std::string& error);
 
 // What the packer wrote into group "Package" of the system INFO: the number

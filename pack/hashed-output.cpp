@@ -1,8 +1,9 @@
 #include "hashed-output.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <unistd.h>
+
+#include "package-digest.h"
 
 namespace pack {
 
@@ -42,10 +43,10 @@ std::string HashedOutput::HexDigest() const
     if (!m_state)
         return std::string();
     XXH128_hash_t hash = XXH3_128bits_digest(m_state);
-    char text[33];
-    snprintf(text, sizeof text, "%016llx%016llx", static_cast<unsigned long long>(hash.high64),
-             static_cast<unsigned long long>(hash.low64));
-    return text;
+    PackageDigest digest;
+    digest.high = hash.high64;
+    digest.low = hash.low64;
+    return FormatDigest(digest);
 }
 
 } // namespace pack
