@@ -2,6 +2,8 @@
 
 #include <archive.h>
 #include <archive_entry.h>
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -9,6 +11,7 @@
 
 #include "adapter.h"
 #include "log.h"
+#include "package-file.h"
 #include "package-stream.h"
 #include "strtab.h"
 #include "thread-directory.h"
@@ -17,7 +20,6 @@
 namespace {
 
 const char* const kLogComponent = "extractor_debug";
-const size_t kBlockSize = 10240;
 // Existing files are replaced, ".." paths refused, and nothing is written
 // through a symbolic link, whether the package made it or it already stood in
 // the copy; owners, times, ACLs, flags, extended attributes and set-id bits
@@ -49,20 +51,11 @@ const char* ExtractErrorText(archive* reader, archive* writer)
     return *text ? text : ErrorText(reader);
 }
 
-// Every filter and format the library knows, so that the packaging side may
-// choose any of them.
-int OpenReader(archive* reader, const ustring& source)
-{
-    archive_read_support_filter_all(reader);
-    archive_read_support_format_all(reader);
-    return OpenPackageReader(reader, source, kBlockSize);
-}
-
 // A reader for walking the entries without unpacking them (Count, List).
 // Both paths must be set, as for Extract, though only the source is read.
-ReaderPtr OpenForScan(const ustring& source, const ustring& target)
+ReaderPtr OpenForScan(const PackageFile& file, const ustring& target, PackageRead* record)
 {
-    if (target.empty() || source.empty()) {
+    if (target.empty()) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent, "[ERROR] extractor(%d): Invalid argument\n",
                        __LINE__);
         return nullptr;
@@ -73,13 +66,23 @@ ReaderPtr OpenForScan(const ustring& source, const ustring& target)
                        "[ERROR] extractor(%d): Allocate archive failed\n", __LINE__);
         return nullptr;
     }
-    if (OpenReader(reader.get(), source) != ARCHIVE_OK) {
+    if (OpenPackageReader(reader.get(), file, record) != ARCHIVE_OK) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n",
                        __LINE__, ErrorText(reader.get()));
         return nullptr;
     }
     return reader;
+}
+
+// Saturates rather than overflows: a hostile archive may claim sizes that
+// add up to more than any disk holds, and then no sum fits anyway.
+void AddSize(ArchiveSummary& summary, archive_entry* entry, int64_t size)
+{
+    if (!archive_entry_size_is_set(entry))
+        summary.sized = false;
+    if (size > 0 && __builtin_add_overflow(summary.unpacked_size, size, &summary.unpacked_size))
+        summary.unpacked_size = INT64_MAX;
 }
 
 // An entry whose header carries no size (a streamed zip member) is measured
@@ -104,10 +107,29 @@ int SkipEntryData(archive* reader, archive_entry* entry, int64_t& size)
     }
 }
 
+// The library takes a tar that stops at a block boundary for a whole one,
+// since some writers omit the end-of-archive marker; a package always has
+// it, so one without was cut short. The marker is what the library consumed
+// after the position of the header it was looking for.
+int CheckEndMarker(archive* reader)
+{
+    if ((archive_format(reader) & ARCHIVE_FORMAT_BASE_MASK) != ARCHIVE_FORMAT_TAR)
+        return 0;
+    if (archive_filter_bytes(reader, 0) > archive_read_header_position(reader))
+        return 0;
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] extractor(%d): the archive ends without its end-of-archive marker, "
+                   "it was cut short\n",
+                   __LINE__);
+    return -1;
+}
+
 // The compressed stream's check follows the end of the tar: only closing
 // the reader tells whether the package was whole to its last byte.
 int CloseAtEnd(archive* reader)
 {
+    if (CheckEndMarker(reader) != 0)
+        return -1;
     if (archive_read_close(reader) == ARCHIVE_OK)
         return 0;
     Logger::LogMsg(Logger::L_ERR, kLogComponent,
@@ -140,8 +162,7 @@ int ScanEntries(archive* reader, ArchiveSummary& summary)
             return -1;
         }
         ++summary.entries;
-        if (size > 0)
-            summary.unpacked_size += size;
+        AddSize(summary, entry, size);
     }
 }
 
@@ -174,7 +195,7 @@ int MakeEntryPathsRelative(archive_entry* entry)
     const char* name = archive_entry_pathname(entry);
     if (!name) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                       "[ERROR] extractor(%d): archive_entry_pathname failed", __LINE__);
+                       "[ERROR] extractor(%d): archive_entry_pathname failed\n", __LINE__);
         return -1;
     }
     if (*name == '/' || !*name)
@@ -276,14 +297,42 @@ int CheckEntry(archive_entry* entry)
     return 0;
 }
 
-int ExtractEntries(archive* reader, archive* writer, int total)
+// Sizes as the headers give them, against what the check found: a package
+// that unpacks to more is stopped before it fills the disk.
+int CheckSize(const ArchiveSummary& read, const ArchiveSummary& expected, bool at_end)
 {
+    if (!read.sized || !expected.sized)
+        return 0;
+    if (read.unpacked_size > expected.unpacked_size) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): the package unpacks to more than the %lld bytes "
+                       "expected\n",
+                       __LINE__, static_cast<long long>(expected.unpacked_size));
+        return -1;
+    }
+    if (at_end && read.unpacked_size != expected.unpacked_size) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): the package unpacks to %lld bytes, %lld expected\n",
+                       __LINE__, static_cast<long long>(read.unpacked_size),
+                       static_cast<long long>(expected.unpacked_size));
+        return -1;
+    }
+    return 0;
+}
+
+int ExtractEntries(archive* reader, archive* writer, const ArchiveSummary& expected)
+{
+    const int total = expected.entries;
     int progress = 0;
+    ArchiveSummary read;
     for (;;) {
         archive_entry* entry = nullptr;
         int ret = archive_read_next_header(reader, &entry);
-        if (ret == ARCHIVE_EOF)
-            return CheckEntryCount(progress, total) == 0 ? CloseAtEnd(reader) : -1;
+        if (ret == ARCHIVE_EOF) {
+            if (CheckEntryCount(progress, total) != 0 || CheckSize(read, expected, true) != 0)
+                return -1;
+            return CloseAtEnd(reader);
+        }
         if (ret != ARCHIVE_OK) {
             Logger::LogMsg(Logger::L_ERR, kLogComponent,
                            "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
@@ -293,6 +342,9 @@ int ExtractEntries(archive* reader, archive* writer, int total)
         // Stopped before it is written, so progress never passes 100 %.
         if (progress == total)
             return CheckEntryCount(progress + 1, total);
+        AddSize(read, entry, archive_entry_size(entry));
+        if (CheckSize(read, expected, false) != 0)
+            return -1;
         if (MakeEntryPathsRelative(entry) != 0 || CheckEntry(entry) != 0)
             return -1;
         if (archive_read_extract2(reader, entry, writer) != ARCHIVE_OK) {
@@ -325,16 +377,54 @@ void Extractor::SetTarget(const ustring& path)
 void Extractor::SetSource(const ustring& path)
 {
     source = path;
+    package = nullptr;
+}
+
+void Extractor::SetSource(const PackageFile* file)
+{
+    package = file;
+    source = file ? file->Path() : ustring();
+}
+
+void Extractor::LogNoEntries(int total)
+{
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n",
+                   __LINE__, total);
+}
+
+const PackageFile* Extractor::OpenPackage(PackageFile& own)
+{
+    if (package)
+        return package;
+    int err = source.empty() ? ENOENT : own.Open(source);
+    if (err == 0)
+        return &own;
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
+                   strerror(err));
+    return nullptr;
 }
 
 int Extractor::Scan(ArchiveSummary& summary)
 {
+    summary = ArchiveSummary();
+    PackageFile own;
+    const PackageFile* file = OpenPackage(own);
+    return file ? Scan(*file, summary) : -1;
+}
+
+int Extractor::Scan(const PackageFile& file, ArchiveSummary& summary)
+{
     Utf8NamesOnThisThread names;
     summary = ArchiveSummary();
-    ReaderPtr reader = OpenForScan(source, target);
-    if (!reader)
+    PackageRead record;
+    ReaderPtr reader = OpenForScan(file, target, &record);
+    if (!reader || ScanEntries(reader.get(), summary) != 0)
         return -1;
-    return ScanEntries(reader.get(), summary);
+    summary.digest_known = record.whole;
+    summary.digest = record.digest;
+    return 0;
 }
 
 int Extractor::Count()
@@ -348,7 +438,9 @@ int Extractor::Count()
 int Extractor::List()
 {
     Utf8NamesOnThisThread names;
-    ReaderPtr reader = OpenForScan(source, target);
+    PackageFile own;
+    const PackageFile* file = OpenPackage(own);
+    ReaderPtr reader = file ? OpenForScan(*file, target, nullptr) : nullptr;
     if (!reader)
         return -1;
     archive_entry* entry = nullptr;
@@ -364,15 +456,23 @@ int Extractor::List()
 
 int Extractor::Extract()
 {
-    return Unpack(true, 0);
+    return Run(nullptr);
+}
+
+int Extractor::Extract(const ArchiveSummary& expected)
+{
+    return Run(&expected);
 }
 
 int Extractor::Extract(int total)
 {
-    return Unpack(false, total);
+    ArchiveSummary expected;
+    expected.entries = total;
+    expected.sized = false;
+    return Run(&expected);
 }
 
-int Extractor::Unpack(bool scan_first, int total)
+int Extractor::Run(const ArchiveSummary* expected)
 {
     if (source.empty() || target.empty()) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent, "[ERROR] extractor(%d): Invalid Argument\n",
@@ -385,18 +485,52 @@ int Extractor::Unpack(bool scan_first, int total)
     Notify_Adapter::GetInstance().UpdateDialogText(
         StrTable::LoadStr(StrTable::desc_hlvr_env_preparing));
 
-    if (scan_first)
-        total = Count();
-    if (total <= 0) {
-        Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                       "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n",
-                       __LINE__, total);
+    PackageFile own;
+    const PackageFile* file = OpenPackage(own);
+    // Scanned through the same descriptor as the unpack, so that the unpack
+    // can tell it read the very bytes the scan did.
+    ArchiveSummary scanned;
+    if (!expected) {
+        if (!file || Scan(*file, scanned) != 0)
+            scanned.entries = -1;
+        expected = &scanned;
+    }
+    if (expected->entries <= 0) {
+        LogNoEntries(expected->entries);
         return -1;
     }
+    if (!file) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
+                       source.c_str(), "cannot be opened");
+        return -1;
+    }
+    return Unpack(*file, *expected);
+}
+
+// The checksum of what the unpack read, against the one checked before.
+int Extractor::CheckDigest(const PackageRead& record, const ArchiveSummary& expected) const
+{
+    if (!expected.digest_known)
+        return 0;
+    if (record.whole && record.digest == expected.digest)
+        return 0;
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] extractor(%d): package '%s' is not the one checked: xxh3_128 %s of "
+                   "%lld bytes read%s, %s expected\n",
+                   __LINE__, source.c_str(), FormatDigest(record.digest).c_str(),
+                   static_cast<long long>(record.bytes), record.whole ? "" : " (not to its end)",
+                   FormatDigest(expected.digest).c_str());
+    return -1;
+}
+
+int Extractor::Unpack(const PackageFile& file, const ArchiveSummary& expected)
+{
     Utf8NamesOnThisThread names;
     // Declared before the writer: it is freed, and applies its last folder
     // modes by relative name, while the thread still works in the copy.
     WorkInDirectoryOnThisThread in_target;
+    PackageRead record;
     ReaderPtr reader(archive_read_new());
     if (!reader) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
@@ -410,7 +544,7 @@ int Extractor::Unpack(bool scan_first, int total)
         return -1;
     }
     archive_write_disk_set_options(writer.get(), kDiskOptions);
-    if (OpenReader(reader.get(), source) != ARCHIVE_OK) {
+    if (OpenPackageReader(reader.get(), file, &record) != ARCHIVE_OK) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
                        source.c_str(), ErrorText(reader.get()));
@@ -424,10 +558,11 @@ int Extractor::Unpack(bool scan_first, int total)
                        "Path contains '..'");
         return -1;
     }
-    // The source is open by now, so a relative source path still works.
     if (in_target.Enter(target) != 0)
         return -1;
-    int result = ExtractEntries(reader.get(), writer.get(), total);
+    int result = ExtractEntries(reader.get(), writer.get(), expected);
+    if (result == 0)
+        result = CheckDigest(record, expected);
     // Directory modes and times are applied only when the writer closes;
     // a failure there must not pass for a complete unpack.
     if (result == 0 && archive_write_close(writer.get()) != ARCHIVE_OK) {

@@ -3,33 +3,52 @@
 
 #include <cstdint>
 
+#include "package-digest.h"
 #include "ustring/ustring.h"
 
 struct archive;
+class PackageFile;
+struct PackageRead;
 
-// What a scan of the whole archive found: the number of entries and the sum
-// of their sizes in bytes (what the unpacked copy takes, before blocks).
+// What a read of the whole archive found, or what an unpack must find: the
+// number of entries, the sum of their sizes in bytes (what the unpacked copy
+// takes, before blocks) and the checksum of the package file.
 struct ArchiveSummary {
     int entries = 0;
     int64_t unpacked_size = 0;
+    // False when an entry's header carried no size, or when the size is
+    // not known: then the sum is no measure of the package.
+    bool sized = true;
+    bool digest_known = false;
+    PackageDigest digest;
 };
 
-// Unpacks an archive of any format and compression libarchive can read into
-// a target directory, reporting the preparing text and per-entry progress
-// through Notify_Adapter. Holds no library handles between calls.
+// Unpacks a package (a tar, plain or compressed, or a zip: see
+// OpenPackageReader) into a target directory, reporting the preparing text
+// and per-entry progress through Notify_Adapter. Holds no library handles
+// between calls.
 class Extractor {
 public:
     Extractor();
     ~Extractor();
 
     void SetTarget(const ustring& path);
+    // The package by path: opened once by each call below.
     void SetSource(const ustring& path);
+    // A package already open, read through its descriptor; it must outlive
+    // the calls below.
+    void SetSource(const PackageFile* file);
 
     // 0 when every entry was written and the end of the archive reached.
-    // Scans the archive first for the progress total.
+    // Scans the archive first for the progress total, and checks that the
+    // unpack read what the scan read.
     int Extract();
-    // The same with the total of a scan done earlier, so that an archive
-    // already checked is not read a third time.
+    // The same against what a check done earlier found, so that an archive
+    // already checked is not read a third time: another number of entries,
+    // another total size (when sized) or another checksum (when known)
+    // fails the unpack.
+    int Extract(const ArchiveSummary& expected);
+    // Against a number of entries alone.
     int Extract(int total);
     // Number of entries (0 for an empty archive), or -1 when the archive
     // cannot be read to its end.
@@ -40,12 +59,20 @@ public:
     // Writes every entry's path name to standard output, one per line.
     int List();
 
+    // The line of a package that holds no entries, or cannot be counted.
+    static void LogNoEntries(int total);
+
 private:
-    int Unpack(bool scan_first, int total);
+    const PackageFile* OpenPackage(PackageFile& own);
+    int Scan(const PackageFile& file, ArchiveSummary& summary);
+    int Run(const ArchiveSummary* expected);
+    int Unpack(const PackageFile& file, const ArchiveSummary& expected);
+    int CheckDigest(const PackageRead& record, const ArchiveSummary& expected) const;
     int copy_data(archive* ar, archive* aw);
 
     ustring target;
     ustring source;
+    const PackageFile* package = nullptr;
 };
 
 #endif

@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <QString>
 
+#include <sys/stat.h>
+
 #include "file/file-op.h"
 #include "log.h"
 
@@ -39,7 +41,44 @@ void ReadVersionFile(const ustring& path, Service::VersionInfo& version)
     settings.endGroup();
 }
 
+// A regular file that someone may execute; the package's own start script
+// and client are never links to elsewhere.
+bool IsExecutableFile(const ustring& path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0111) != 0;
+}
+
 } // namespace
+
+const char* Service::MissingExecutable(const ustring& app)
+{
+    if (!IsExecutableFile(app + "/bin/halvora-backup-ui"))
+        return "an executable bin/halvora-backup-ui";
+    if (!IsExecutableFile(app + "/package/start-stop"))
+        return "an executable package/start-stop";
+    return nullptr;
+}
+
+int Service::CheckCopyHoldsClient()
+{
+    ustring app = per_user_install_path;
+    VersionInfo system = target_version;
+    if (system.build_version.empty())
+        ReadVersionFile(GetRootHalvoraResourceInstallPath() + "/INFO", system);
+    VersionInfo copy;
+    ReadVersionFile(app + "/INFO", copy);
+    const char* missing = MissingExecutable(app);
+    if (copy.build_version.empty() || !(copy.build_version == system.build_version))
+        missing = "an INFO of the system's build";
+    if (!missing)
+        return 0;
+    Logger::LogMsg(Logger::L_ERR, kComponent,
+                   "[ERROR] halvora-service(%d): the unpacked copy '%s' holds no client of build "
+                   "'%s': it lacks %s\n",
+                   __LINE__, app.c_str(), system.build_version.c_str(), missing);
+    return -1;
+}
 
 void Service::SetTimeout(int value)
 {

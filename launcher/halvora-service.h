@@ -1,6 +1,10 @@
 #ifndef HALVORA_SERVICE_H
 #define HALVORA_SERVICE_H
 
+#include <memory>
+
+#include "extractor.h"
+#include "package-file.h"
 #include "ustring/ustring.h"
 
 // Decides whether the user's private copy of the client must be installed
@@ -41,9 +45,18 @@ protected:
 
     int FSCopyPath(const ustring& src, const ustring& dest);
 
-    // Reads the package to its end and makes sure its unpacked size fits on
+private:
+    int ScanPackage(ArchiveSummary& summary);
+    int ForgetMarkerWithoutRecord();
+    int CheckRoomFor(const ArchiveSummary& summary);
+
+protected:
+
+    // Opens the package, proves it whole (by the checksum its INFO gives,
+    // or by reading it to its end) and makes sure its unpacked size fits on
     // the home's file system, before anything is stopped or moved. 0 when
-    // the package is good; it is then unpacked with the count found here.
+    // the package is good; the unpack then reads the same open file and
+    // must find what was found here.
     int CheckPackage();
     // After a cut, puts the last complete copy back in place, whatever the
     // package, then removes the backups no installation needs any more; 0
@@ -52,19 +65,34 @@ protected:
     // Removes the backups a finished installation left for later; see
     // backups_after_start.
     void RemoveBackupsOfFinishedInstallation();
+    // Records, before the client is stopped, that an installation is under
+    // way and which copy is complete: a home that cannot take the record
+    // must not cost the user the running client. 0, or -1 (logged).
+    int MarkBeforeStop();
+    // Withdraws that record when the installation does not go ahead.
+    void UnmarkBeforeStop();
+    // 0 when the copy in place holds the client of the system's build: its
+    // INFO, its executable and its start script; -1 (logged) otherwise.
+    int CheckCopyHoldsClient();
+    // What the copy at app lacks of the client's executable and start
+    // script, or null when it has both.
+    static const char* MissingExecutable(const ustring& app);
 
     int timeout = 0;
     ustring per_user_install_path;
     VersionInfo target_version;
     VersionInfo source_version;
-    // Entries counted by CheckPackage, the progress total of the unpack; -1
-    // until the package was checked.
-    int package_entries = -1;
+    // The package CheckPackage opened and what it found there; the unpack
+    // reads it again and compares.
+    std::unique_ptr<PackageFile> package_file;
+    ArchiveSummary package_summary;
+    bool package_checked = false;
     // A service that starts the client itself may drop the old copy after
     // the start, so that its removal is not part of the time the user has
     // no client. Until then the backups of a finished installation stay.
     bool backups_after_start = false;
     bool backups_pending = false;
+    bool marked_before_stop = false;
 };
 
 #endif

@@ -17,9 +17,11 @@ const char* const kLogComponent = "service_debug";
 const char kMarkerText[] = "installation under way\n";
 const char kCompleteKey[] = "complete=";
 
-int WriteDurably(const ustring& path, const std::string& text)
+const char kTemporarySuffix[] = ".new";
+
+int WriteAndSync(const ustring& path, const std::string& text)
 {
-    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0) {
         int err = errno;
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
@@ -45,6 +47,24 @@ int WriteDurably(const ustring& path, const std::string& text)
 }
 
 } // namespace
+
+int WriteFileDurably(const ustring& path, const std::string& text)
+{
+    ustring temporary = path + kTemporarySuffix;
+    if (WriteAndSync(temporary, text) != 0) {
+        unlink(temporary.c_str());
+        return -1;
+    }
+    if (rename(temporary.c_str(), path.c_str()) != 0) {
+        int err = errno;
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] install-marker(%d): failed to rename '%s' -> '%s': %s (%d)\n",
+                       __LINE__, temporary.c_str(), path.c_str(), strerror(err), err);
+        unlink(temporary.c_str());
+        return -1;
+    }
+    return FlushToDisk(FSParentPath(path), FlushScope::FolderEntries);
+}
 
 int FlushToDisk(const ustring& dir, FlushScope scope)
 {
@@ -90,9 +110,7 @@ int MarkInstallationUnderway(const ustring& app_dir, const ustring& complete_cop
     if (FSMKDir(parent, true) < 0)
         return -1;
     std::string text = std::string(kMarkerText) + kCompleteKey + complete_copy.c_str() + "\n";
-    if (WriteDurably(InstallMarkerPath(app_dir), text) != 0)
-        return -1;
-    return FlushToDisk(parent, FlushScope::FolderEntries);
+    return WriteFileDurably(InstallMarkerPath(app_dir), text);
 }
 
 bool ReadLastCompleteCopy(const ustring& app_dir, ustring& complete_copy)
@@ -120,6 +138,8 @@ int ClearInstallationUnderway(const ustring& app_dir)
     if (FlushToDisk(parent, FlushScope::FolderEntries) != 0)
         return -1;
     ustring marker = InstallMarkerPath(app_dir);
+    // A temporary name a cut left behind goes with the marker.
+    unlink((marker + kTemporarySuffix).c_str());
     if (unlink(marker.c_str()) != 0 && errno != ENOENT) {
         int err = errno;
         Logger::LogMsg(Logger::L_ERR, kLogComponent,

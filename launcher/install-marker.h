@@ -1,6 +1,8 @@
 #ifndef HALVORA_INSTALL_MARKER_H
 #define HALVORA_INSTALL_MARKER_H
 
+#include <string>
+
 #include "ustring/ustring.h"
 
 // An installation of the per-user client can be cut at any moment (power
@@ -21,6 +23,11 @@ enum class FlushScope { FolderEntries, FileSystem };
 // 0 on success, -1 on failure (logged).
 int FlushToDisk(const ustring& dir, FlushScope scope);
 
+// Writes text to a temporary name beside path, flushes it, renames it over
+// path and flushes the folder: after a cut at any moment path is either as
+// it was or holds the whole text, never part of it. 0, or -1 (logged).
+int WriteFileDurably(const ustring& path, const std::string& text);
+
 // app_dir + ".installing".
 ustring InstallMarkerPath(const ustring& app_dir);
 
@@ -29,15 +36,18 @@ ustring InstallMarkerPath(const ustring& app_dir);
 // treated as incomplete.
 bool IsInstallationUnderway(const ustring& app_dir);
 
-// Creates the marker (and the directory that holds it) and flushes both to
-// disk. complete_copy is the name, beside app_dir, of the folder that holds
-// the last complete copy while the installation runs; empty when there is
-// none. 0 on success, -1 on failure (logged).
+// Creates or replaces the marker (and the directory that holds it), durably
+// and whole. complete_copy is the name, beside app_dir, of the folder that
+// holds the last complete copy while the installation runs: app_dir's own
+// name while the copy has not been moved, a backup's once it is about to
+// be, empty when there is none. 0 on success, -1 on failure (logged).
 int MarkInstallationUnderway(const ustring& app_dir, const ustring& complete_copy = ustring());
 
 // Reads the name recorded by MarkInstallationUnderway into complete_copy.
-// False when there is no marker, when it cannot be read, or when it was
-// written without a record (then no folder is known to be complete).
+// False when there is no marker, when it cannot be read, or when it holds
+// no record (empty, garbled, or a name that is not a plain one): then the
+// marker says nothing, and the caller must check any name it gets against
+// the names it makes.
 bool ReadLastCompleteCopy(const ustring& app_dir, ustring& complete_copy);
 
 // Removes the marker durably; a missing marker counts as removed. 0 on

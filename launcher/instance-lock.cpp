@@ -13,14 +13,27 @@
 
 namespace {
 
-// A directory is safe for the lock when it is a real directory (not a link)
-// that belongs to the user and that nobody else may write or even enter.
-bool IsPrivateDirectory(const QByteArray& path, uid_t uid)
+// Why path may not hold the lock, or null when it may: only a real directory
+// (not a link) of the user that nobody else may write or even enter is safe.
+const char* RefusalReason(const QByteArray& path, uid_t uid)
 {
     struct stat st;
     if (lstat(path.constData(), &st) != 0)
-        return false;
-    return S_ISDIR(st.st_mode) && st.st_uid == uid && (st.st_mode & 077) == 0;
+        return strerror(errno);
+    if (S_ISLNK(st.st_mode))
+        return "it is a symbolic link";
+    if (!S_ISDIR(st.st_mode))
+        return "it is not a directory";
+    if (st.st_uid != uid)
+        return "it belongs to another user";
+    if ((st.st_mode & 077) != 0)
+        return "group or others may enter it";
+    return nullptr;
+}
+
+bool IsPrivateDirectory(const QByteArray& path, uid_t uid)
+{
+    return RefusalReason(path, uid) == nullptr;
 }
 
 QByteArray RuntimeDirectory(uid_t uid)
@@ -32,21 +45,22 @@ QByteArray RuntimeDirectory(uid_t uid)
 }
 
 // Makes dir with mode 0700 unless it exists. One that exists but belongs to
-// someone else, or lets others in, is refused rather than trusted.
+// someone else, is a link or lets others in, is passed over rather than trusted.
 QByteArray PrivateDirectory(const QByteArray& dir, uid_t uid)
 {
-    if (mkdir(dir.constData(), 0700) != 0 && errno != EEXIST)
-        return QByteArray();
-    if (!IsPrivateDirectory(dir, uid)) {
-        fprintf(stderr, "halvora-launcher: refusing lock directory %s: not a private "
-                        "directory of uid %u\n", dir.constData(), unsigned(uid));
+    const char* reason = mkdir(dir.constData(), 0700) != 0 && errno != EEXIST
+                             ? strerror(errno)
+                             : RefusalReason(dir, uid);
+    if (reason) {
+        fprintf(stderr, "halvora-launcher: passing over lock directory %s of uid %u: %s\n",
+                dir.constData(), unsigned(uid), reason);
         return QByteArray();
     }
     return dir;
 }
 
-// Under /tmp first; should another user have taken that name, the user's own
-// home, where nobody else can create anything.
+// Under /tmp first; should that name be taken, the user's own home, where
+// nobody else can create anything.
 QByteArray FallbackDirectory(uid_t uid)
 {
     QByteArray dir = PrivateDirectory("/tmp/halvora-launcher-" + QByteArray::number(uid), uid);

@@ -10,6 +10,8 @@
 namespace {
 
 const size_t kTarMagicOffset = 257;
+// xz -9 decodes in about 65 MiB on one thread.
+const uint64_t kXzMemoryStop = 256ull << 20;
 
 bool StartsWith(const unsigned char* head, size_t size, const unsigned char* magic, size_t length)
 {
@@ -124,8 +126,10 @@ public:
         mt.threads = static_cast<uint32_t>(std::max(1, threads));
         mt.timeout = 0;
         mt.memlimit_threading = memory_limit;
-        // Past the limit a block is decoded on one thread, never refused.
-        mt.memlimit_stop = UINT64_MAX;
+        // Past the threading limit a block is decoded on one thread; a
+        // stream that needs more than any packer's setting is refused, so
+        // that a package cannot take the memory of the session.
+        mt.memlimit_stop = kXzMemoryStop;
         lzma_ret ret = lzma_stream_decoder_mt(&stream, &mt);
         if (ret != LZMA_OK)
             error = XzErrorText(ret);

@@ -5,23 +5,15 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
-#include <fcntl.h>
-#include <memory>
-#include <unistd.h>
-#include <xxhash.h>
 
 #include "log-place.h"
 #include "log.h"
+#include "package-file.h"
 
 namespace {
 
 const char* const kLogComponent = "service_debug";
 const int kLinePlace = logplace::kPackageMetadata;
-const size_t kReadSize = 1 << 20;
-
-struct StateFree {
-    void operator()(XXH3_state_t* state) const { XXH3_freeState(state); }
-};
 
 // Plain decimal digits only: no sign, no blanks, no exponent, no overflow.
 bool ParseCount(const QString& text, int64_t max, int64_t& value)
@@ -40,46 +32,26 @@ bool ParseCount(const QString& text, int64_t max, int64_t& value)
     return true;
 }
 
-int ReadAll(int fd, XXH3_state_t* state, std::string& error)
+// A package that could be bigger than this, or hold more entries, is no
+// package of ours: such a figure is damage, and would overflow the space
+// needed.
+const int64_t kMaxUnpackedSize = int64_t(1) << 50;
+const int64_t kMaxEntries = 1 << 24;
+// Room for a compressed package to be bigger than what it holds: headers
+// (long names take several blocks) and a stream that did not compress.
+const int64_t kHeaderRoomPerEntry = 8 << 10;
+const int64_t kFixedRoom = 1 << 20;
+
+// The figures must be able to describe a package of this size: a package
+// that unpacks to nearly nothing from many megabytes was not described by
+// its packer.
+bool PlausibleFor(const PackageMetadata& metadata, int64_t package_size)
 {
-    std::unique_ptr<char[]> buffer(new char[kReadSize]);
-    for (;;) {
-        ssize_t n = read(fd, buffer.get(), kReadSize);
-        if (n == 0)
-            return 0;
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            error = strerror(errno);
-            return -1;
-        }
-        XXH3_128bits_update(state, buffer.get(), static_cast<size_t>(n));
-    }
+    int64_t room = metadata.unpacked_size + metadata.entries * kHeaderRoomPerEntry + kFixedRoom;
+    return room >= package_size / 2;
 }
 
 } // namespace
-
-int DigestFile(const ustring& path, PackageDigest& digest, std::string& error)
-{
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        error = strerror(errno);
-        return -1;
-    }
-    std::unique_ptr<XXH3_state_t, StateFree> state(XXH3_createState());
-    int ret = -1;
-    if (!state)
-        error = "out of memory";
-    else if (XXH3_128bits_reset(state.get()) == XXH_OK)
-        ret = ReadAll(fd, state.get(), error);
-    close(fd);
-    if (ret == 0) {
-        XXH128_hash_t hash = XXH3_128bits_digest(state.get());
-        digest.high = hash.high64;
-        digest.low = hash.low64;
-    }
-    return ret;
-}
 
 MetadataState ReadPackageMetadata(const ustring& path, PackageMetadata& metadata,
                                   std::string& problem)
@@ -92,11 +64,13 @@ MetadataState ReadPackageMetadata(const ustring& path, PackageMetadata& metadata
     int64_t size = 0;
     // QSettings splits a value at commas into a list; toString() of a list is
     // empty, which the parsers refuse.
-    if (!ParseCount(settings.value("entries").toString(), INT_MAX, entries) || entries == 0) {
+    if (!ParseCount(settings.value("entries").toString(), kMaxEntries, entries) || entries == 0) {
         problem = "entries";
         return MetadataState::Malformed;
     }
-    if (!ParseCount(settings.value("unpacked_size").toString(), INT64_MAX, size)) {
+    // A package holds at least the client's executable and its start script.
+    if (!ParseCount(settings.value("unpacked_size").toString(), kMaxUnpackedSize, size) ||
+        size == 0) {
         problem = "unpacked_size";
         return MetadataState::Malformed;
     }
@@ -109,41 +83,52 @@ MetadataState ReadPackageMetadata(const ustring& path, PackageMetadata& metadata
     return MetadataState::Valid;
 }
 
-PackageCheck CheckPackageAgainstInfo(const ustring& info, const ustring& package,
+PackageCheck CheckPackageAgainstInfo(const ustring& info, const PackageFile& package,
                                      PackageMetadata& metadata)
 {
     std::string problem;
     switch (ReadPackageMetadata(info, metadata, problem)) {
     case MetadataState::Absent: return PackageCheck::Undescribed;
     case MetadataState::Malformed:
-        Logger::LogMsg(Logger::L_WARNING, kLogComponent,
-                       "[WARNING] halvora-service(%d): group \"Package\" of '%s' has no valid "
-                       "%s, the package is read in full instead\n",
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] halvora-service(%d): group \"Package\" of '%s' has no valid %s, "
+                       "the INFO is damaged, nothing is changed\n",
                        kLinePlace + __LINE__, info.c_str(), problem.c_str());
-        return PackageCheck::Undescribed;
+        return PackageCheck::Mismatch;
     case MetadataState::Valid: break;
+    }
+    const char* path = package.Path().c_str();
+    if (!PlausibleFor(metadata, package.Size())) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] halvora-service(%d): group \"Package\" of '%s' cannot describe "
+                       "package '%s' of %lld bytes (%d entries, %lld bytes unpacked), the INFO "
+                       "is damaged, nothing is changed\n",
+                       kLinePlace + __LINE__, info.c_str(), path,
+                       static_cast<long long>(package.Size()), metadata.entries,
+                       static_cast<long long>(metadata.unpacked_size));
+        return PackageCheck::Mismatch;
     }
     PackageDigest digest;
     std::string error;
-    if (DigestFile(package, digest, error) != 0) {
+    if (DigestPackage(package, digest, error) != 0) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] halvora-service(%d): cannot read package '%s' for its checksum: "
                        "%s, nothing is changed\n",
-                       kLinePlace + __LINE__, package.c_str(), error.c_str());
+                       kLinePlace + __LINE__, path, error.c_str());
         return PackageCheck::Mismatch;
     }
     if (!(digest == metadata.digest)) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] halvora-service(%d): package '%s' does not match its INFO: "
                        "xxh3_128 %s where '%s' says %s, nothing is changed\n",
-                       kLinePlace + __LINE__, package.c_str(), FormatDigest(digest).c_str(),
-                       info.c_str(), FormatDigest(metadata.digest).c_str());
+                       kLinePlace + __LINE__, path, FormatDigest(digest).c_str(), info.c_str(),
+                       FormatDigest(metadata.digest).c_str());
         return PackageCheck::Mismatch;
     }
     Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
                    "[DEBUG] halvora-service(%d): package '%s' matches its INFO: %d entries, %lld "
                    "bytes unpacked\n",
-                   kLinePlace + __LINE__, package.c_str(), metadata.entries,
+                   kLinePlace + __LINE__, path, metadata.entries,
                    static_cast<long long>(metadata.unpacked_size));
     return PackageCheck::Described;
 }

@@ -2,6 +2,7 @@
 
 #include <archive.h>
 #include <cerrno>
+#include <chrono>
 #include <condition_variable>
 #include <cstring>
 #include <deque>
@@ -17,6 +18,7 @@
 
 #include "log.h"
 #include "package-decoders.h"
+#include "package-file.h"
 
 namespace {
 
@@ -31,6 +33,12 @@ const uint64_t kXzThreadingMemory = 40ull << 20;
 const size_t kHeadSize = 512;
 // Guards against a decoder that neither consumes nor produces.
 const int kMaxIdleRounds = 16;
+// However slow the disk, a read of a package that takes longer than this is
+// not reading a package: a minute, and a second per MiB it holds.
+const int64_t kBaseSeconds = 60;
+const int64_t kSlowestBytesPerSecond = 1 << 20;
+// One compression at most, and the library's pass-through filter.
+const int kMaxFilters = 2;
 
 struct Chunk {
     std::unique_ptr<unsigned char[]> data{new unsigned char[kChunkSize]};
@@ -40,11 +48,10 @@ struct Chunk {
 // The package file through its decoder, a chunk at a time.
 class ChunkSource {
 public:
-    ChunkSource(int file, std::unique_ptr<PackageDecoder> codec, const char* name)
-        : fd(file), decoder(std::move(codec)), codec_name(name)
+    ChunkSource(const PackageFile& file, std::unique_ptr<PackageDecoder> codec, const char* name)
+        : bytes(file), decoder(std::move(codec)), codec_name(name)
     {
     }
-    ~ChunkSource() { close(fd); }
     ChunkSource(const ChunkSource&) = delete;
     ChunkSource& operator=(const ChunkSource&) = delete;
 
@@ -74,6 +81,7 @@ public:
         return DecodeStatus::Ok;
     }
     const std::string& error() const { return failure; }
+    PackageBytes& Bytes() { return bytes; }
 
 private:
     DecodeStatus Fail(const std::string& text)
@@ -84,10 +92,7 @@ private:
 
     bool Refill()
     {
-        ssize_t n;
-        do
-            n = read(fd, input.get(), kInputSize);
-        while (n < 0 && errno == EINTR);
+        ssize_t n = bytes.Read(input.get(), kInputSize);
         if (n < 0) {
             Fail(std::string("read failed: ") + strerror(errno));
             return false;
@@ -98,7 +103,7 @@ private:
         return true;
     }
 
-    const int fd;
+    PackageBytes bytes;
     std::unique_ptr<PackageDecoder> decoder;
     const char* codec_name;
     std::unique_ptr<unsigned char[]> input{new unsigned char[kInputSize]};
@@ -114,19 +119,34 @@ public:
     virtual ~PackageInput() = default;
     // Bytes decoded (0 at the end of the stream), or -1 with error set.
     virtual long Next(const void** buffer, std::string& error) = 0;
+    // Once the reader is done: reads on to the end of the stream and then of
+    // the file, so that the stream's own check and the checksum of every
+    // byte are known. False when the stream is damaged; whole says whether
+    // the file was read to its last byte.
+    virtual bool Finish(bool& whole, std::string& error) = 0;
+    virtual PackageBytes& Bytes() = 0;
+};
 
+// A compressed stream: its decoder's check sits after the end of the tar.
+class DecodedInput : public PackageInput {
+public:
     // The tar ends before the compressed stream does, and the stream's own
     // check (CRC, block check) sits in that rest: a reader that reached the
     // end of the tar reads on to the end of the stream, so that damage there
     // fails the read. A reader that stopped far from the end (after an
-    // error) gives up after a little.
-    bool ReadToEnd(std::string& error)
+    // error) gives up after a little, and the file does not count as read.
+    bool Finish(bool& whole, std::string& error) override
     {
+        whole = false;
         const void* buffer = nullptr;
         for (size_t read = 0; read < kDrainLimit;) {
             long n = Next(&buffer, error);
-            if (n <= 0)
-                return n == 0;
+            if (n < 0)
+                return false;
+            if (n == 0) {
+                whole = Bytes().ReadRest() == 0;
+                return true;
+            }
             read += static_cast<size_t>(n);
         }
         return true;
@@ -136,8 +156,38 @@ private:
     static const size_t kDrainLimit = 2 * kChunkSize;
 };
 
+// A format or compression the library decodes itself: the file's bytes as
+// they are.
+class RawInput : public PackageInput {
+public:
+    explicit RawInput(const PackageFile& file) : bytes(file) {}
+
+    long Next(const void** buffer, std::string& error) override
+    {
+        ssize_t n = bytes.Read(data.get(), kInputSize);
+        if (n < 0) {
+            error = std::string("read failed: ") + strerror(errno);
+            return -1;
+        }
+        *buffer = data.get();
+        return static_cast<long>(n);
+    }
+    bool Finish(bool& whole, std::string& error) override
+    {
+        whole = bytes.ReadRest() == 0;
+        if (!whole)
+            error = std::string("read failed: ") + strerror(errno);
+        return whole;
+    }
+    PackageBytes& Bytes() override { return bytes; }
+
+private:
+    PackageBytes bytes;
+    std::unique_ptr<unsigned char[]> data{new unsigned char[kInputSize]};
+};
+
 // One core: the reader's own thread decodes, chunk by chunk.
-class InlineInput : public PackageInput {
+class InlineInput : public DecodedInput {
 public:
     explicit InlineInput(std::unique_ptr<ChunkSource> from) : source(std::move(from)) {}
 
@@ -158,6 +208,8 @@ public:
         return failure.empty() ? 0 : -1;
     }
 
+    PackageBytes& Bytes() override { return source->Bytes(); }
+
 private:
     std::unique_ptr<ChunkSource> source;
     Chunk chunk;
@@ -167,7 +219,7 @@ private:
 
 // A decode thread and the bounded queue of decoded chunks between it and
 // the reader.
-class ThreadedInput : public PackageInput {
+class ThreadedInput : public DecodedInput {
 public:
     explicit ThreadedInput(std::unique_ptr<ChunkSource> from) : source(std::move(from)) {}
     ~ThreadedInput() override
@@ -252,6 +304,9 @@ private:
         return std::make_unique<Chunk>();
     }
 
+    PackageBytes& Bytes() override { return source->Bytes(); }
+
+private:
     std::unique_ptr<ChunkSource> source;
     pthread_t thread{};
     bool started = false;
@@ -268,10 +323,28 @@ private:
     std::string failure;
 };
 
+// The callbacks' own data: the input, the record of the read, and the time
+// by which the read must be over.
+struct ReaderInput {
+    std::unique_ptr<PackageInput> input;
+    PackageRead* record;
+    std::chrono::steady_clock::time_point deadline;
+    int allowed_seconds;
+};
+
 la_ssize_t ReadDecoded(archive* reader, void* data, const void** buffer)
 {
+    ReaderInput* in = static_cast<ReaderInput*>(data);
+    // Nothing a package holds may keep the launcher, and its locks, past a
+    // bound set by the package's size.
+    if (std::chrono::steady_clock::now() > in->deadline) {
+        archive_set_error(reader, ETIMEDOUT,
+                          "reading the package took longer than %d s, it is damaged",
+                          in->allowed_seconds);
+        return -1;
+    }
     std::string error;
-    long n = static_cast<PackageInput*>(data)->Next(buffer, error);
+    long n = in->input->Next(buffer, error);
     if (n < 0)
         archive_set_error(reader, EIO, "%s", error.c_str());
     return n;
@@ -282,11 +355,16 @@ la_ssize_t ReadDecoded(archive* reader, void* data, const void** buffer)
 // result on, so a damaged end of the stream fails the close.
 int CloseDecoded(archive* reader, void* data)
 {
-    PackageInput* input = static_cast<PackageInput*>(data);
+    std::unique_ptr<ReaderInput> in(static_cast<ReaderInput*>(data));
     std::string error;
-    bool whole = input->ReadToEnd(error);
-    delete input;
-    if (whole)
+    bool whole = false;
+    bool good = in->input->Finish(whole, error);
+    if (in->record) {
+        in->record->whole = good && whole;
+        in->record->bytes = in->input->Bytes().Offset();
+        in->record->digest = in->input->Bytes().Digest();
+    }
+    if (good)
         return ARCHIVE_OK;
     archive_set_error(reader, EIO, "%s", error.c_str());
     return ARCHIVE_FATAL;
@@ -302,49 +380,64 @@ PackageCodec SniffFile(int fd)
     return n > 0 ? SniffPackageCodec(head, static_cast<size_t>(n)) : PackageCodec::Other;
 }
 
-// The input for the package, or null when the library's own reading is the
-// way (another format or compression, or the file cannot be opened here).
-PackageInput* MakeInput(const ustring& path, int cores)
+std::unique_ptr<PackageInput> MakeDecodedInput(const PackageFile& file, PackageCodec codec,
+                                               int cores)
 {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return nullptr; // the library's open reports it in its own words
-    PackageCodec codec = SniffFile(fd);
     std::string error;
     std::unique_ptr<PackageDecoder> decoder =
-        codec == PackageCodec::Other ? nullptr
-                                     : MakePackageDecoder(codec, cores, kXzThreadingMemory, error);
+        MakePackageDecoder(codec, cores, kXzThreadingMemory, error);
+    const char* path = file.Path().c_str();
     if (!decoder) {
-        if (codec != PackageCodec::Other)
-            Logger::LogMsg(Logger::L_WARNING, kLogComponent,
-                           "[WARNING] package-stream(%d): '%s': %s, read by the archive library "
-                           "instead\n",
-                           __LINE__, path.c_str(), error.c_str());
-        close(fd);
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] package-stream(%d): '%s': %s\n", __LINE__, path, error.c_str());
         return nullptr;
     }
     const char* name = PackageCodecName(codec);
-    auto source = std::make_unique<ChunkSource>(fd, std::move(decoder), name);
+    auto source = std::make_unique<ChunkSource>(file, std::move(decoder), name);
     if (cores < 2) {
         Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
                        "[DEBUG] package-stream(%d): '%s': %s decoded on the reader's thread, one "
                        "core\n",
-                       __LINE__, path.c_str(), name);
-        return new InlineInput(std::move(source));
+                       __LINE__, path, name);
+        return std::make_unique<InlineInput>(std::move(source));
     }
     auto input = std::make_unique<ThreadedInput>(std::move(source));
     int err = input->Start();
     if (err != 0) {
-        Logger::LogMsg(Logger::L_WARNING, kLogComponent,
-                       "[WARNING] package-stream(%d): no decode thread for '%s': %s\n", __LINE__,
-                       path.c_str(), strerror(err));
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] package-stream(%d): no decode thread for '%s': %s\n", __LINE__,
+                       path, strerror(err));
         return nullptr;
     }
     Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
                    "[DEBUG] package-stream(%d): '%s': %s decoded on a thread of its own, %d "
                    "cores\n",
-                   __LINE__, path.c_str(), name, cores);
-    return input.release();
+                   __LINE__, path, name, cores);
+    return input;
+}
+
+// The kinds of archive a package can be, and nothing else: every other
+// format and filter of the library is a way for a file to loop, to grow
+// without bound or to start an outside program. What the pipeline decodes
+// reaches the library as a plain tar; the rest may be a bzip2 tar or a zip
+// (whose members the library decodes in the process).
+int ChooseReaders(archive* reader, PackageCodec codec)
+{
+    int ret = archive_read_support_format_tar(reader);
+    if (ret == ARCHIVE_OK && codec == PackageCodec::Other) {
+        ret = archive_read_support_format_zip(reader);
+        // The library's own bzip2 decoder, never the outside program.
+        if (ret == ARCHIVE_OK)
+            ret = archive_read_support_filter_bzip2(reader);
+    }
+    if (ret == ARCHIVE_OK)
+        ret = archive_read_support_filter_none(reader);
+    return ret;
+}
+
+int AllowedSeconds(const PackageFile& file)
+{
+    return static_cast<int>(kBaseSeconds + file.Size() / kSlowestBytesPerSecond);
 }
 
 } // namespace
@@ -359,14 +452,36 @@ int UsableCores()
     return cores > 0 ? static_cast<int>(cores) : 1;
 }
 
-int OpenPackageReader(archive* reader, const ustring& path, size_t block_size, int cores)
+int OpenPackageReader(archive* reader, const PackageFile& file, PackageRead* record, int cores)
 {
-    PackageInput* input = MakeInput(path, cores);
-    if (!input) {
+    PackageCodec codec = SniffFile(file.Descriptor());
+    if (ChooseReaders(reader, codec) != ARCHIVE_OK) {
+        archive_set_error(reader, EINVAL, "no in-process reader for the package");
+        return ARCHIVE_FATAL;
+    }
+    auto in = std::make_unique<ReaderInput>();
+    if (codec == PackageCodec::Other) {
         Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
                        "[DEBUG] package-stream(%d): '%s': read by the archive library itself\n",
-                       __LINE__, path.c_str());
-        return archive_read_open_filename(reader, path.c_str(), block_size);
+                       __LINE__, file.Path().c_str());
+        in->input = std::make_unique<RawInput>(file);
+    } else {
+        in->input = MakeDecodedInput(file, codec, cores);
     }
-    return archive_read_open(reader, input, nullptr, ReadDecoded, CloseDecoded);
+    if (!in->input) {
+        archive_set_error(reader, ENOMEM, "the package's decoder cannot be set up");
+        return ARCHIVE_FATAL;
+    }
+    in->record = record;
+    in->allowed_seconds = AllowedSeconds(file);
+    in->deadline = std::chrono::steady_clock::now() + std::chrono::seconds(in->allowed_seconds);
+    int ret = archive_read_open(reader, in.release(), nullptr, ReadDecoded, CloseDecoded);
+    // A compressed stream inside a compressed stream, or one that decodes to
+    // itself, would stack a filter per level.
+    if (ret == ARCHIVE_OK && archive_filter_count(reader) > kMaxFilters) {
+        archive_set_error(reader, EINVAL,
+                          "the package is compressed more than once");
+        return ARCHIVE_FATAL;
+    }
+    return ret;
 }

@@ -98,6 +98,20 @@ int BackupApp(const ustring& app, ustring& backup, int& n)
     }
 }
 
+// The marker is honoured only where it names what the launcher makes: the
+// copy itself, one of its backup names, or nothing (a first installation).
+// Any other name (a folder of the user's beside it) is no record.
+bool IsOwnName(const ustring& app, const ustring& name)
+{
+    if (name.empty() || name == FSBaseName(app))
+        return true;
+    for (int i = 0; i < kMaxBackupTries; ++i) {
+        if (name == FSBaseName(GetAppBackupDir(app, i)))
+            return true;
+    }
+    return false;
+}
+
 // Puts the old copy back after a failed unpack; says whether it worked.
 int RollBack(const ustring& app, const ustring& backup)
 {
@@ -122,7 +136,8 @@ int Service::PrepareUserEnv()
     ustring app = per_user_install_path;
     ustring backup;
     int n = 0;
-    if (RestoreLastCompleteCopy() != 0)
+    // A marker this run wrote before the stop is no leftover of a cut.
+    if (!marked_before_stop && RestoreLastCompleteCopy() != 0)
         return -1;
 
     if (IsFileExist(app, false)) {
@@ -136,6 +151,10 @@ int Service::PrepareUserEnv()
     }
 
     int ret = ExtractPackage();
+    // Whatever the package unpacked to, only a copy that holds the client
+    // may replace one.
+    if (ret == 0)
+        ret = CheckCopyHoldsClient();
     // The backups go right after this; a power cut must not find the new
     // copy still sitting in the page cache by then.
     if (ret == 0)
@@ -188,15 +207,17 @@ int Service::RestoreLastCompleteCopy()
     if (!IsFileExist(InstallMarkerPath(app), false))
         return -1;
     ustring complete;
-    bool known = ReadLastCompleteCopy(app, complete) && !complete.empty();
+    if (!ReadLastCompleteCopy(app, complete) || !IsOwnName(app, complete))
+        return ForgetMarkerWithoutRecord();
+    bool known = !complete.empty();
     Logger::LogMsg(Logger::L_NOTICE, kLogComponent,
                    "[NOTE] halvora-service(%d): an installation of '%s' was cut short; last "
                    "complete copy: '%s'\n",
-                   kLinePlace + __LINE__, app.c_str(), known ? complete.c_str() : "");
+                   kLinePlace + __LINE__, app.c_str(), complete.c_str());
     ustring backup = FSParentPath(app) + "/" + complete;
     // Without a backup under the recorded name the old copy never left app
     // (or was already moved back); without a record nothing there is whole.
-    if (known && IsFileExist(backup, false)) {
+    if (known && complete != FSBaseName(app) && IsFileExist(backup, false)) {
         if (RemoveTree(app, "partly unpacked copy") != 0 || MoveTree(backup, app) != 0)
             return -1;
     } else if (!known && RemoveTree(app, "incomplete copy") != 0) {
@@ -209,6 +230,43 @@ int Service::RestoreLastCompleteCopy()
                    "[INFO] halvora-service(%d): the last complete copy is back in '%s'\n",
                    kLinePlace + __LINE__, app.c_str());
     return 0;
+}
+
+// A marker that names nothing the launcher made (empty, garbled, an older
+// launcher's, or naming a folder of the user's) says nothing: the copy in
+// place stands as it is, to be reinstalled if it does not hold the client.
+int Service::ForgetMarkerWithoutRecord()
+{
+    ustring app = per_user_install_path;
+    Logger::LogMsg(Logger::L_NOTICE, kLogComponent,
+                   "[NOTE] halvora-service(%d): the marker '%s' holds no record of a copy the "
+                   "launcher made; nothing is moved or removed on its word\n",
+                   kLinePlace + __LINE__, InstallMarkerPath(app).c_str());
+    if (ClearInstallationUnderway(app) != 0)
+        return -1;
+    RemoveLeftoverBackups(app);
+    return 0;
+}
+
+int Service::MarkBeforeStop()
+{
+    ustring app = per_user_install_path;
+    ustring complete = IsFileExist(app, false) ? FSBaseName(app) : ustring();
+    if (MarkInstallationUnderway(app, complete) != 0) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] halvora-service(%d): '%s' cannot take the installation, nothing "
+                       "is stopped or changed\n",
+                       kLinePlace + __LINE__, FSParentPath(app).c_str());
+        return -1;
+    }
+    marked_before_stop = true;
+    return 0;
+}
+
+void Service::UnmarkBeforeStop()
+{
+    if (marked_before_stop && ClearInstallationUnderway(per_user_install_path) == 0)
+        marked_before_stop = false;
 }
 
 int Service::ExtractPackage()
@@ -225,10 +283,15 @@ int Service::ExtractPackage()
                    "[INFO] halvora-service(%d): extract package: '%s' -> '%s'\n",
                    kLinePlace + __LINE__, package.c_str(), target.c_str());
     Extractor extractor;
-    extractor.SetSource(package);
     extractor.SetTarget(target);
-    // A package checked before the stop is not scanned a second time.
-    return package_entries >= 0 ? extractor.Extract(package_entries) : extractor.Extract();
+    if (!package_checked) {
+        extractor.SetSource(package);
+        return extractor.Extract();
+    }
+    // The file checked before the stop, not whatever the path names now; it
+    // is not scanned a second time, and must read as it did then.
+    extractor.SetSource(package_file.get());
+    return extractor.Extract(package_summary);
 }
 
 void Service::RemoveAgedFolders()

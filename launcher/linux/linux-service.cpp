@@ -99,7 +99,7 @@ bool LinuxService::IsNeedUpgrade()
                    "[DEBUG] linux/linux-service(%d): source version = %d, target version = %d\n",
                    kBuildNumbersLine, src_ver, tgt_ver);
     bool need_upgrade = tgt_ver > src_ver;
-    if (!PerUserBinPathExist())
+    if (MissingExecutable(per_user_install_path))
         need_upgrade = true;
     // An installation that was cut short may have left a copy that looks
     // complete; only a finished one clears the marker.
@@ -117,14 +117,24 @@ bool LinuxService::IsNeedUpgrade()
 
 int LinuxService::HandlePackageUpgrade()
 {
-    // A package that is damaged or does not fit must not cost the user the
-    // running client.
-    if (CheckPackage() != 0)
+    // A package that is damaged or does not fit, or a home that cannot take
+    // the marker, must not cost the user the running client.
+    if (CheckPackage() != 0 || MarkBeforeStop() != 0)
         return -1;
     if (PerUserBinPathExist()) {
         Logger::LogMsg(Logger::L_DEBUG, kComponent,
                        "[DEBUG] linux/linux-service(%d): local appdata exist\n", kAppDataExistLine);
         StopService();
+    }
+    // Replacing the copy under a client that may still run it would leave
+    // two clients for one home, one of them running a deleted copy.
+    if (client_left_running) {
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] linux/linux-service(%d): the client may still be running, the "
+                       "upgrade is left to a later start\n",
+                       __LINE__);
+        UnmarkBeforeStop();
+        return -1;
     }
     return PrepareUserEnv();
 }
@@ -193,15 +203,16 @@ void LinuxService::TerminateClient(pid_t pid, const ustring& ui_pid_file)
         return;
     }
     // Ours to signal but hidden from us (non-dumpable, like the agents that
-    // start early at login): not known to be the client.
+    // start early at login): not known to be the client, nor known not to be.
     if (identity == ClientIdentity::Unknown) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
                        "[NOTE] linux/linux-service(%d): process %d of pid file '%s' cannot be "
                        "identified as %s, leaving it alone\n",
                        __LINE__, static_cast<int>(pid), ui_pid_file.c_str(), kClientName);
+        client_left_running = true;
         return;
     }
-    int err = process.Signal(SIGTERM);
+    int err = SignalClient(process, pid, SIGTERM);
     if (err == ESRCH)
         return;
     if (err != 0) {
@@ -210,7 +221,22 @@ void LinuxService::TerminateClient(pid_t pid, const ustring& ui_pid_file)
     }
     if (process.WaitForExit(kTermWaitMs))
         return;
-    process.Signal(SIGKILL);
+    SignalClient(process, pid, SIGKILL);
+}
+
+// The process may have executed another program since it was identified (a
+// client that hands over to a helper on SIGTERM): that program is not ours
+// to stop. ESRCH when the process is no longer the client.
+int LinuxService::SignalClient(const ProcessHandle& process, pid_t pid, int sig)
+{
+    if (IdentifyProcess(pid, kClientName) != ClientIdentity::IsClient) {
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] linux/linux-service(%d): process %d no longer runs %s, leaving it "
+                       "alone\n",
+                       __LINE__, static_cast<int>(pid), kClientName);
+        return ESRCH;
+    }
+    return process.Signal(sig);
 }
 
 void LinuxService::LogKillFailure(int err)
@@ -221,7 +247,12 @@ void LinuxService::LogKillFailure(int err)
 
 void LinuxService::PostUpgrade()
 {
-    if (IsInstallationUnderway(per_user_install_path) || !PerUserBinPathExist())
+    if (client_left_running)
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] linux/linux-service(%d): not starting a second client beside the "
+                       "one that may be running\n",
+                       __LINE__);
+    else if (IsInstallationUnderway(per_user_install_path) || !PerUserBinPathExist())
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] linux/linux-service(%d): no complete copy of the client in '%s', "
                        "not starting it\n",

@@ -9,6 +9,8 @@
 // The Linux side of the service: the upgrade decision, stopping a running
 // per-user client through its pid file, and starting the client through the
 // package's start script.
+class ProcessHandle;
+
 class LinuxService : public Service {
 public:
     LinuxService();
@@ -27,10 +29,14 @@ private:
     bool PerUserBinPathExist();
     int LaunchPerUserBin();
     void TerminateClient(pid_t pid, const ustring& ui_pid_file);
+    int SignalClient(const ProcessHandle& process, pid_t pid, int sig);
     void LogKillFailure(int err);
 
     // Held from before the decision until the client is started.
     HomeLock home_lock;
+    // A process of the pid file that may be the client was left running:
+    // its copy must not be replaced, nor a second client started.
+    bool client_left_running = false;
 };
 
 #endif

@@ -5,12 +5,24 @@
 #include <sys/stat.h>
 #include <xxhash.h>
 
+#include "package-file.h"
 #include "package-metadata.h"
 #include "test-support.h"
 
 using testsupport::TempDir;
 
 namespace {
+
+int DigestFile(const std::string& path, PackageDigest& digest, std::string& error)
+{
+    PackageFile file;
+    int err = file.Open(path.c_str());
+    if (err != 0) {
+        error = strerror(err);
+        return -1;
+    }
+    return DigestPackage(file, digest, error);
+}
 
 // Sizes around the reader's 1 MiB blocks, where a streamed digest could
 // lose or repeat bytes.
@@ -161,19 +173,23 @@ const CheckCase kChecks[] = {
     {"Matches", "[Package]\nentries=7\nunpacked_size=1000\nxxh3_128=%s\n", true,
      PackageCheck::Described, nullptr},
     {"NoGroup", "", true, PackageCheck::Undescribed, nullptr},
-    {"Malformed", "[Package]\nentries=7\nxxh3_128=%s\n", true, PackageCheck::Undescribed,
-     R"(\[WARNING\] halvora-service\(\d+\): group "Package" of '.*/INFO' has no valid )"
-     R"(unpacked_size, the package is read in full instead$)"},
+    {"Malformed", "[Package]\nentries=7\nxxh3_128=%s\n", true, PackageCheck::Mismatch,
+     R"(\[ERROR\] halvora-service\(\d+\): group "Package" of '.*/INFO' has no valid )"
+     R"(unpacked_size, the INFO is damaged, nothing is changed$)"},
+    {"ShortChecksum", "[Package]\nentries=7\nunpacked_size=1000\nxxh3_128=0011\n", true,
+     PackageCheck::Mismatch, R"(has no valid xxh3_128, the INFO is damaged)"},
+    {"OverflowingSize", "[Package]\nentries=7\nunpacked_size=9000000000000000000\nxxh3_128=%s\n",
+     true, PackageCheck::Mismatch, R"(has no valid unpacked_size, the INFO is damaged)"},
+    {"ZeroSize", "[Package]\nentries=7\nunpacked_size=0\nxxh3_128=%s\n", true,
+     PackageCheck::Mismatch, R"(has no valid unpacked_size, the INFO is damaged)"},
     {"OtherPackage",
      "[Package]\nentries=7\nunpacked_size=1000\nxxh3_128=00000000000000000000000000000001\n",
      true, PackageCheck::Mismatch,
      R"(\[ERROR\] halvora-service\(\d+\): package '.*/halvora.hpk' does not match its INFO: )"
      R"(xxh3_128 [0-9a-f]{32} where '.*/INFO' says 00000000000000000000000000000001, )"
      R"(nothing is changed$)"},
-    {"PackageMissing", "[Package]\nentries=7\nunpacked_size=1000\nxxh3_128=%s\n", false,
-     PackageCheck::Mismatch,
-     R"(\[ERROR\] halvora-service\(\d+\): cannot read package '.*/halvora.hpk' for its )"
-     R"(checksum: No such file or directory, nothing is changed$)"},
+    {"FarBiggerThanDescribed", "[Package]\nentries=1\nunpacked_size=1\nxxh3_128=%s\n", true,
+     PackageCheck::Mismatch, R"(cannot describe package '.*/halvora.hpk' of 4194304 bytes)"},
 };
 
 class CheckTest : public ::testing::TestWithParam<CheckCase> {};
@@ -183,7 +199,9 @@ TEST_P(CheckTest, ChecksThePackageAgainstItsInfo)
     TempDir dir("package-metadata-test");
     std::string log = testsupport::LogToFile(dir.path(), {"service_debug"});
     std::string package = dir / "halvora.hpk";
-    const std::string bytes = "package bytes";
+    const std::string bytes =
+        GetParam().name == std::string("FarBiggerThanDescribed") ? std::string(4 << 20, 'x')
+                                                                 : "package bytes";
     XXH128_hash_t hash = XXH3_128bits(bytes.data(), bytes.size());
     std::string group = GetParam().group;
     size_t at = group.find("%s");
@@ -195,7 +213,9 @@ TEST_P(CheckTest, ChecksThePackageAgainstItsInfo)
     }
     PackageMetadata metadata;
 
-    EXPECT_EQ(GetParam().result, CheckPackageAgainstInfo(dir / "INFO", package, metadata));
+    PackageFile file;
+    ASSERT_EQ(0, file.Open(package.c_str()));
+    EXPECT_EQ(GetParam().result, CheckPackageAgainstInfo(dir / "INFO", file, metadata));
     if (GetParam().result == PackageCheck::Described) {
         EXPECT_EQ(7, metadata.entries);
         EXPECT_EQ(1000, metadata.unpacked_size);

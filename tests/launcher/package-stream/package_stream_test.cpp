@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include "extractor.h"
+#include "package-file.h"
 #include "package-stream.h"
 #include "strtab.h"
 #include "test-archive.h"
@@ -20,7 +21,6 @@ using testsupport::TempDir;
 
 namespace {
 
-const size_t kBlockSize = 10240;
 const unsigned kDeadline = 60;
 
 // Larger than one decoded chunk and than several xz blocks, with content
@@ -67,9 +67,9 @@ Listing ReadPackage(const std::string& path, int cores)
 {
     Listing listing;
     std::unique_ptr<archive, int (*)(archive*)> reader(archive_read_new(), archive_read_free);
-    archive_read_support_filter_all(reader.get());
-    archive_read_support_format_all(reader.get());
-    listing.result = OpenPackageReader(reader.get(), path, kBlockSize, cores);
+    PackageFile file;
+    listing.result = file.Open(path.c_str()) == 0 ? OpenPackageReader(reader.get(), file, nullptr, cores)
+                                                  : ARCHIVE_FATAL;
     while (listing.result == ARCHIVE_OK) {
         archive_entry* entry = nullptr;
         int ret = archive_read_next_header(reader.get(), &entry);

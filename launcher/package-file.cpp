@@ -1,0 +1,95 @@
+#include "package-file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <xxhash.h>
+
+namespace {
+
+const size_t kReadSize = 1 << 20;
+
+} // namespace
+
+PackageFile::~PackageFile()
+{
+    if (fd >= 0)
+        close(fd);
+}
+
+int PackageFile::Open(const ustring& where)
+{
+    path = where;
+    fd = open(where.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    struct stat st;
+    if (fstat(fd, &st) == 0)
+        size = static_cast<int64_t>(st.st_size);
+    return 0;
+}
+
+struct PackageBytes::State {
+    XXH3_state_t* xxh = XXH3_createState();
+    ~State() { XXH3_freeState(xxh); }
+};
+
+PackageBytes::PackageBytes(const PackageFile& file) : fd(file.Descriptor()), state(new State)
+{
+    if (state->xxh)
+        XXH3_128bits_reset(state->xxh);
+}
+
+PackageBytes::~PackageBytes() = default;
+
+ssize_t PackageBytes::Read(void* buffer, size_t size)
+{
+    if (!state->xxh) {
+        errno = ENOMEM;
+        return -1;
+    }
+    ssize_t n;
+    do
+        n = pread(fd, buffer, size, offset);
+    while (n < 0 && errno == EINTR);
+    if (n > 0) {
+        XXH3_128bits_update(state->xxh, buffer, static_cast<size_t>(n));
+        offset += n;
+    }
+    at_end = n == 0;
+    return n;
+}
+
+int PackageBytes::ReadRest()
+{
+    std::unique_ptr<char[]> buffer(new char[kReadSize]);
+    for (;;) {
+        ssize_t n = Read(buffer.get(), kReadSize);
+        if (n <= 0)
+            return n == 0 ? 0 : -1;
+    }
+}
+
+PackageDigest PackageBytes::Digest() const
+{
+    PackageDigest digest;
+    if (!state->xxh)
+        return digest;
+    XXH128_hash_t hash = XXH3_128bits_digest(state->xxh);
+    digest.high = hash.high64;
+    digest.low = hash.low64;
+    return digest;
+}
+
+int DigestPackage(const PackageFile& file, PackageDigest& digest, std::string& error)
+{
+    PackageBytes bytes(file);
+    if (bytes.ReadRest() != 0) {
+        error = strerror(errno);
+        return -1;
+    }
+    digest = bytes.Digest();
+    return 0;
+}
