@@ -3,9 +3,11 @@
 #include <climits>
 #include <cstdlib>
 #include <ctime>
+#include <fcntl.h>
 #include <new>
 #include <sys/stat.h>
 #include <syslog.h>
+#include <unistd.h>
 
 #include "config.h"
 
@@ -45,6 +47,57 @@ int32_t StartingSize(FILE* fp)
     if (fstat(fileno(fp), &st) != 0 || st.st_size < 0)
         return 0;
     return static_cast<int32_t>(st.st_size < kRotateSize ? st.st_size : kRotateSize);
+}
+
+const char* KindOf(mode_t mode)
+{
+    if (S_ISFIFO(mode))
+        return "a FIFO";
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    return "not a regular file";
+}
+
+void ReportNonRegular(const char* path, mode_t mode)
+{
+    fprintf(stderr, "halvora log: not logging to %s: it is %s\n", path, KindOf(mode));
+}
+
+bool IsRegularFile(int fd, const char* path)
+{
+    struct stat st;
+    if (fstat(fd, &st) != 0)
+        return false;
+    if (!S_ISREG(st.st_mode))
+        ReportNonRegular(path, st.st_mode);
+    return S_ISREG(st.st_mode);
+}
+
+// Appends to a regular file only: a FIFO without a reader would block the
+// start for good, and a device, folder or socket is no log either. The stat
+// keeps a device from being opened at all; the fstat catches a swap after it.
+FILE* OpenLogFile(const char* path)
+{
+    struct stat st;
+    if (stat(path, &st) == 0 && !S_ISREG(st.st_mode)) {
+        ReportNonRegular(path, st.st_mode);
+        return nullptr;
+    }
+    // Close-on-exec: the client started later must not hold our log open.
+    int fd = open(path, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (fd < 0)
+        return nullptr;
+    FILE* fp = nullptr;
+    int flags = fcntl(fd, F_GETFL);
+    if (IsRegularFile(fd, path) && flags >= 0 && fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0)
+        fp = fdopen(fd, "a");
+    if (!fp)
+        close(fd);
+    return fp;
 }
 
 } // namespace
@@ -107,8 +160,7 @@ int Logger::OpenDestination(Type type, const ustring& path, int count)
     }
     if (path.empty())
         return -1;
-    // Close-on-exec: the client started later must not hold our log open.
-    FILE* fp = fopen(path.c_str_utf8(), "ae");
+    FILE* fp = OpenLogFile(path.c_str_utf8());
     if (!fp)
         return -1;
     ReplaceStream(fp);
@@ -257,7 +309,7 @@ int Logger::Rotate()
     NumberedName(to, log_path, 0);
     if (rename(log_path.c_str(), to) != 0)
         return -1;
-    log_fp = fopen(log_path.c_str(), "ae");
+    log_fp = OpenLogFile(log_path.c_str());
     if (!log_fp)
         return -1;
     ++*log_rotated_count_shared;
@@ -275,7 +327,7 @@ void Logger::ReloadLogFile()
         return;
     if (log_fp)
         fclose(log_fp);
-    log_fp = fopen(log_path.c_str(), "ae");
+    log_fp = OpenLogFile(log_path.c_str());
     // The other writer may have written to the new file already.
     if (log_fp)
         *log_size = StartingSize(log_fp);

@@ -2,6 +2,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 
 #include "launch-fixture.h"
 
@@ -43,6 +44,17 @@ TEST_F(LogAcrossRunsTest, ALogBelowTheLimitIsContinued)
     RunLauncherOk();
     EXPECT_FALSE(fs::exists(log + "_0"));
     EXPECT_GT(static_cast<long>(fs::file_size(log)), kRotateSize / 2);
+}
+
+// A FIFO without a reader in place of the log kept every launcher waiting.
+TEST_F(LogAcrossRunsTest, AFifoInPlaceOfTheLogDoesNotKeepTheClientFromStarting)
+{
+    Prepare();
+    fs::create_directories(user + "/log");
+    ASSERT_EQ(mkfifo(log.c_str(), 0600), 0);
+    Outcome outcome = FinishLauncher(StartLauncher(), std::chrono::seconds(30));
+    EXPECT_EQ(outcome.exit_code, 0) << outcome.out;
+    EXPECT_TRUE(Running(ClientPid())) << "no client runs";
 }
 
 } // namespace

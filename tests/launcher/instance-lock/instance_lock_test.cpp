@@ -195,31 +195,36 @@ TEST_F(InstanceLockTest, UsesAPrivateRuntimeDirectoryAndRefusesAnOpenOne)
 
 TEST_F(InstanceLockTest, ADirectoryPreparedByAnotherUserIsNotTrusted)
 {
-    // Root prepares the temporary lock directory of "nobody"; nobody's
+    // The temporary lock directory of "nobody" is prepared beforehand; nobody's
     // launcher must neither use it nor be kept from running.
     uid_t nobody = testsupport::NobodyUid();
     std::string planted = "/tmp/halvora-launcher-" + std::to_string(nobody);
     struct stat st;
     if (lstat(planted.c_str(), &st) == 0)
         GTEST_SKIP() << planted << " already exists; not touching it";
-    ASSERT_EQ(mkdir(planted.c_str(), 0777), 0);
-    chmod(planted.c_str(), 0777);
     std::string home = dir / "nobody-home";
     ASSERT_EQ(mkdir(home.c_str(), 0755), 0);
     ASSERT_EQ(chown(home.c_str(), nobody, nobody), 0);
     chmod(dir.path().c_str(), 0755);
 
-    std::string shared = exe;
-    int code = testsupport::RunAsNobody([&] {
-        setenv("HOME", home.c_str(), 1);
-        QString path = InstanceLock::LockFilePath(QString::fromStdString(shared), nobody);
-        if (!path.startsWith(QString::fromStdString(home + "/.HalvoraBackup/run/")))
-            return 20;
-        InstanceLock lock;
-        return lock.Acquire(QString::fromStdString(shared)) == InstanceLock::Acquired ? 0 : 21;
-    });
-    rmdir(planted.c_str());
-    EXPECT_EQ(code, 0);
+    // Another user's, open or closed, and nobody's own but open to all.
+    for (auto [owner, mode] : {std::pair<uid_t, mode_t>{0, 0777}, {0, 0700}, {nobody, 0777}}) {
+        ASSERT_EQ(mkdir(planted.c_str(), mode), 0);
+        chmod(planted.c_str(), mode);
+        ASSERT_EQ(chown(planted.c_str(), owner, owner), 0);
+        std::string shared = exe;
+        int code = testsupport::RunAsNobody([&] {
+            setenv("HOME", home.c_str(), 1);
+            unsetenv("XDG_RUNTIME_DIR");
+            QString path = InstanceLock::LockFilePath(QString::fromStdString(shared), nobody);
+            if (!path.startsWith(QString::fromStdString(home + "/.HalvoraBackup/run/")))
+                return 20;
+            InstanceLock lock;
+            return lock.Acquire(QString::fromStdString(shared)) == InstanceLock::Acquired ? 0 : 21;
+        });
+        rmdir(planted.c_str());
+        EXPECT_EQ(code, 0) << "owner " << owner << " mode " << std::oct << mode;
+    }
 }
 
 } // namespace

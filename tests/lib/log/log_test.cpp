@@ -480,6 +480,27 @@ TEST_F(LoggerTest, ConcurrentWritersLoseNoLineAcrossRotations)
     EXPECT_EQ(static_cast<size_t>(threads * per_thread), seen.size()) << "lines were lost";
 }
 
+// A FIFO without a reader blocked the open for good, at start and at the
+// reload after another writer's rotation; the alarm turns a hang into 1014.
+TEST_F(LoggerTest, LogPathThatIsNoRegularFileIsSkippedWithoutWaiting)
+{
+    std::string fifo = dir / "fifo.log", folder = dir / "folder.log", err = dir / "err";
+    ASSERT_TRUE(mkfifo(fifo.c_str(), 0600) == 0 && mkdir(folder.c_str(), 0700) == 0);
+    EXPECT_EQ(0, testsupport::RunWithDeadline([&] {
+        if (!freopen(err.c_str(), "w", stderr))
+            return 10;
+        for (const std::string& node : {fifo, folder, dir / "plain.log"})
+            Logger::Initialize(Logger::FILE_LOGGER, node.c_str(), "", 50);
+        rename(fifo.c_str(), (dir / "plain.log").c_str());
+        LoggerTestAccess::AnnounceRotationByOtherWriter();
+        Logger::LogMsg(Logger::L_ERR, "node_debug", "lost\n");
+        return fflush(stderr);
+    }, 5));
+    std::string said = ReadFile(err);
+    EXPECT_NE(std::string::npos, said.find(fifo + ": it is a FIFO")) << said;
+    EXPECT_NE(std::string::npos, said.find(folder + ": it is a folder")) << said;
+}
+
 // Exit codes of the system-log child.
 enum SyslogChildResult {
     kSyslogPassed = 0,
