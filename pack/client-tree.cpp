@@ -50,19 +50,21 @@ bool ReadLink(const std::string& path, std::string* target)
 
 // Resolves `target` from the directory `dir` (components below the root),
 // the way the kernel would: each link met on the way is followed, and dir
-// ends where the target lies. False as soon as the walk leaves the root or
+// ends where the target lies. Stops as soon as the walk leaves the root or
 // loops.
-bool ResolveInside(const std::string& root, std::vector<std::string>* dir,
-                   const std::string& target, int* hops)
+LinkResolution ResolveInside(const std::string& root, std::vector<std::string>* dir,
+                             const std::string& target, int* hops)
 {
-    if (target.empty() || target[0] == '/' || ++*hops > kMaxLinkHops)
-        return false;
+    if (target.empty() || target[0] == '/')
+        return LR_OUTSIDE;
+    if (++*hops > kMaxLinkHops)
+        return LR_LOOP;
     for (const std::string& part : SplitPath(target)) {
         if (part.empty() || part == ".")
             continue;
         if (part == "..") {
             if (dir->empty())
-                return false;
+                return LR_OUTSIDE;
             dir->pop_back();
             continue;
         }
@@ -73,12 +75,13 @@ bool ResolveInside(const std::string& root, std::vector<std::string>* dir,
         if (lstat(disk.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
             continue; // a missing name dangles, but inside the tree
         if (!ReadLink(disk, &next))
-            return false;
+            return LR_UNREADABLE;
         dir->pop_back();
-        if (!ResolveInside(root, dir, next, hops))
-            return false;
+        const LinkResolution further = ResolveInside(root, dir, next, hops);
+        if (further != LR_INSIDE)
+            return further;
     }
-    return true;
+    return LR_INSIDE;
 }
 
 // Names and link targets are stored as UTF-8; other bytes would come out
@@ -111,10 +114,22 @@ bool IsUtf8(const std::string& text)
     return true;
 }
 
-bool Refuse(const std::string& path, const std::string& reason, std::string* error)
+bool Refuse(const std::string& path, const std::string& reason, std::vector<std::string>* problems)
 {
-    *error = path + ": " + reason;
+    problems->push_back(path + ": " + reason);
     return false;
+}
+
+// Why a symbolic link is refused, or null when it is not.
+const char* LinkProblem(LinkResolution resolution)
+{
+    switch (resolution) {
+    case LR_INSIDE: return nullptr;
+    case LR_OUTSIDE: return "points outside the tree";
+    case LR_LOOP: return "is a symbolic link loop (it never resolves)";
+    case LR_UNREADABLE: return "leads through a symbolic link that cannot be read";
+    }
+    return nullptr;
 }
 
 const char* SpecialKind(mode_t mode)
@@ -128,11 +143,12 @@ const char* SpecialKind(mode_t mode)
     return nullptr;
 }
 
-bool SortedNames(const std::string& dir, std::vector<std::string>* names, std::string* error)
+bool SortedNames(const std::string& dir, std::vector<std::string>* names,
+                 std::vector<std::string>* problems)
 {
     DIR* d = opendir(dir.c_str());
     if (!d)
-        return Refuse(dir, std::string("cannot be read: ") + strerror(errno), error);
+        return Refuse(dir, std::string("cannot be read: ") + strerror(errno), problems);
     errno = 0;
     while (dirent* e = readdir(d)) {
         if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0)
@@ -141,80 +157,91 @@ bool SortedNames(const std::string& dir, std::vector<std::string>* names, std::s
     int read_errno = errno;
     closedir(d);
     if (read_errno != 0)
-        return Refuse(dir, std::string("cannot be read: ") + strerror(read_errno), error);
+        return Refuse(dir, std::string("cannot be read: ") + strerror(read_errno), problems);
     std::sort(names->begin(), names->end());
     return true;
 }
 
 bool MakeEntry(const std::string& root, const std::string& name, TreeEntry* entry,
-               std::string* error)
+               std::vector<std::string>* problems)
 {
     entry->name = name;
     entry->disk_path = root + "/" + name;
     if (!IsSafeName(name))
-        return Refuse(entry->disk_path, "name is absolute or has '..'", error);
+        return Refuse(entry->disk_path, "name is absolute or has '..'", problems);
     if (!IsUtf8(name))
-        return Refuse(entry->disk_path, "name is not UTF-8", error);
+        return Refuse(entry->disk_path, "name is not UTF-8", problems);
     struct stat st;
     if (lstat(entry->disk_path.c_str(), &st) != 0)
-        return Refuse(entry->disk_path, strerror(errno), error);
+        return Refuse(entry->disk_path, strerror(errno), problems);
     if (const char* special = SpecialKind(st.st_mode))
-        return Refuse(entry->disk_path, special, error);
+        return Refuse(entry->disk_path, special, problems);
     if (S_ISDIR(st.st_mode)) {
         entry->kind = EK_DIR;
     } else if (S_ISLNK(st.st_mode)) {
         entry->kind = EK_LINK;
         if (!ReadLink(entry->disk_path, &entry->link_target))
-            return Refuse(entry->disk_path, std::string("cannot be read: ") + strerror(errno), error);
+            return Refuse(entry->disk_path, std::string("cannot be read: ") + strerror(errno),
+                          problems);
         if (!IsUtf8(entry->link_target))
-            return Refuse(entry->disk_path, "link target is not UTF-8", error);
-        if (!LinkStaysInside(root, name, entry->link_target))
+            return Refuse(entry->disk_path, "link target is not UTF-8", problems);
+        if (const char* problem = LinkProblem(ResolveLink(root, name, entry->link_target)))
             return Refuse(entry->disk_path,
-                          "symbolic link to '" + entry->link_target + "' points outside the tree",
-                          error);
+                          "symbolic link to '" + entry->link_target + "' " + problem, problems);
     } else {
         entry->kind = EK_FILE;
         entry->size = st.st_size;
         entry->executable = (st.st_mode & 0111) != 0;
+        entry->dev = st.st_dev;
+        entry->ino = st.st_ino;
+        entry->nlink = static_cast<unsigned>(st.st_nlink);
     }
     return true;
 }
 
-bool Walk(const std::string& root, const std::string& rel, std::vector<TreeEntry>* entries,
-          std::string* error)
+// Goes on past a refused entry, so that one run names every problem.
+void Walk(const std::string& root, const std::string& rel, std::vector<TreeEntry>* entries,
+          std::vector<std::string>* problems)
 {
     std::vector<std::string> names;
-    if (!SortedNames(rel.empty() ? root : root + "/" + rel, &names, error))
-        return false;
+    if (!SortedNames(rel.empty() ? root : root + "/" + rel, &names, problems))
+        return;
     for (const std::string& base : names) {
         TreeEntry entry;
-        if (!MakeEntry(root, rel.empty() ? base : rel + "/" + base, &entry, error))
-            return false;
+        if (!MakeEntry(root, rel.empty() ? base : rel + "/" + base, &entry, problems))
+            continue;
         entries->push_back(entry);
-        if (entry.kind == EK_DIR && !Walk(root, entry.name, entries, error))
-            return false;
+        if (entry.kind == EK_DIR)
+            Walk(root, entry.name, entries, problems);
     }
-    return true;
+}
+
+bool Named(const std::vector<std::string>& problems, const std::string& path)
+{
+    return std::any_of(problems.begin(), problems.end(), [&](const std::string& problem) {
+        return problem.compare(0, path.size() + 2, path + ": ") == 0;
+    });
 }
 
 // The launcher starts the client through these two; a package without them
-// would install but never run.
-bool CheckRequired(const std::string& root, const std::vector<TreeEntry>& entries,
-                   std::string* error)
+// would install but never run. One refused already is not named again.
+void CheckRequired(const std::string& root, const std::vector<TreeEntry>& entries,
+                   std::vector<std::string>* problems)
 {
     for (const char* required : kRequiredExecutables) {
         const std::string path = root + "/" + required;
         auto it = std::find_if(entries.begin(), entries.end(),
                                [&](const TreeEntry& e) { return e.name == required; });
-        if (it == entries.end())
-            return Refuse(path, "missing", error);
         struct stat st;
-        if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-            return Refuse(path, "not a regular file", error);
-        if ((st.st_mode & 0111) == 0)
-            return Refuse(path, "not executable", error);
+        if (Named(*problems, path))
+            continue;
+        if (it == entries.end())
+            Refuse(path, "missing", problems);
+        else if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+            Refuse(path, "not a regular file", problems);
+        else if ((st.st_mode & 0111) == 0)
+            Refuse(path, "not executable", problems);
     }
-    return true;
 }
 
 } // namespace
@@ -230,7 +257,8 @@ bool IsSafeName(const std::string& name)
     return true;
 }
 
-bool LinkStaysInside(const std::string& root, const std::string& name, const std::string& target)
+LinkResolution ResolveLink(const std::string& root, const std::string& name,
+                           const std::string& target)
 {
     std::vector<std::string> dir = SplitPath(name);
     dir.pop_back();
@@ -238,14 +266,25 @@ bool LinkStaysInside(const std::string& root, const std::string& name, const std
     return ResolveInside(root, &dir, target, &hops);
 }
 
-bool ScanClientTree(const std::string& root, std::vector<TreeEntry>* entries, std::string* error)
+bool CheckTreeRoot(const std::string& root, std::vector<std::string>* problems)
 {
     struct stat st;
     if (stat(root.c_str(), &st) != 0)
-        return Refuse(root, strerror(errno), error);
+        return Refuse(root, strerror(errno), problems);
     if (!S_ISDIR(st.st_mode))
-        return Refuse(root, "not a directory", error);
-    return Walk(root, "", entries, error) && CheckRequired(root, *entries, error);
+        return Refuse(root, "not a directory", problems);
+    return true;
+}
+
+bool ScanClientTree(const std::string& root, std::vector<TreeEntry>* entries,
+                    std::vector<std::string>* problems)
+{
+    if (!CheckTreeRoot(root, problems))
+        return false;
+    const size_t before = problems->size();
+    Walk(root, "", entries, problems);
+    CheckRequired(root, *entries, problems);
+    return problems->size() == before;
 }
 
 } // namespace pack

@@ -4,11 +4,7 @@
 
 namespace pack {
 
-namespace {
-
-// Version numbers are plain decimal: the launcher turns the build into a
-// number, and anything else would compare differently there.
-bool IsDecimal(const std::string& text)
+bool IsVersionNumber(const std::string& text)
 {
     if (text.empty() || text.size() > 9)
         return false;
@@ -18,6 +14,8 @@ bool IsDecimal(const std::string& text)
     }
     return true;
 }
+
+namespace {
 
 bool ParseFormat(const std::string& text, PackFormat* format)
 {
@@ -63,7 +61,7 @@ bool TakeFlag(const std::string& flag, const std::string& value, PackOptions* op
         *error = flag + " given twice";
         return false;
     }
-    if (!IsDecimal(value)) {
+    if (!IsVersionNumber(value)) {
         *error = flag + " needs a decimal number, not '" + value + "'";
         return false;
     }

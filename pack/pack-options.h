@@ -25,6 +25,12 @@ bool ParseOptions(int argc, const char* const* argv, PackOptions* options, std::
 
 const char* UsageText();
 
+// Version numbers are plain decimal, at most 9 digits: the launcher turns the
+// build into a number, and anything else would compare differently there; a
+// value with other bytes (a newline, say) could also add lines of its own to
+// the system INFO.
+bool IsVersionNumber(const std::string& text);
+
 } // namespace pack
 
 #endif

@@ -2,8 +2,10 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -18,45 +20,112 @@ namespace {
 
 const char* const kPackageName = "halvora.hpk";
 
-bool Fail(const std::string& path, const std::string& reason, std::string* error)
+bool Fail(const std::string& path, const std::string& reason, std::vector<std::string>* problems)
 {
-    *error = path + ": " + reason;
+    problems->push_back(path + ": " + reason);
     return false;
+}
+
+std::string Reason(const char* what)
+{
+    return std::string(what) + ": " + strerror(errno);
+}
+
+// A value in a message, control bytes escaped so that a problem stays one
+// line.
+std::string Quoted(const std::string& text)
+{
+    std::string quoted = "'";
+    for (unsigned char c : text) {
+        char escaped[8];
+        snprintf(escaped, sizeof escaped, c == '\n' ? "\\n" : "\\x%02x", c);
+        quoted += c < 0x20 || c == 0x7f ? escaped : std::string(1, static_cast<char>(c));
+    }
+    return quoted + "'";
+}
+
+// A version of the system INFO: the option when given, else the tree's own
+// key. Either way it is checked before it is copied.
+void TakeVersion(const std::string& option_value, const char* option, const std::string& tree_value,
+                 const char* key, const std::string& info, std::string* field,
+                 std::vector<std::string>* problems)
+{
+    *field = option_value.empty() ? tree_value : option_value;
+    if (IsVersionNumber(*field))
+        return;
+    if (!option_value.empty())
+        problems->push_back(std::string(option) + " needs a decimal number, not " +
+                            Quoted(option_value));
+    else if (tree_value.empty())
+        Fail(info, std::string("has no ") + key + " (and " + option + " is not given)", problems);
+    else
+        Fail(info, std::string(key) + " " + Quoted(tree_value) + " is not a decimal number",
+             problems);
 }
 
 // The tree's own INFO ends up as the per-user copy's INFO, whose build the
 // launcher compares with the system one at every start: they must agree, or
 // every start would install again.
-bool VersionsFor(const PackOptions& options, VersionKeys* keys, std::string* error)
+void VersionsFor(const PackOptions& options, VersionKeys* keys, std::vector<std::string>* problems)
 {
     const std::string info = options.client_tree + "/INFO";
     VersionKeys tree;
-    if (!ReadVersionKeys(info, &tree))
-        return Fail(info, "missing or unreadable", error);
-    if (!SameBuild(tree.build_version, options.build))
-        return Fail(info, "build_version '" + tree.build_version + "' disagrees with --build " +
-                              options.build, error);
+    if (!ReadVersionKeys(info, &tree)) {
+        Fail(info, "missing or unreadable", problems);
+        return;
+    }
     keys->build_version = options.build;
-    keys->major_version = options.major.empty() ? tree.major_version : options.major;
-    keys->minor_version = options.minor.empty() ? tree.minor_version : options.minor;
-    keys->icon_overlay_version = options.overlay.empty() ? tree.icon_overlay_version
-                                                         : options.overlay;
-    return true;
+    if (!IsVersionNumber(options.build))
+        problems->push_back("--build needs a decimal number, not " + Quoted(options.build));
+    else if (!SameBuild(tree.build_version, options.build))
+        Fail(info, "build_version " + Quoted(tree.build_version) + " disagrees with --build " +
+                       options.build, problems);
+    TakeVersion(options.major, "--major", tree.major_version, "major_version", info,
+                &keys->major_version, problems);
+    TakeVersion(options.minor, "--minor", tree.minor_version, "minor_version", info,
+                &keys->minor_version, problems);
+    TakeVersion(options.overlay, "--overlay", tree.icon_overlay_version, "icon_overlay_version",
+                info, &keys->icon_overlay_version, problems);
 }
 
-// Like mkdir -p: OUTDIR may be a new folder in a new folder.
-bool MakeDir(const std::string& path, std::string* error)
-{
-    for (size_t slash = path.find('/', 1); slash != std::string::npos;
-         slash = path.find('/', slash + 1)) {
-        if (mkdir(path.substr(0, slash).c_str(), 0755) != 0 && errno != EEXIST)
-            return Fail(path.substr(0, slash), std::string("cannot be created: ") + strerror(errno),
-                        error);
+// The folders this run makes (like mkdir -p, OUTDIR may be a new folder in a
+// new folder). Unless kept, they are removed again, newest first, when the
+// run ends: by then the temporary files in them are gone.
+class MadeDirs {
+public:
+    MadeDirs() = default;
+    ~MadeDirs()
+    {
+        for (auto it = m_dirs.rbegin(); !m_kept && it != m_dirs.rend(); ++it)
+            rmdir(it->c_str());
     }
-    if (mkdir(path.c_str(), 0755) == 0 || errno == EEXIST)
+    MadeDirs(const MadeDirs&) = delete;
+    MadeDirs& operator=(const MadeDirs&) = delete;
+
+    bool Make(const std::string& path, std::vector<std::string>* problems)
+    {
+        for (size_t slash = path.find('/', 1); slash != std::string::npos;
+             slash = path.find('/', slash + 1)) {
+            if (!MakeOne(path.substr(0, slash), problems))
+                return false;
+        }
+        return MakeOne(path, problems);
+    }
+    void Keep() { m_kept = true; }
+
+private:
+    bool MakeOne(const std::string& dir, std::vector<std::string>* problems)
+    {
+        if (mkdir(dir.c_str(), 0755) == 0)
+            m_dirs.push_back(dir);
+        else if (errno != EEXIST)
+            return Fail(dir, Reason("cannot be created"), problems);
         return true;
-    return Fail(path, std::string("cannot be created: ") + strerror(errno), error);
-}
+    }
+
+    std::vector<std::string> m_dirs;
+    bool m_kept = false;
+};
 
 std::string RealPath(const std::string& path)
 {
@@ -65,19 +134,32 @@ std::string RealPath(const std::string& path)
 }
 
 // A package written into the tree it packs would end up inside itself.
-bool OutsideTree(const std::string& tree, const std::string& out, std::string* error)
+bool OutsideTree(const std::string& tree, const std::string& out,
+                 std::vector<std::string>* problems)
 {
     const std::string real_tree = RealPath(tree);
     const std::string real_out = RealPath(out);
     if (real_out.empty())
-        return Fail(out, strerror(errno), error);
+        return Fail(out, strerror(errno), problems);
     if (real_out == real_tree || real_out.compare(0, real_tree.size() + 1, real_tree + "/") == 0)
-        return Fail(out, "lies inside the client tree", error);
+        return Fail(out, "lies inside the client tree", problems);
     return true;
 }
 
+// A rename is on disk once its folder is.
+bool SyncDir(const std::string& dir, std::vector<std::string>* problems)
+{
+    int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    bool ok = fd >= 0 && fsync(fd) == 0;
+    if (!ok)
+        Fail(dir, Reason("cannot be synced"), problems);
+    if (fd >= 0)
+        close(fd);
+    return ok;
+}
+
 // Written beside its final name and renamed over it, readable by every user
-// (mkstemp makes files private).
+// (mkstemp makes files private); removed unless it was renamed.
 class TempFile {
 public:
     explicit TempFile(const std::string& final_path)
@@ -89,77 +171,96 @@ public:
     {
         if (m_fd >= 0)
             close(m_fd);
-        if (!m_committed)
+        if (!m_renamed)
             unlink(m_name.c_str());
     }
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
 
     int fd() const { return m_fd; }
-    bool Open(std::string* error)
+    bool Open(std::vector<std::string>* problems)
     {
         if (m_fd < 0 || fchmod(m_fd, 0644) != 0)
-            return Fail(m_final, std::string("cannot be written: ") + strerror(errno), error);
+            return Fail(m_final, Reason("cannot be written"), problems);
         return true;
     }
-    bool Commit(std::string* error)
+    bool Write(const std::string& text, std::vector<std::string>* problems)
     {
-        if (fsync(m_fd) != 0 || close(m_fd) != 0) {
-            m_fd = -1;
-            return Fail(m_final, std::string("cannot be written: ") + strerror(errno), error);
-        }
-        m_fd = -1;
-        if (rename(m_name.c_str(), m_final.c_str()) != 0)
-            return Fail(m_final, std::string("cannot be renamed into place: ") + strerror(errno),
-                        error);
-        m_committed = true;
+        if (write(m_fd, text.data(), text.size()) != static_cast<ssize_t>(text.size()))
+            return Fail(m_final, Reason("cannot be written"), problems);
         return true;
+    }
+    // Whole and on disk, still under the temporary name.
+    bool Close(std::vector<std::string>* problems)
+    {
+        const bool ok = fsync(m_fd) == 0 && close(m_fd) == 0;
+        m_fd = -1;
+        return ok || Fail(m_final, Reason("cannot be written"), problems);
+    }
+    bool Rename(std::vector<std::string>* problems)
+    {
+        if (rename(m_name.c_str(), m_final.c_str()) != 0)
+            return Fail(m_final, Reason("cannot be renamed into place"), problems);
+        m_renamed = true;
+        return SyncDir(m_final.substr(0, m_final.rfind('/')), problems);
     }
 
 private:
     std::string m_final;
     std::string m_name;
     int m_fd = -1;
-    bool m_committed = false;
+    bool m_renamed = false;
 };
 
-bool WriteText(const std::string& path, const std::string& text, std::string* error)
+bool Pack(const PackOptions& options, std::vector<std::string>* problems)
 {
-    TempFile file(path);
-    if (!file.Open(error))
-        return false;
-    if (write(file.fd(), text.data(), text.size()) != static_cast<ssize_t>(text.size()))
-        return Fail(path, std::string("cannot be written: ") + strerror(errno), error);
-    return file.Commit(error);
-}
-
-bool Pack(const PackOptions& options, std::string* error)
-{
+    // Every problem of the tree is named in one run; only a tree that
+    // cannot be walked at all ends it at once.
     VersionKeys keys;
     std::vector<TreeEntry> entries;
-    if (!ScanClientTree(options.client_tree, &entries, error) ||
-        !VersionsFor(options, &keys, error))
+    if (!CheckTreeRoot(options.client_tree, problems))
         return false;
+    ScanClientTree(options.client_tree, &entries, problems);
+    VersionsFor(options, &keys, problems);
+    if (!problems->empty())
+        return false;
+
+    // Declared first, so the temporary files are gone before the folders.
+    MadeDirs made;
     const std::string package_dir = options.out_dir + "/package";
-    if (!MakeDir(options.out_dir, error) || !OutsideTree(options.client_tree, options.out_dir, error) ||
-        !MakeDir(package_dir, error))
+    if (!made.Make(options.out_dir, problems) ||
+        !OutsideTree(options.client_tree, options.out_dir, problems) ||
+        !made.Make(package_dir, problems))
         return false;
     const std::string package = package_dir + "/" + kPackageName;
-    TempFile file(package);
+    TempFile package_file(package);
+    TempFile info_file(options.out_dir + "/INFO");
     PackageFacts facts;
-    if (!file.Open(error))
+    std::string error;
+    if (!package_file.Open(problems) || !info_file.Open(problems))
         return false;
-    if (!WritePackage(entries, options.format, file.fd(), package, &facts, error))
+    if (!WritePackage(entries, options.format, package_file.fd(), package, &facts, &error)) {
+        problems->push_back(error);
         return false;
-    return file.Commit(error) &&
-           WriteText(options.out_dir + "/INFO", SystemInfoText(keys, facts), error);
+    }
+    if (!package_file.Close(problems) || !info_file.Write(SystemInfoText(keys, facts), problems) ||
+        !info_file.Close(problems))
+        return false;
+    // The INFO goes into place after the package: a run cut in between
+    // leaves the new package beside the old INFO or none, whose checksum the
+    // launcher finds wrong, never an INFO that vouches for a package that is
+    // not there.
+    if (!package_file.Rename(problems) || !info_file.Rename(problems))
+        return false;
+    made.Keep();
+    return true;
 }
 
 } // namespace
 
-int RunPack(const PackOptions& options, std::string* error)
+int RunPack(const PackOptions& options, std::vector<std::string>* problems)
 {
-    return Pack(options, error) ? 0 : 1;
+    return Pack(options, problems) ? 0 : 1;
 }
 
 } // namespace pack

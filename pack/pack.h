@@ -2,15 +2,18 @@
 #define HALVORA_PACK_PACK_H
 
 #include <string>
+#include <vector>
 
 #include "pack-options.h"
 
 namespace pack {
 
 // Checks the client tree, then writes OUTDIR/package/halvora.hpk and the
-// system OUTDIR/INFO. Returns the exit code: 0, or 1 with one line in error
-// that names the offending path. Nothing half-written is left in OUTDIR.
-int RunPack(const PackOptions& options, std::string* error);
+// system OUTDIR/INFO, the INFO renamed into place after the package. Returns
+// the exit code: 0, or 1 with every problem found in problems, one line each
+// that names the offending path. A failed run leaves nothing it made: no
+// temporary file, no folder it created (OUTDIR and its parents included).
+int RunPack(const PackOptions& options, std::vector<std::string>* problems);
 
 } // namespace pack
 

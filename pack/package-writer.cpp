@@ -1,5 +1,6 @@
 #include "package-writer.h"
 
+#include <algorithm>
 #include <archive.h>
 #include <archive_entry.h>
 #include <cerrno>
@@ -10,6 +11,7 @@
 
 #include "hashed-output.h"
 #include "xz-block-encoder.h"
+#include "zstd-encoder.h"
 
 namespace pack {
 
@@ -21,22 +23,26 @@ struct WriterFree {
 struct EntryFree {
     void operator()(archive_entry* e) const { archive_entry_free(e); }
 };
+struct ResolverFree {
+    void operator()(archive_entry_linkresolver* r) const { archive_entry_linkresolver_free(r); }
+};
 using WriterPtr = std::unique_ptr<archive, WriterFree>;
 using EntryPtr = std::unique_ptr<archive_entry, EntryFree>;
+using ResolverPtr = std::unique_ptr<archive_entry_linkresolver, ResolverFree>;
 
-// Where libarchive's output goes: straight into the file, or through the
-// block-wise xz encoder first.
+// Where libarchive's output goes: straight into the file, or through one of
+// the packer's own encoders first.
 struct Sink {
     HashedOutput* file = nullptr;
-    XzBlockEncoder* xz = nullptr;
+    StreamEncoder* encoder = nullptr;
     std::string error;
 };
 
 la_ssize_t SinkWrite(archive* a, void* data, const void* buffer, size_t size)
 {
     Sink* sink = static_cast<Sink*>(data);
-    bool ok = sink->xz ? sink->xz->Write(buffer, size, &sink->error)
-                       : sink->file->Write(buffer, size);
+    bool ok = sink->encoder ? sink->encoder->Write(buffer, size, &sink->error)
+                            : sink->file->Write(buffer, size);
     if (!ok) {
         if (sink->error.empty())
             sink->error = std::string("write failed: ") + strerror(errno);
@@ -52,22 +58,47 @@ std::string ArchiveError(archive* a)
     return text ? text : "unknown libarchive error";
 }
 
-// gzip would otherwise stamp the packing time into its header. zstd at 9
-// packs in seconds where 19 takes minutes, for a few per cent of size; its
-// decoding is as fast at any level.
+// gzip would otherwise stamp the packing time into its header; xz and zstd
+// are written by the packer's own encoders.
 bool SetFilter(archive* a, PackFormat format)
 {
     switch (format) {
-    case PF_TAR_ZSTD:
-        return archive_write_add_filter_zstd(a) == ARCHIVE_OK &&
-               archive_write_set_filter_option(a, "zstd", "compression-level", "9") == ARCHIVE_OK;
     case PF_TAR_GZIP:
         return archive_write_add_filter_gzip(a) == ARCHIVE_OK &&
                archive_write_set_filter_option(a, "gzip", "timestamp", nullptr) == ARCHIVE_OK;
+    case PF_TAR_ZSTD:
     case PF_TAR_XZ:
         return archive_write_add_filter_none(a) == ARCHIVE_OK;
     }
     return false;
+}
+
+bool HasNonAscii(const std::string& text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
+}
+
+// The names' bytes, and a header saying so: a reader that takes a pax name
+// for UTF-8 recomposes decomposed letters as it converts it to its locale
+// (libarchive does), so that "e" + U+0301 and "\u00e9" would unpack as one.
+// The header comes with every entry once asked for, so only a tree with a
+// byte beyond ASCII in a name or link target gets it.
+bool KeepNameBytes(archive* a, const std::vector<TreeEntry>& entries)
+{
+    const bool ascii = std::none_of(entries.begin(), entries.end(), [](const TreeEntry& e) {
+        return HasNonAscii(e.name) || HasNonAscii(e.link_target);
+    });
+    return ascii || archive_write_set_format_option(a, "pax", "hdrcharset", "BINARY") == ARCHIVE_OK;
+}
+
+std::unique_ptr<StreamEncoder> EncoderFor(PackFormat format, HashedOutput* file)
+{
+    switch (format) {
+    case PF_TAR_ZSTD: return std::unique_ptr<StreamEncoder>(new ZstdEncoder(file));
+    case PF_TAR_XZ: return std::unique_ptr<StreamEncoder>(new XzBlockEncoder(file));
+    case PF_TAR_GZIP: break;
+    }
+    return nullptr;
 }
 
 EntryPtr MakeHeader(const TreeEntry& entry)
@@ -75,9 +106,10 @@ EntryPtr MakeHeader(const TreeEntry& entry)
     EntryPtr header(archive_entry_new());
     if (!header)
         return nullptr;
-    // Names are UTF-8 whatever the packing machine's locale, so the same
-    // tree gives the same package everywhere.
-    archive_entry_update_pathname_utf8(header.get(), entry.name.c_str());
+    // Names go in byte for byte (the tree's are checked to be UTF-8): no
+    // conversion through the locale, which would also recompose decomposed
+    // letters and so merge two names of one folder into one.
+    archive_entry_copy_pathname(header.get(), entry.name.c_str());
     archive_entry_set_mtime(header.get(), kEntryTime, 0);
     archive_entry_set_uid(header.get(), 0);
     archive_entry_set_gid(header.get(), 0);
@@ -89,12 +121,16 @@ EntryPtr MakeHeader(const TreeEntry& entry)
     case EK_LINK:
         archive_entry_set_filetype(header.get(), AE_IFLNK);
         archive_entry_set_perm(header.get(), 0777);
-        archive_entry_update_symlink_utf8(header.get(), entry.link_target.c_str());
+        archive_entry_copy_symlink(header.get(), entry.link_target.c_str());
         break;
     case EK_FILE:
         archive_entry_set_filetype(header.get(), AE_IFREG);
         archive_entry_set_perm(header.get(), entry.executable ? 0755 : 0644);
         archive_entry_set_size(header.get(), entry.size);
+        // What the link resolver needs to find the other names of the file.
+        archive_entry_set_dev(header.get(), entry.dev);
+        archive_entry_set_ino64(header.get(), entry.ino);
+        archive_entry_set_nlink(header.get(), entry.nlink);
         break;
     }
     return header;
@@ -138,23 +174,47 @@ bool CopyData(archive* a, const TreeEntry& entry, const std::string& package, st
     return ok;
 }
 
+// A second name of a file already written becomes a hard link to the first
+// (tar keeps the data with the first name; the link has size 0). The figures
+// are those of the headers written, which is what the launcher counts when
+// it reads the package: one entry per header, the sum of their sizes.
 bool WriteEntries(archive* a, const std::vector<TreeEntry>& entries, const std::string& package,
                   PackageFacts* facts, std::string* error)
 {
+    ResolverPtr links(archive_entry_linkresolver_new());
+    if (!links) {
+        *error = package + ": out of memory";
+        return false;
+    }
+    archive_entry_linkresolver_set_strategy(links.get(), archive_format(a));
     for (const TreeEntry& entry : entries) {
         EntryPtr header = MakeHeader(entry);
         if (!header) {
             *error = package + ": out of memory";
             return false;
         }
+        // For tar the resolver marks the entry itself and defers nothing.
+        archive_entry* resolved = header.get();
+        archive_entry* deferred = nullptr;
+        if (entry.kind == EK_FILE)
+            archive_entry_linkify(links.get(), &resolved, &deferred);
+        if (resolved != header.get() || deferred) {
+            *error = entry.disk_path + ": the link resolver reordered the entries";
+            return false;
+        }
+        // The device and inode are the packing machine's: none of it goes in.
+        archive_entry_set_dev(header.get(), 0);
+        archive_entry_set_ino64(header.get(), 0);
+        archive_entry_set_nlink(header.get(), 1);
         if (archive_write_header(a, header.get()) != ARCHIVE_OK) {
             *error = entry.disk_path + ": " + ArchiveError(a);
             return false;
         }
-        if (entry.kind == EK_FILE && !CopyData(a, entry, package, error))
+        const bool has_data = entry.kind == EK_FILE && !archive_entry_hardlink(header.get());
+        if (has_data && !CopyData(a, entry, package, error))
             return false;
         facts->entries += 1;
-        facts->unpacked_size += entry.kind == EK_FILE ? entry.size : 0;
+        facts->unpacked_size += archive_entry_size(header.get());
     }
     return true;
 }
@@ -169,18 +229,16 @@ bool WritePackage(const std::vector<TreeEntry>& entries, PackFormat format, int 
         return false;
     };
     HashedOutput file(fd);
-    XzBlockEncoder xz(&file);
+    std::unique_ptr<StreamEncoder> encoder = EncoderFor(format, &file);
     Sink sink;
     sink.file = &file;
-    if (format == PF_TAR_XZ) {
-        std::string reason;
-        if (!xz.Open(&reason))
-            return fail(reason);
-        sink.xz = &xz;
-    }
+    sink.encoder = encoder.get();
+    std::string reason;
+    if (encoder && !encoder->Open(&reason))
+        return fail(reason);
     WriterPtr a(archive_write_new());
     if (!a || archive_write_set_format_pax_restricted(a.get()) != ARCHIVE_OK ||
-        !SetFilter(a.get(), format) ||
+        !KeepNameBytes(a.get(), entries) || !SetFilter(a.get(), format) ||
         // No zero padding after the compressed stream: it is not part of it.
         archive_write_set_bytes_in_last_block(a.get(), 1) != ARCHIVE_OK) {
         return fail(a ? ArchiveError(a.get()) : "out of memory");
@@ -192,8 +250,7 @@ bool WritePackage(const std::vector<TreeEntry>& entries, PackFormat format, int 
         return false;
     if (archive_write_close(a.get()) != ARCHIVE_OK)
         return fail(ArchiveError(a.get()));
-    std::string reason;
-    if (sink.xz && !xz.Finish(&reason))
+    if (encoder && !encoder->Finish(&reason))
         return fail(reason);
     facts->xxh3_128 = file.HexDigest();
     return true;

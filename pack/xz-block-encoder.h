@@ -6,6 +6,8 @@
 #include <lzma.h>
 #include <string>
 
+#include "stream-encoder.h"
+
 namespace pack {
 
 class HashedOutput;
@@ -14,18 +16,18 @@ class HashedOutput;
 // spread the unpacking over the cores. The blocks are cut at the same places
 // whatever the number of threads that encode them, so the bytes depend only
 // on the input.
-class XzBlockEncoder {
+class XzBlockEncoder : public StreamEncoder {
 public:
     static const uint64_t kBlockSize = 8u << 20;
 
     explicit XzBlockEncoder(HashedOutput* out) : m_out(out) {}
-    ~XzBlockEncoder();
+    ~XzBlockEncoder() override;
     XzBlockEncoder(const XzBlockEncoder&) = delete;
     XzBlockEncoder& operator=(const XzBlockEncoder&) = delete;
 
-    bool Open(std::string* error);
-    bool Write(const void* data, size_t size, std::string* error);
-    bool Finish(std::string* error);
+    bool Open(std::string* error) override;
+    bool Write(const void* data, size_t size, std::string* error) override;
+    bool Finish(std::string* error) override;
 
 private:
     bool Run(lzma_action action, std::string* error);

@@ -60,6 +60,10 @@ void MakeClientTree(const std::string& dir, int build, size_t big_bytes)
     Link("../bin/halvora-backup-ui", dir + "/lib/client");
     Put(dir + "/lib/empty.dat", "", 0644);
     Put(dir + "/share/Überblick und Hilfe.txt", "help", 0644);
+    Put(dir + "/share/\xc3\xa9", "composed", 0644);    // é as one code point (NFC)
+    Put(dir + "/share/e\xcc\x81", "decomposed", 0644); // e + U+0301 (NFD)
+    ASSERT_EQ(link((dir + "/lib/plugins/codecs/libcodec.so.1.2").c_str(),
+                   (dir + "/lib/codec.so").c_str()), 0);
     MakeDir(dir + "/share/empty");
     if (big_bytes > 0)
         Put(dir + "/lib/big.dat", Compressible(big_bytes), 0644);

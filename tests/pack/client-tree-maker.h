@@ -9,8 +9,10 @@ namespace packtest {
 
 // A client tree the packer accepts: INFO of the build, the stand-in client
 // and its start script (the real ones, so the launcher can run them), a
-// nested library folder with a link inside the tree, an empty folder, an
-// empty file and a name with blanks and non-ASCII letters. With big_bytes,
+// nested library folder with a link inside the tree and a second (hard)
+// link to the library, an empty folder, an empty file, a name with blanks and
+// non-ASCII letters, and "é" twice in one folder: share/\xc3\xa9 (composed)
+// and share/e\xcc\x81 (decomposed). With big_bytes,
 // lib/big.dat holds that many compressible bytes.
 void MakeClientTree(const std::string& dir, int build, size_t big_bytes = 0);
 

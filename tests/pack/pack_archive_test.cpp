@@ -1,7 +1,8 @@
 // What halvora-pack writes, in every format: the same bytes from the same
 // tree whatever the files' times, owners and order of creation; entries in
-// sorted order with fixed times and owner 0 without names; a system INFO
-// whose "Package" group describes the package; xz in several blocks.
+// sorted order with fixed times and owner 0 without names, names byte for
+// byte and hard links as links; a system INFO whose "Package" group describes
+// the package; zstd with its checksum; xz in several blocks.
 #include <QSettings>
 #include <archive.h>
 #include <archive_entry.h>
@@ -9,7 +10,9 @@
 #include <gtest/gtest.h>
 #include <lzma.h>
 #include <csignal>
+#include <map>
 #include <memory>
+#include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/time.h>
@@ -46,6 +49,7 @@ void PrintTo(const FormatCase& c, std::ostream* os)
 
 struct ReadBack {
     std::vector<std::string> names;
+    std::map<std::string, std::string> hard_links; // name -> the name it links to
     int64_t size_sum = 0;
     bool normalised = true; // time, owner, names of owner, modes
     std::string problem;
@@ -100,6 +104,8 @@ ReadBack Read(const std::string& package)
         if (!name.empty() && name.back() == '/')
             name.pop_back();
         back.names.push_back(name);
+        if (archive_entry_hardlink(entry))
+            back.hard_links[name] = archive_entry_hardlink(entry);
         back.size_sum += archive_entry_size(entry);
         const mode_t perm = archive_entry_perm(entry);
         const bool mode_ok = archive_entry_filetype(entry) == AE_IFLNK ||
@@ -115,6 +121,23 @@ ReadBack Read(const std::string& package)
     if (ret != ARCHIVE_EOF)
         back.problem = archive_error_string(reader.get());
     return back;
+}
+
+// Whether the whole compressed stream decodes, its checks included.
+bool Decodes(const std::string& data)
+{
+    std::unique_ptr<archive, ReaderFree> reader(archive_read_new());
+    archive_read_support_filter_all(reader.get());
+    archive_read_support_format_raw(reader.get());
+    archive_entry* entry = nullptr;
+    if (archive_read_open_memory(reader.get(), data.data(), data.size()) != ARCHIVE_OK ||
+        archive_read_next_header(reader.get(), &entry) != ARCHIVE_OK)
+        return false;
+    char buffer[65536];
+    la_ssize_t n;
+    while ((n = archive_read_data(reader.get(), buffer, sizeof buffer)) > 0) {
+    }
+    return n == 0;
 }
 
 std::string Xxh3Of(const std::string& data)
@@ -210,6 +233,7 @@ TEST_P(PackArchiveTest, SystemInfoDescribesThePackage)
     ASSERT_EQ(Pack(dir / "tree", dir / "out", GetParam(), {"--overlay", "5", "--major", "3"}), 0);
     const std::string package = dir / "out/package/halvora.hpk";
     ReadBack back = Read(package);
+    EXPECT_EQ(back.problem, "");
     QSettings info(QString::fromStdString(dir / "out/INFO"), QSettings::IniFormat);
     EXPECT_EQ(info.value("Version/build_version").toString(), "12");
     EXPECT_EQ(info.value("Version/major_version").toString(), "3");   // from the command line
@@ -221,6 +245,37 @@ TEST_P(PackArchiveTest, SystemInfoDescribesThePackage)
     struct stat st;
     ASSERT_EQ(stat(package.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0644u); // every user's launcher reads it
+}
+
+TEST_P(PackArchiveTest, NamesKeptByteForByte)
+{
+    MakeClientTree(dir / "tree", 12);
+    ASSERT_EQ(Pack(dir / "tree", dir / "out", GetParam()), 0);
+    const std::vector<std::string> names = Read(dir / "out/package/halvora.hpk").names;
+    EXPECT_EQ(std::count(names.begin(), names.end(), "share/\xc3\xa9"), 1);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "share/e\xcc\x81"), 1);
+}
+
+// One file under two names is stored once; the INFO's figures are what a
+// reader counts (a header each, the link's size 0), checked above.
+TEST_P(PackArchiveTest, HardLinksStayLinks)
+{
+    MakeClientTree(dir / "tree", 12);
+    ASSERT_EQ(Pack(dir / "tree", dir / "out", GetParam()), 0);
+    ReadBack back = Read(dir / "out/package/halvora.hpk");
+    EXPECT_EQ(back.hard_links, (std::map<std::string, std::string>{
+                                   {"lib/plugins/codecs/libcodec.so.1.2", "lib/codec.so"}}));
+    QSettings info(QString::fromStdString(dir / "out/INFO"), QSettings::IniFormat);
+    EXPECT_EQ(info.value("Package/unpacked_size").toLongLong(), back.size_sum);
+    int64_t once = 0; // the tree's bytes, each file counted once
+    std::set<ino_t> seen;
+    for (const std::string& name : packtest::SortedWalk(dir / "tree")) {
+        struct stat st;
+        ASSERT_EQ(lstat((dir / ("tree/" + name)).c_str(), &st), 0);
+        if (S_ISREG(st.st_mode) && seen.insert(st.st_ino).second)
+            once += st.st_size;
+    }
+    EXPECT_EQ(back.size_sum, once);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, PackArchiveTest, ::testing::ValuesIn(kFormats),
@@ -236,6 +291,21 @@ TEST(PackXzTest, WrittenInBlocks)
     EXPECT_EQ(XzBlocks(ReadFile(dir / "out/package/halvora.hpk")), 3u);
 }
 
+// Like xz's and gzip's, the zstd frame ends with its content's checksum (its
+// header says so), and a flipped byte of it fails the decoding.
+TEST(PackZstdTest, FrameCarriesItsChecksum)
+{
+    TempDir dir("halvora-pack-zstd");
+    MakeClientTree(dir / "tree", 12);
+    ASSERT_EQ(Pack(dir / "tree", dir / "out", kFormats[0]), 0);
+    std::string data = ReadFile(dir / "out/package/halvora.hpk");
+    ASSERT_GT(data.size(), 8u);
+    EXPECT_NE(data[4] & 0x04, 0); // Frame_Header_Descriptor: Content_Checksum_flag
+    EXPECT_TRUE(Decodes(data));
+    data[data.size() - 4] ^= 0x01;
+    EXPECT_FALSE(Decodes(data));
+}
+
 // A new package replaces the old one whole.
 TEST(PackOutputTest, RepackReplacesAndLeavesNoTemporaryFile)
 {
@@ -249,7 +319,8 @@ TEST(PackOutputTest, RepackReplacesAndLeavesNoTemporaryFile)
 }
 
 // A package that cannot be written whole (here: a file size limit, as a full
-// disk would do) fails naming it, and leaves neither it nor a part of it.
+// disk would do) fails naming it, and leaves nothing it made: no part of it,
+// not the OUTDIR it created.
 TEST(PackOutputTest, FailedWriteLeavesNothing)
 {
     TempDir dir("halvora-pack-full");
@@ -262,7 +333,7 @@ TEST(PackOutputTest, FailedWriteLeavesNothing)
     });
     EXPECT_EQ(rc, 1);
     EXPECT_EQ(err.find("halvora-pack: " + (dir / "out/package/halvora.hpk") + ": "), 0u) << err;
-    EXPECT_EQ(packtest::SortedWalk(dir / "out"), std::vector<std::string>{"package"});
+    EXPECT_FALSE(testsupport::Exists(dir / "out"));
 }
 
 } // namespace

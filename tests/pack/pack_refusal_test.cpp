@@ -1,7 +1,7 @@
 // What halvora-pack refuses: command lines, unsafe names, links that leave
 // the tree, and client trees an installation could not run or should not
-// hold. Refusals are checked on the real executable: exit 1, one line naming
-// the offending path, and nothing written.
+// hold. Refusals are checked on the real executable: exit 1, a line naming
+// each offending path, and nothing left behind.
 #include <gtest/gtest.h>
 #include <functional>
 #include <sys/socket.h>
@@ -74,6 +74,12 @@ const OptionsCase kOptionsCases[] = {
     {"value_missing", {"tree", "out", "--build"}, false, pack::PF_TAR_ZSTD, ""},
     {"unknown_format", {"tree", "out", "--build", "7", "--format", "zip"}, false, pack::PF_TAR_ZSTD, ""},
     {"unknown_option", {"tree", "out", "--build", "7", "--level", "9"}, false, pack::PF_TAR_ZSTD, ""},
+    {"major_not_number", {"tree", "out", "--build", "7", "--major", "1a"}, false, pack::PF_TAR_ZSTD,
+     ""},
+    {"minor_negative", {"tree", "out", "--build", "7", "--minor", "-1"}, false, pack::PF_TAR_ZSTD,
+     ""},
+    {"overlay_with_newline", {"tree", "out", "--build", "7", "--overlay", "1\nbuild_version=9"},
+     false, pack::PF_TAR_ZSTD, ""},
 };
 INSTANTIATE_TEST_SUITE_P(CommandLines, PackOptionsTest, ::testing::ValuesIn(kOptionsCases),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -161,11 +167,16 @@ INSTANTIATE_TEST_SUITE_P(Links, PackLinkTest, ::testing::ValuesIn(kLinkCases));
 
 // ---- client trees the real tool refuses ----
 
+struct Problem {
+    const char* path;   // the offending path, relative to the tree ("" for the tree)
+    const char* reason; // a part of its line
+};
+
 struct RefusalCase {
     const char* name;
     std::function<void(const std::string& tree)> spoil;
-    const char* path;   // the offending path, relative to the tree ("" for the tree)
-    const char* reason; // a part of the line
+    std::vector<Problem> problems; // a line each, in any order
+    const char* out = "out";       // OUTDIR, relative to the test's folder
 };
 
 void PrintTo(const RefusalCase& c, std::ostream* os)
@@ -175,25 +186,36 @@ void PrintTo(const RefusalCase& c, std::ostream* os)
 
 class PackRefusalTest : public ::testing::TestWithParam<RefusalCase> {};
 
-TEST_P(PackRefusalTest, ExitsOneNamingThePathAndWritesNothing)
+TEST_P(PackRefusalTest, ExitsOneNamingEveryPathAndLeavesNothing)
 {
     const RefusalCase& c = GetParam();
     TempDir dir("halvora-pack-refusal");
     const std::string tree = dir / "tree";
-    const std::string out = dir / "out";
+    const std::string out = dir / c.out;
     MakeClientTree(tree, 12);
     c.spoil(tree);
     if (::testing::Test::IsSkipped())
         return;
+    const bool walkable = testsupport::Exists(tree);
+    const std::vector<std::string> before =
+        walkable ? packtest::SortedWalk(tree) : std::vector<std::string>();
 
     std::string err;
     EXPECT_EQ(RunPackTool({tree, out, "--build", "12"}, &err), 1);
-    const std::string path = *c.path ? tree + "/" + c.path : tree;
-    EXPECT_EQ(err.find("halvora-pack: " + path + ": "), 0u) << err;
-    EXPECT_NE(err.find(c.reason), std::string::npos) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-    EXPECT_FALSE(testsupport::Exists(out + "/INFO"));
-    EXPECT_FALSE(testsupport::Exists(out + "/package/halvora.hpk"));
+    const std::vector<std::string> lines = testsupport::SplitLines(err);
+    EXPECT_EQ(lines.size(), c.problems.size()) << err;
+    for (const Problem& problem : c.problems) {
+        const std::string start =
+            "halvora-pack: " + (*problem.path ? tree + "/" + problem.path : tree) + ": ";
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+            return line.compare(0, start.size(), start) == 0 &&
+                   line.find(problem.reason) != std::string::npos;
+        })) << start << "... " << problem.reason << " in:\n" << err;
+    }
+    EXPECT_FALSE(testsupport::Exists(out)); // nor a folder it made, in the tree or not
+    if (walkable) {
+        EXPECT_EQ(packtest::SortedWalk(tree), before);
+    }
 }
 
 void Remove(const std::string& path)
@@ -229,54 +251,98 @@ void Info(const std::string& tree, const std::string& text)
     ASSERT_TRUE(testsupport::WriteFile(tree + "/INFO", text));
 }
 
+// The keys of group "Version" given (null: left out), in the group or not.
+std::string Versions(const char* major, const char* minor, const char* build, const char* overlay,
+                     bool grouped = true)
+{
+    std::string text = grouped ? "[Version]\n" : "";
+    const char* keys[] = {"major_version", "minor_version", "build_version",
+                          "icon_overlay_version"};
+    const char* values[] = {major, minor, build, overlay};
+    for (int i = 0; i < 4; ++i)
+        text += values[i] ? std::string(keys[i]) + "=" + values[i] + "\n" : "";
+    return text;
+}
+
 const RefusalCase kRefusalCases[] = {
     {"client_missing", [](const std::string& t) { Remove(t + "/bin/halvora-backup-ui"); },
-     "bin/halvora-backup-ui", "missing"},
+     {{"bin/halvora-backup-ui", "missing"}}},
     {"client_not_executable",
      [](const std::string& t) { ChangeMode(t + "/bin/halvora-backup-ui", 0644); },
-     "bin/halvora-backup-ui", "not executable"},
+     {{"bin/halvora-backup-ui", "not executable"}}},
     {"client_is_a_folder",
      [](const std::string& t) {
          Remove(t + "/bin/halvora-backup-ui");
          ASSERT_TRUE(testsupport::MakeDirs(t + "/bin/halvora-backup-ui"));
      },
-     "bin/halvora-backup-ui", "not a regular file"},
+     {{"bin/halvora-backup-ui", "not a regular file"}}},
     {"start_script_missing", [](const std::string& t) { Remove(t + "/package/start-stop"); },
-     "package/start-stop", "missing"},
+     {{"package/start-stop", "missing"}}},
     {"start_script_not_executable",
      [](const std::string& t) { ChangeMode(t + "/package/start-stop", 0600); },
-     "package/start-stop", "not executable"},
-    {"info_other_build",
-     [](const std::string& t) { Info(t, "[Version]\nbuild_version=11\n"); }, "INFO",
-     "disagrees with --build 12"},
-    {"info_without_build", [](const std::string& t) { Info(t, "[Version]\nmajor_version=1\n"); },
-     "INFO", "disagrees"},
-    {"info_build_outside_group", [](const std::string& t) { Info(t, "build_version=12\n"); },
-     "INFO", "disagrees"},
-    {"info_missing", [](const std::string& t) { Remove(t + "/INFO"); }, "INFO", "missing"},
+     {{"package/start-stop", "not executable"}}},
+    {"info_other_build", [](const std::string& t) { Info(t, Versions("1", "0", "11", "1")); },
+     {{"INFO", "disagrees with --build 12"}}},
+    {"info_without_build", [](const std::string& t) { Info(t, Versions("1", "0", nullptr, "1")); },
+     {{"INFO", "disagrees"}}},
+    {"info_outside_group",
+     [](const std::string& t) { Info(t, Versions("1", "0", "12", "1", false)); },
+     {{"INFO", "disagrees"}, {"INFO", "major_version"}, {"INFO", "minor_version"},
+      {"INFO", "icon_overlay_version"}}},
+    {"info_missing", [](const std::string& t) { Remove(t + "/INFO"); }, {{"INFO", "missing"}}},
+    {"info_major_not_number", [](const std::string& t) { Info(t, Versions("1a", "0", "12", "1")); },
+     {{"INFO", "major_version '1a' is not a decimal number"}}},
+    {"info_minor_negative", [](const std::string& t) { Info(t, Versions("1", "-1", "12", "1")); },
+     {{"INFO", "minor_version"}}},
+    {"info_without_overlay",
+     [](const std::string& t) { Info(t, Versions("1", "0", "12", nullptr)); },
+     {{"INFO", "has no icon_overlay_version"}}},
+    // A newline would give the system INFO a second build_version line.
+    {"info_value_with_newline",
+     [](const std::string& t) {
+         Info(t, Versions("1", "0", "12", "\"1\\nbuild_version=999999999\""));
+     },
+     {{"INFO", "icon_overlay_version '1\\nbuild_version=999999999'"}}},
     {"fifo", [](const std::string& t) { ASSERT_EQ(mkfifo((t + "/lib/pipe").c_str(), 0644), 0); },
-     "lib/pipe", "FIFO"},
-    {"socket", [](const std::string& t) { MakeSocket(t + "/lib/sock"); }, "lib/sock", "socket"},
-    {"device", [](const std::string& t) { MakeDevice(t + "/lib/null"); }, "lib/null", "device"},
+     {{"lib/pipe", "FIFO"}}},
+    {"socket", [](const std::string& t) { MakeSocket(t + "/lib/sock"); }, {{"lib/sock", "socket"}}},
+    {"device", [](const std::string& t) { MakeDevice(t + "/lib/null"); }, {{"lib/null", "device"}}},
     {"link_absolute",
      [](const std::string& t) { ASSERT_EQ(symlink("/etc/passwd", (t + "/lib/pw").c_str()), 0); },
-     "lib/pw", "points outside the tree"},
+     {{"lib/pw", "points outside the tree"}}},
     {"link_above_the_tree",
      [](const std::string& t) { ASSERT_EQ(symlink("../../x", (t + "/lib/up").c_str()), 0); },
-     "lib/up", "points outside the tree"},
+     {{"lib/up", "points outside the tree"}}},
     {"link_through_a_link",
      [](const std::string& t) {
          ASSERT_EQ(symlink("..", (t + "/share/root").c_str()), 0);
          ASSERT_EQ(symlink("root/../x", (t + "/share/zz").c_str()), 0);
      },
-     "share/zz", "points outside the tree"},
+     {{"share/zz", "points outside the tree"}}},
+    {"link_loop",
+     [](const std::string& t) { ASSERT_EQ(symlink("self", (t + "/lib/self").c_str()), 0); },
+     {{"lib/self", "symbolic link loop"}}},
+    {"several_problems",
+     [](const std::string& t) {
+         ASSERT_EQ(mkfifo((t + "/lib/pipe").c_str(), 0644), 0);
+         ASSERT_EQ(symlink("b", (t + "/share/a").c_str()), 0);
+         ASSERT_EQ(symlink("a", (t + "/share/b").c_str()), 0);
+         ChangeMode(t + "/package/start-stop", 0644);
+         Info(t, Versions("x", "0", "12", "1"));
+     },
+     {{"lib/pipe", "FIFO"}, {"share/a", "loop"}, {"share/b", "loop"},
+      {"package/start-stop", "not executable"}, {"INFO", "major_version"}}},
     {"name_not_utf8",
      [](const std::string& t) { ASSERT_TRUE(testsupport::WriteFile(t + "/lib/\xff\xfe", "x")); },
-     "lib/\xff\xfe", "not UTF-8"},
+     {{"lib/\xff\xfe", "not UTF-8"}}},
     {"link_target_not_utf8",
      [](const std::string& t) { ASSERT_EQ(symlink("a\xc0\xaf" "b", (t + "/lib/odd").c_str()), 0); },
-     "lib/odd", "not UTF-8"},
-    {"tree_missing", [](const std::string& t) { testsupport::RemoveTree(t); }, "", "No such file"},
+     {{"lib/odd", "not UTF-8"}}},
+    {"tree_missing", [](const std::string& t) { testsupport::RemoveTree(t); },
+     {{"", "No such file"}}},
+    // Made, found to be inside the tree, and removed again.
+    {"outdir_inside_tree", [](const std::string&) {}, {{"new/out", "lies inside the client tree"}},
+     "tree/new/out"},
 };
 INSTANTIATE_TEST_SUITE_P(Trees, PackRefusalTest, ::testing::ValuesIn(kRefusalCases),
                          [](const auto& info) { return std::string(info.param.name); });
