@@ -395,9 +395,14 @@ void Extractor::LogNoEntries(int total)
 
 const PackageFile* Extractor::OpenPackage(PackageFile& own)
 {
+    if (source.empty() || target.empty()) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent, "[ERROR] extractor(%d): Invalid argument\n",
+                       __LINE__);
+        return nullptr;
+    }
     if (package)
         return package;
-    int err = source.empty() ? ENOENT : own.Open(source);
+    int err = own.Open(source);
     if (err == 0)
         return &own;
     Logger::LogMsg(Logger::L_ERR, kLogComponent,
@@ -486,7 +491,9 @@ int Extractor::Run(const ArchiveSummary* expected)
         StrTable::LoadStr(StrTable::desc_hlvr_env_preparing));
 
     PackageFile own;
-    const PackageFile* file = OpenPackage(own);
+    const PackageFile* file = package;
+    if (!file)
+        file = OpenPackage(own);
     // Scanned through the same descriptor as the unpack, so that the unpack
     // can tell it read the very bytes the scan did.
     ArchiveSummary scanned;

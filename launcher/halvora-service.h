@@ -93,6 +93,9 @@ protected:
     bool backups_after_start = false;
     bool backups_pending = false;
     bool marked_before_stop = false;
+    // The copy in place was found beside a marker without a record: it is
+    // kept only if it holds the client.
+    bool copy_in_doubt = false;
 };
 
 #endif

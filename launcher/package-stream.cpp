@@ -157,32 +157,57 @@ private:
 };
 
 // A format or compression the library decodes itself: the file's bytes as
-// they are.
+// they are. A zip keeps its file modes and links in the directory at its
+// end, so the library seeks; once it has, the checksum is taken by a read
+// of its own through the same descriptor when the reader is done.
 class RawInput : public PackageInput {
 public:
-    explicit RawInput(const PackageFile& file) : bytes(file) {}
+    explicit RawInput(const PackageFile& package) : file(package), bytes(new PackageBytes(file)) {}
 
     long Next(const void** buffer, std::string& error) override
     {
-        ssize_t n = bytes.Read(data.get(), kInputSize);
+        ssize_t n;
+        if (sequential) {
+            n = bytes->Read(data.get(), kInputSize);
+        } else {
+            do
+                n = pread(file.Descriptor(), data.get(), kInputSize, position);
+            while (n < 0 && errno == EINTR);
+        }
         if (n < 0) {
             error = std::string("read failed: ") + strerror(errno);
             return -1;
         }
+        position += n;
         *buffer = data.get();
         return static_cast<long>(n);
     }
+    int64_t Seek(int64_t offset, int whence)
+    {
+        int64_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? position : file.Size();
+        if (offset < -base)
+            return -1;
+        position = base + offset;
+        if (position != bytes->Offset())
+            sequential = false;
+        return position;
+    }
     bool Finish(bool& whole, std::string& error) override
     {
-        whole = bytes.ReadRest() == 0;
+        if (!sequential)
+            bytes.reset(new PackageBytes(file));
+        whole = bytes->ReadRest() == 0;
         if (!whole)
             error = std::string("read failed: ") + strerror(errno);
         return whole;
     }
-    PackageBytes& Bytes() override { return bytes; }
+    PackageBytes& Bytes() override { return *bytes; }
 
 private:
-    PackageBytes bytes;
+    const PackageFile& file;
+    std::unique_ptr<PackageBytes> bytes;
+    int64_t position = 0;
+    bool sequential = true;
     std::unique_ptr<unsigned char[]> data{new unsigned char[kInputSize]};
 };
 
@@ -350,6 +375,12 @@ la_ssize_t ReadDecoded(archive* reader, void* data, const void** buffer)
     return n;
 }
 
+la_int64_t SeekRaw(archive*, void* data, la_int64_t offset, int whence)
+{
+    ReaderInput* in = static_cast<ReaderInput*>(data);
+    return static_cast<RawInput*>(in->input.get())->Seek(offset, whence);
+}
+
 // The library calls this exactly once for a reader it opened, also when
 // opening fails; the input goes with it. archive_read_close passes the
 // result on, so a damaged end of the stream fails the close.
@@ -472,6 +503,8 @@ int OpenPackageReader(archive* reader, const PackageFile& file, PackageRead* rec
         archive_set_error(reader, ENOMEM, "the package's decoder cannot be set up");
         return ARCHIVE_FATAL;
     }
+    if (codec == PackageCodec::Other)
+        archive_read_set_seek_callback(reader, SeekRaw);
     in->record = record;
     in->allowed_seconds = AllowedSeconds(file);
     in->deadline = std::chrono::steady_clock::now() + std::chrono::seconds(in->allowed_seconds);

@@ -70,6 +70,14 @@ int64_t BytesNeeded(const ArchiveSummary& summary, int64_t block)
     return needed;
 }
 
+void LogDamaged(const ustring& package, int entries)
+{
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] halvora-service(%d): package '%s' is damaged or empty (%d "
+                   "entries read to its end), nothing is changed\n",
+                   kLinePlace + __LINE__, package.c_str(), entries);
+}
+
 // The count and size a check found, or the INFO's, and the checksum the
 // unpack must read again.
 ArchiveSummary DescribedSummary(const PackageMetadata& metadata)
@@ -95,10 +103,7 @@ int Service::ScanPackage(ArchiveSummary& summary)
     if (scanned == 0 && summary.entries > 0)
         return 0;
     Extractor::LogNoEntries(scanned == 0 ? summary.entries : -1);
-    Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                   "[ERROR] halvora-service(%d): package '%s' is damaged or empty (%d "
-                   "entries read to its end), nothing is changed\n",
-                   kLinePlace + __LINE__, package_file->Path().c_str(), summary.entries);
+    LogDamaged(package_file->Path(), summary.entries);
     return -1;
 }
 
@@ -148,9 +153,9 @@ int Service::CheckPackage()
     int err = package_file->Open(package);
     if (err != 0) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                       "[ERROR] halvora-service(%d): cannot open package '%s': %s (%d), nothing "
-                       "is changed\n",
+                       "[ERROR] halvora-service(%d): cannot open package '%s': %s (%d)\n",
                        kLinePlace + __LINE__, package.c_str(), strerror(err), err);
+        LogDamaged(package, 0);
         return -1;
     }
     // With the packer's description the checksum proves the package whole

@@ -234,7 +234,8 @@ int Service::RestoreLastCompleteCopy()
 
 // A marker that names nothing the launcher made (empty, garbled, an older
 // launcher's, or naming a folder of the user's) says nothing: the copy in
-// place stands as it is, to be reinstalled if it does not hold the client.
+// place stands as it is, to be reinstalled if it does not hold the client,
+// and the backups stay until an installation completes.
 int Service::ForgetMarkerWithoutRecord()
 {
     ustring app = per_user_install_path;
@@ -244,7 +245,7 @@ int Service::ForgetMarkerWithoutRecord()
                    kLinePlace + __LINE__, InstallMarkerPath(app).c_str());
     if (ClearInstallationUnderway(app) != 0)
         return -1;
-    RemoveLeftoverBackups(app);
+    copy_in_doubt = true;
     return 0;
 }
 

@@ -99,7 +99,9 @@ bool LinuxService::IsNeedUpgrade()
                    "[DEBUG] linux/linux-service(%d): source version = %d, target version = %d\n",
                    kBuildNumbersLine, src_ver, tgt_ver);
     bool need_upgrade = tgt_ver > src_ver;
-    if (MissingExecutable(per_user_install_path))
+    if (!PerUserBinPathExist())
+        need_upgrade = true;
+    if (copy_in_doubt && (tgt_ver != src_ver || MissingExecutable(per_user_install_path)))
         need_upgrade = true;
     // An installation that was cut short may have left a copy that looks
     // complete; only a finished one clears the marker.

@@ -340,8 +340,9 @@ TEST_F(InstallTest, StalePidFileNamingAnotherProgramLeavesItAlone)
 }
 
 // An installation cut by a power failure, a logout or SIGKILL leaves the
-// marker beside the copy; whatever state it was cut in, the next start
-// installs again and leaves a complete copy with no backups.
+// marker beside the copy, naming the backup that holds the last complete
+// copy; whatever state it was cut in, the next start leaves a complete copy
+// with no backups.
 enum class Cut { AfterUnpack, MidUnpack, AfterMovingAside };
 
 struct Interruption {
@@ -353,9 +354,11 @@ class InterruptedTest : public InstallTest, public ::testing::WithParamInterface
 protected:
     void LeaveCutInstallation(Cut cut)
     {
-        std::ofstream(marker) << "installation under way\n";
-        if (cut == Cut::AfterUnpack)
+        std::ofstream(marker) << "installation under way\ncomplete=Halvora.app_tmp\n";
+        if (cut == Cut::AfterUnpack) {
+            fs::copy(app, app + "_tmp", fs::copy_options::recursive | fs::copy_options::copy_symlinks);
             return;
+        }
         fs::rename(app, app + "_tmp");
         if (cut == Cut::AfterMovingAside)
             return;
@@ -379,9 +382,10 @@ TEST_P(InterruptedTest, IsRepairedOnTheNextStart)
     ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
 
     std::vector<std::string> log = LogMessages(before);
-    EXPECT_EQ(Count(log, kNoUpgrade), 0);
-    EXPECT_EQ(CountContaining(log, "extract package"), 1) << LogText();
+    EXPECT_EQ(CountContaining(log, "was cut short; last complete copy: 'Halvora.app_tmp'"), 1)
+        << LogText();
     EXPECT_EQ(Count(log, kUpgradeFailed), 0);
+    EXPECT_FALSE(fs::exists(app + "_tmp"));
     ExpectCompleteCopy();
     ExpectClientFromUserCopy(ClientPid());
 }

@@ -101,7 +101,7 @@ TEST_P(FormatTest, ScanSumsTheEntrySizes)
 INSTANTIATE_TEST_SUITE_P(AllFormats, FormatTest,
                          ::testing::Values(Format::Tar, Format::TarGz, Format::TarXz,
                                            Format::TarXzBlocks, Format::TarZst, Format::Zip,
-                                           Format::Cpio),
+                                           Format::Pax),
                          [](const ::testing::TestParamInfo<Format>& info) {
                              return std::string(FormatName(info.param));
                          });
@@ -143,7 +143,7 @@ TEST_P(HardLinkTest, LinksToTheEntryUnderTheTarget)
 }
 
 INSTANTIATE_TEST_SUITE_P(LinkFormats, HardLinkTest,
-                         ::testing::Values(Format::Tar, Format::TarGz, Format::Cpio),
+                         ::testing::Values(Format::Tar, Format::TarGz, Format::GnuTar),
                          [](const ::testing::TestParamInfo<Format>& info) {
                              return std::string(FormatName(info.param));
                          });
@@ -275,7 +275,6 @@ const DamageCase kDamages[] = {
     {"TarGzFlipped", Format::TarGz, FlipMiddleBytes},
     {"TarXzCut", Format::TarXz, CutAtThreeQuarters},
     {"TarXzFlipped", Format::TarXz, FlipMiddleBytes},
-    {"CpioCut", Format::Cpio, CutAtThreeQuarters},
 };
 
 class DamageTest : public ExtractorTest, public ::testing::WithParamInterface<DamageCase> {};

@@ -33,7 +33,9 @@ Entry Special(const std::string& path, Kind kind);
 
 // TarXzBlocks: xz in many small blocks that carry their sizes, as a
 // multi-threaded encoder writes them, so that they can be decoded in parallel.
-enum class Format { Tar, TarGz, TarXz, TarXzBlocks, TarZst, Zip, Cpio, Pax, GnuTar };
+// The last three are no kind of package: an ISO image, a tar.gz compressed
+// once more, and the header of an lrzip file (whose decoder is a program).
+enum class Format { Tar, TarGz, TarXz, TarXzBlocks, TarZst, Zip, Cpio, Pax, GnuTar, Iso, TarGzGz, Lrzip };
 const char* FormatName(Format format);
 
 // Hard links are handed to the writer the way its format stores them. Names

@@ -82,7 +82,7 @@ TEST_F(InstallMarkerTest, UnwritableFolderFailsWithALogLine)
     EXPECT_EQ(0, status);
     EXPECT_FALSE(testsupport::Exists(app + ".installing"));
     EXPECT_TRUE(Logged(R"(\[ERROR\] install-marker\(\d+\): failed to create '.*Halvora\.app\.)"
-                       R"(installing': Permission denied \(13\))"));
+                       R"(installing\.new': Permission denied \(13\))"));
 }
 
 // A marker that cannot be looked for may be there: the copy is not trusted.

@@ -103,9 +103,12 @@ const InfoCase kInfos[] = {
                  "xxh3_128=") + kDigest + "\n",
      MetadataState::Valid, "", 3012, 262144000},
     {"GroupFirstLargeSize",
-     std::string("[Package]\nentries=1\nunpacked_size=9223372036854775807\nxxh3_128=") + kDigest +
+     std::string("[Package]\nentries=1\nunpacked_size=1125899906842624\nxxh3_128=") + kDigest +
          "\n[Version]\nbuild_version=5\n",
-     MetadataState::Valid, "", 1, INT64_MAX},
+     MetadataState::Valid, "", 1, int64_t(1) << 50},
+    {"SizePastAnyDisk",
+     std::string("[Package]\nentries=1\nunpacked_size=1125899906842625\nxxh3_128=") + kDigest + "\n",
+     MetadataState::Malformed, "unpacked_size", 0, 0},
     {"EntriesMissing", std::string("[Package]\nunpacked_size=1\nxxh3_128=") + kDigest + "\n",
      MetadataState::Malformed, "entries", 0, 0},
     {"EntriesZero", std::string("[Package]\nentries=0\nunpacked_size=1\nxxh3_128=") + kDigest + "\n",

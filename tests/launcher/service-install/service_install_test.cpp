@@ -61,9 +61,15 @@ protected:
         ASSERT_TRUE(testsupport::MakeDirs(user));
     }
 
+    // The system INFO describes the package's build, as its packer writes it.
     void WritePackage(const std::vector<Entry>& entries)
     {
         ASSERT_TRUE(WriteArchive(package, Format::TarGz, entries));
+        for (const Entry& e : entries) {
+            if (e.path == "INFO") {
+                ASSERT_TRUE(testsupport::WriteFile(root + "/INFO", e.data));
+            }
+        }
     }
 
     // An installed older copy, with a file the new package no longer has.
@@ -293,8 +299,8 @@ TEST_F(ServiceInstallTest, FailedFirstInstallationLeavesThePartialCopyMarked)
     EXPECT_FALSE(Underway());
 }
 
-// An unpack that claims success while nothing is there to flush is no
-// installation: the old copy comes back.
+// An unpack that claims success while nothing is there is no installation:
+// the old copy comes back.
 TEST_F(ServiceInstallTest, CopyThatCannotBeFlushedIsRolledBack)
 {
     WritePackage(ClientPackage("2"));
@@ -303,8 +309,9 @@ TEST_F(ServiceInstallTest, CopyThatCannotBeFlushedIsRolledBack)
     service.extract = [] { return 0; };
 
     EXPECT_EQ(-1, service.PrepareUserEnv());
-    EXPECT_EQ(1u, CountLines(R"(\[ERROR\] install-marker\(\d+\): failed to flush ')" +
-                             RegexEscape(app) + "' to disk: No such file or directory \\(2\\)$"));
+    EXPECT_EQ(1u, CountLines(R"(\[ERROR\] halvora-service\(\d+\): the unpacked copy ')" +
+                             RegexEscape(app) + "' holds no client of build '2': it lacks an INFO "
+                             "of the system's build$"));
     EXPECT_EQ(1u, CountLines(kRollbackLine));
     EXPECT_EQ(old_copy, Snapshot(app));
     EXPECT_TRUE(BackupsOnDisk().empty());
