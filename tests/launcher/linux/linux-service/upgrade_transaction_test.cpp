@@ -6,15 +6,19 @@
 // trees (read-only folders included) and real archives.
 #include <QCoreApplication>
 #include <QDir>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <tuple>
 #include <unistd.h>
 
 #include "extractor.h"
 #include "install-marker.h"
+#include "linux/client-process.h"
 #include "linux/linux-service.h"
+#include "package-file.h"
 #include "test-archive.h"
 #include "test-support.h"
 
@@ -23,12 +27,24 @@ using testsupport::TempDir;
 
 namespace {
 
-enum class Marker { Absent, Present };
+// Empty, Foreign (naming a folder of the user's) and NamesCopy are markers
+// no launcher of ours leaves beside a backup: an older launcher's, one cut
+// while written, one tampered with.
+enum class Marker { Absent, Present, Empty, Foreign, NamesCopy };
 enum class Copy { Complete, Partial, Absent };
 enum class Backup { Complete, Absent };
-enum class Package { Good, Damaged, TooBig };
+// After Good: packages refused before the stop, then one that unpacks well
+// but holds no client.
+enum class Package { Good, Damaged, TooBig, TarCut, MalformedGroup, ZeroSize, HugeSize, NoClient };
+enum class Home { Writable, ReadOnly };
+// Unidentified: the pid file names a process of the user hidden from /proc.
+enum class Client { None, Unidentified };
 
-const char* Name(Marker m) { return m == Marker::Present ? "Marker" : "NoMarker"; }
+const char* Name(Marker m)
+{
+    const char* names[] = {"NoMarker", "Marker", "EmptyMarker", "ForeignMarker", "MarkerNamingCopy"};
+    return names[static_cast<int>(m)];
+}
 const char* Name(Copy c)
 {
     return c == Copy::Complete ? "CompleteCopy" : c == Copy::Partial ? "PartialCopy" : "NoCopy";
@@ -36,8 +52,12 @@ const char* Name(Copy c)
 const char* Name(Backup b) { return b == Backup::Complete ? "Backup" : "NoBackup"; }
 const char* Name(Package p)
 {
-    return p == Package::Good ? "Good" : p == Package::Damaged ? "Damaged" : "TooBig";
+    const char* names[] = {"Good",     "Damaged",  "TooBig",   "TarCut",
+                           "MalformedGroup", "ZeroSize", "HugeSize", "NoClient"};
+    return names[static_cast<int>(p)];
 }
+
+using State = std::tuple<Marker, Copy, Backup, Package, Home, Client>;
 
 // A copy of the client as a package of the given build unpacks it, marked
 // with where it came from; its start script records that it ran, and how
@@ -72,13 +92,25 @@ std::vector<Entry> PartialTree(const std::string& origin)
     return entries;
 }
 
-class UpgradeTransactionTest
-    : public ::testing::TestWithParam<std::tuple<Marker, Copy, Backup, Package>> {
+// A process of the calling user that hides /proc/<pid>/exe, as agents
+// started at login do; it waits to be killed.
+pid_t StartNonDumpable()
+{
+    pid_t pid = fork();
+    if (pid == 0) {
+        prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
+        pause();
+        _exit(0);
+    }
+    return pid;
+}
+
+class UpgradeTransactionTest : public ::testing::TestWithParam<State> {
 protected:
     void SetUp() override
     {
         umask(022);
-        std::tie(marker, copy, backup, package) = GetParam();
+        std::tie(marker, copy, backup, package, home_state, client) = GetParam();
         setenv("HOME", home.path().c_str(), 1);
         user = home / ".HalvoraBackup";
         app = user + "/Halvora.app";
@@ -99,11 +131,45 @@ protected:
         std::vector<Entry> entries = ClientTree("2", "package");
         if (package == Package::TooBig)
             entries.push_back(Sparse("share/huge", int64_t(1) << 50));
-        ASSERT_TRUE(WriteArchive(path, Format::TarGz, entries));
+        if (package == Package::NoClient)
+            entries.erase(entries.begin() + 2);
+        if (package == Package::TarCut)
+            entries.resize(entries.size() / 2);
+        ASSERT_TRUE(WriteArchive(path, package == Package::TarCut ? Format::Tar : Format::TarGz,
+                                 entries));
+        std::string bytes = testsupport::ReadFile(path);
         if (package == Package::Damaged) {
-            std::string bytes = testsupport::ReadFile(path);
             ASSERT_TRUE(testsupport::WriteFile(path, bytes.substr(0, bytes.size() * 3 / 4)));
         }
+        // Cut where an entry ends: the end-of-archive marker and the
+        // padding after it are gone, nothing else.
+        if (package == Package::TarCut) {
+            size_t end = bytes.find_last_not_of('\0') + 1;
+            ASSERT_TRUE(testsupport::WriteFile(path, bytes.substr(0, (end + 511) / 512 * 512)));
+        }
+        ASSERT_NO_FATAL_FAILURE(DescribePackage(path, static_cast<int>(entries.size())));
+    }
+
+    // The packer's group "Package", true but for the figure the row spoils.
+    void DescribePackage(const std::string& path, int entries)
+    {
+        const char* size = package == Package::ZeroSize   ? "0"
+                           : package == Package::HugeSize ? "9000000000000000000"
+                                                          : nullptr;
+        if (!size && package != Package::MalformedGroup)
+            return;
+        PackageFile file;
+        ASSERT_EQ(0, file.Open(path.c_str()));
+        PackageDigest digest;
+        std::string error;
+        ASSERT_EQ(0, DigestPackage(file, digest, error));
+        std::string checksum = FormatDigest(digest);
+        if (package == Package::MalformedGroup)
+            checksum.pop_back();
+        ASSERT_TRUE(testsupport::WriteFile(
+            root + "/INFO", "[Version]\nbuild_version=2\n[Package]\nentries=" +
+                                std::to_string(entries) + "\nunpacked_size=" +
+                                (size ? size : "5000") + "\nxxh3_128=" + checksum + "\n"));
     }
 
     // Unpacks a tree the way the launcher would have left it.
@@ -132,11 +198,20 @@ protected:
             ASSERT_EQ(0, MarkInstallationUnderway(app.c_str(),
                                                   names_backup ? "Halvora.app_tmp" : ""));
         }
+        ASSERT_TRUE(testsupport::MakeDirs(user + "/data"));
+        ASSERT_TRUE(testsupport::WriteFile(user + "/data/backup-set", "the user's"));
+        std::string text = marker == Marker::Foreign     ? "installation under way\ncomplete=data\n"
+                           : marker == Marker::NamesCopy ? "installation under way\ncomplete=Halvora.app\n"
+                                                         : "";
+        if (marker == Marker::Empty || !text.empty()) {
+            ASSERT_TRUE(testsupport::WriteFile(InstallMarkerPath(app.c_str()).c_str(), text));
+        }
     }
 
     // Which copy the user must end with, by the rules of the transaction: a
     // marker names the last complete copy (the backup if it is there, else
-    // the copy never moved); without one the copy in place counts as it is.
+    // the copy never moved); without one, or with one that names nothing the
+    // launcher made, the copy in place counts as it is.
     std::string LastCompleteCopy() const
     {
         if (marker == Marker::Present) {
@@ -155,10 +230,23 @@ protected:
         return text.substr(0, text.size() - 1);
     }
 
+    // What the upgrade does: lands, or is refused before the client is
+    // stopped, or fails after (a copy without the client).
+    bool Lands() const
+    {
+        return package == Package::Good && home_state == Home::Writable && client == Client::None;
+    }
+    bool PassesChecks() const
+    {
+        return Lands() || (package == Package::NoClient && home_state == Home::Writable);
+    }
+
     Marker marker;
     Copy copy;
     Backup backup;
     Package package;
+    Home home_state;
+    Client client;
     TempDir home{"transaction-home"};
     TempDir logs{"transaction-log"};
     std::string user, app, log, root;
@@ -175,38 +263,56 @@ public:
     bool stopped = false;
 };
 
-// The worker's sequence of steps; 1 in the exit code when a stop was asked.
-int RunLauncherSteps()
+// The worker's sequence of steps; 1 in the exit code when a stop was asked,
+// 2 when a process the pid file named did not survive it.
+int RunLauncherSteps(Client client, const std::string& user)
 {
+    pid_t other = 0;
+    if (client == Client::Unidentified) {
+        other = StartNonDumpable();
+        testsupport::WriteFile(user + "/ui.pid", "pid=" + std::to_string(other) + "\n");
+    }
     RecordingService service;
     service.PreUpgrade();
     if (service.IsNeedUpgrade())
         service.HandlePackageUpgrade();
     service.RemoveAgedFolders();
     service.PostUpgrade();
-    return service.stopped ? 1 : 0;
+    bool survived = other == 0 || !HasProcessEnded(other);
+    if (other > 0)
+        kill(other, SIGKILL);
+    return (service.stopped ? 1 : 0) + (survived ? 0 : 2);
 }
 
 TEST_P(UpgradeTransactionTest, EndsWithACompleteCopy)
 {
-    int stopped = testsupport::RunAsNobody(RunLauncherSteps);
+    if (home_state == Home::ReadOnly) {
+        ASSERT_EQ(0, chmod(user.c_str(), 0555));
+    }
+    int stopped = testsupport::RunAsNobody([this] { return RunLauncherSteps(client, user); });
     ASSERT_TRUE(stopped == 0 || stopped == 1) << stopped;
+    ASSERT_EQ(0, chmod(user.c_str(), 0755));
 
     std::string last = LastCompleteCopy();
-    bool lands = package == Package::Good;
+    bool lands = Lands();
     std::string expected = lands ? "package" : last;
     EXPECT_EQ(expected, Origin()) << testsupport::ReadFile(log);
     if (lands) {
         EXPECT_EQ(Expected(ClientTree("2", "package")), Snapshot(app));
     }
-    // Only an upgrade that can land may stop a client, and only one there is.
-    EXPECT_EQ(lands && !last.empty(), stopped == 1);
+    // Only an upgrade that passed its checks may stop a client, and only
+    // one there is.
+    EXPECT_EQ((PassesChecks() && !last.empty()) || client == Client::Unidentified, stopped == 1);
+    // Beside a client that may still run, no second one is started.
+    if (client == Client::Unidentified)
+        expected = "";
     std::string started = expected.empty() ? "" : expected + "\n";
     EXPECT_EQ(started, testsupport::Exists(home / "started") ? testsupport::ReadFile(home / "started")
                                                              : "");
-    if (expected.empty()) {
+    if (expected.empty() && client == Client::None) {
         EXPECT_NE(std::string::npos, testsupport::ReadFile(log).find("no complete copy"));
     }
+    EXPECT_EQ("the user's", testsupport::ReadFile(user + "/data/backup-set"));
     // The copy an upgrade replaced is removed only after the new client
     // started, so that its removal costs the user no time without one.
     if (!started.empty()) {
@@ -220,15 +326,51 @@ TEST_P(UpgradeTransactionTest, EndsWithACompleteCopy)
     EXPECT_FALSE(testsupport::Exists(InstallMarkerPath(app.c_str()).c_str()));
 }
 
+std::string RowName(const ::testing::TestParamInfo<State>& info)
+{
+    const State& s = info.param;
+    std::string name = std::string(Name(std::get<0>(s))) + Name(std::get<1>(s)) +
+                       Name(std::get<2>(s)) + Name(std::get<3>(s));
+    if (std::get<4>(s) == Home::ReadOnly)
+        name += "ReadOnlyHome";
+    if (std::get<5>(s) == Client::Unidentified)
+        name += "UnidentifiedClient";
+    return name;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     StatesAndPackages, UpgradeTransactionTest,
     ::testing::Combine(::testing::Values(Marker::Absent, Marker::Present),
                        ::testing::Values(Copy::Complete, Copy::Partial, Copy::Absent),
                        ::testing::Values(Backup::Complete, Backup::Absent),
-                       ::testing::Values(Package::Good, Package::Damaged, Package::TooBig)),
-    [](const auto& info) {
-        return std::string(Name(std::get<0>(info.param))) + Name(std::get<1>(info.param)) +
-               Name(std::get<2>(info.param)) + Name(std::get<3>(info.param));
-    });
+                       ::testing::Values(Package::Good, Package::Damaged, Package::TooBig),
+                       ::testing::Values(Home::Writable), ::testing::Values(Client::None)),
+    RowName);
+
+INSTANTIATE_TEST_SUITE_P(
+    MarkersWithoutRecord, UpgradeTransactionTest,
+    ::testing::Combine(::testing::Values(Marker::Empty, Marker::Foreign, Marker::NamesCopy),
+                       ::testing::Values(Copy::Complete, Copy::Partial, Copy::Absent),
+                       ::testing::Values(Backup::Absent),
+                       ::testing::Values(Package::Good, Package::Damaged),
+                       ::testing::Values(Home::Writable), ::testing::Values(Client::None)),
+    RowName);
+
+INSTANTIATE_TEST_SUITE_P(
+    PackagesThatMustNotLand, UpgradeTransactionTest,
+    ::testing::Combine(::testing::Values(Marker::Absent, Marker::Present),
+                       ::testing::Values(Copy::Complete), ::testing::Values(Backup::Absent),
+                       ::testing::Values(Package::TarCut, Package::MalformedGroup,
+                                         Package::ZeroSize, Package::HugeSize, Package::NoClient),
+                       ::testing::Values(Home::Writable), ::testing::Values(Client::None)),
+    RowName);
+
+INSTANTIATE_TEST_SUITE_P(
+    HomesAndClients, UpgradeTransactionTest,
+    ::testing::Values(State{Marker::Absent, Copy::Complete, Backup::Absent, Package::Good,
+                            Home::ReadOnly, Client::None},
+                      State{Marker::Absent, Copy::Complete, Backup::Absent, Package::Good,
+                            Home::Writable, Client::Unidentified}),
+    RowName);
 
 } // namespace
