@@ -8,10 +8,12 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <sys/statvfs.h>
 #include <thread>
 
 #include "launch-fixture.h"
 #include "package-manifest.h"
+#include "test-support.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -97,10 +99,14 @@ TEST_F(TransactionTest, KilledDuringTheUnpackThenADamagedPackage)
 }
 
 // An upgrade the home's file system cannot hold is refused before the
-// client is stopped. Needs a small tmpfs, where the machine lets the test
-// mount one.
-TEST_F(TransactionTest, UpgradeThatCannotFitLeavesTheClientRunning)
+// client is stopped: too few bytes, or exactly as many free files as the
+// package has entries (the installation makes files of its own). Needs a
+// small tmpfs, where the machine lets the test mount one.
+class CannotFitTest : public TransactionTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(CannotFitTest, UpgradeThatCannotFitLeavesTheClientRunning)
 {
+    const bool short_of_files = GetParam();
     Prepare();
     fs::create_directories(home);
     int64_t unpacked = 0;
@@ -108,7 +114,7 @@ TEST_F(TransactionTest, UpgradeThatCannotFitLeavesTheClientRunning)
                                                   "/package/halvora.hpk"))
         unpacked += entry.size;
     // Room for one copy and the log, not for a second one beside it.
-    std::string size = "size=" + std::to_string(unpacked * 3 / 2 + (8 << 20));
+    std::string size = "size=" + std::to_string(unpacked * (short_of_files ? 6 : 3) / 2 + (8 << 20));
     if (mount("tmpfs", home.c_str(), "tmpfs", 0, size.c_str()) != 0)
         GTEST_SKIP() << "cannot mount a tmpfs here: " << strerror(errno);
     mounted = home;
@@ -117,6 +123,14 @@ TEST_F(TransactionTest, UpgradeThatCannotFitLeavesTheClientRunning)
     Manifest old_manifest = ReadManifest(package);
     pid_t client = ClientPid();
     UseNextPackage();
+    if (short_of_files) {
+        std::string info = testsupport::ReadFile(root + "/INFO");
+        int64_t entries = atoll(info.c_str() + info.find("entries=") + strlen("entries="));
+        struct statvfs fs_now;
+        ASSERT_EQ(statvfs(home.c_str(), &fs_now), 0);
+        std::string files = "nr_inodes=" + std::to_string(fs_now.f_files - fs_now.f_ffree + entries);
+        ASSERT_EQ(mount("tmpfs", home.c_str(), "tmpfs", MS_REMOUNT, files.c_str()), 0) << strerror(errno);
+    }
     size_t before = LogLineCount();
 
     ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
@@ -130,6 +144,9 @@ TEST_F(TransactionTest, UpgradeThatCannotFitLeavesTheClientRunning)
     EXPECT_TRUE(Running(client));
     ExpectCompleteCopyOf(old_manifest, old_build);
 }
+
+INSTANTIATE_TEST_SUITE_P(Room, CannotFitTest, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Files" : "Bytes"; });
 
 // Each package ships a read-only folder; as an ordinary user, twelve
 // upgrades in a row all land, and no backup piles up.

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "launch-fixture.h"
 #include "package-manifest.h"
@@ -134,6 +135,31 @@ void ReplaceWithTheOlderPackage(const std::string& package)
                   fs::copy_options::overwrite_existing);
 }
 
+// Two bytes inside the compressed stream: only the stream's own check (or
+// the package checksum) can tell.
+void FlipTwoBytes(const std::string& package)
+{
+    std::fstream file(package, std::ios::in | std::ios::out | std::ios::binary);
+    auto at = static_cast<std::streamoff>(fs::file_size(package) * 3 / 5);
+    for (std::streamoff offset : {at, at + 7}) {
+        file.seekg(offset);
+        char byte = static_cast<char>(file.get() ^ 0x5a);
+        file.seekp(offset);
+        file.put(byte);
+    }
+}
+
+// The system INFO beside the package, with its checksum one digit short.
+void ShortenTheChecksum(const std::string& package)
+{
+    std::string info = fs::path(package).parent_path().parent_path() / "INFO";
+    std::string text = testsupport::ReadFile(info);
+    size_t at = text.find("xxh3_128=");
+    ASSERT_NE(at, std::string::npos);
+    text.erase(at + strlen("xxh3_128="), 1);
+    std::ofstream(info, std::ios::trunc) << text;
+}
+
 // Keeps group "Version" only, as an INFO from before the package metadata.
 void DropPackageGroup(const std::string& info)
 {
@@ -177,8 +203,43 @@ INSTANTIATE_TEST_SUITE_P(
                       Corruption{"NotAnArchive", ReplaceWithGarbage, true, kMismatch},
                       Corruption{"AnotherPackage", ReplaceWithTheOlderPackage, true, kMismatch},
                       Corruption{"TruncatedHalfwayNoMetadata", TruncateToHalf, false, kDamaged},
-                      Corruption{"NotAnArchiveNoMetadata", ReplaceWithGarbage, false, kDamaged}),
+                      Corruption{"NotAnArchiveNoMetadata", ReplaceWithGarbage, false, kDamaged},
+                      Corruption{"TwoBytesFlipped", FlipTwoBytes, true, kMismatch},
+                      Corruption{"TwoBytesFlippedNoMetadata", FlipTwoBytes, false, kDamaged},
+                      Corruption{"ChecksumOneDigitShort", ShortenTheChecksum, true,
+                                 "has no valid xxh3_128, the INFO is damaged"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A system upgrade renames another package over the path while the client
+// takes its time to stop: what is installed is the package that was checked,
+// read from the file opened before the stop.
+TEST_F(UpgradeTest, APackageRenamedOverThePathAfterTheCheckIsNotInstalled)
+{
+    Prepare();
+    ASSERT_NO_FATAL_FAILURE(InstallOlderBuild({"HALVORA_STANDIN_IGNORE_TERM=1"}));
+    UseNextPackage();
+    int checked_build = BuildOf(root + "/INFO");
+    Manifest checked = ReadManifest(package);
+    size_t before = LogLineCount();
+
+    pid_t launcher = StartLauncher();
+    // The stop has begun once the launcher says the copy exists; the client
+    // ignores SIGTERM, so the swap lands seconds before the unpack starts.
+    for (int i = 0; i < 500 && CountContaining(LogMessages(before), "local appdata exist") == 0; ++i)
+        usleep(10 * 1000);
+    ASSERT_EQ(CountContaining(LogMessages(before), "local appdata exist"), 1) << LogText();
+    fs::copy_file(std::string(HALVORA_STAGE_DIR) + "/package/halvora.hpk", package + ".new");
+    fs::rename(package + ".new", package);
+    Outcome run = FinishLauncher(launcher);
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.exit_code, 0) << run.out;
+
+    EXPECT_EQ(Count(LogMessages(before), kUpgradeFailed), 0) << LogText();
+    EXPECT_EQ(BuildOf(app + "/INFO"), checked_build);
+    EXPECT_EQ(CompareTree(app, checked), "");
+    ExpectNoLeftovers();
+    ExpectNewClientRunning();
+}
 
 // The checksum matches but the INFO counts one entry more than the package
 // holds: the single pass notices at its end, and the old copy comes back.
