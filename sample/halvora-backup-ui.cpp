@@ -3,7 +3,8 @@
 // launcher reads, runs until SIGTERM, then removes the file.
 //
 // HALVORA_STANDIN_IGNORE_TERM=1 makes it ignore SIGTERM, like a client that
-// hangs while shutting down.
+// hangs while shutting down; =exec makes it execute /bin/sleep on SIGTERM,
+// like a client that hands over to a helper program.
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -62,6 +63,10 @@ int main()
             pause();
     }
     sigwait(&set, &sig);
+    if (ignore && strcmp(ignore, "exec") == 0) {
+        sigprocmask(SIG_UNBLOCK, &set, nullptr);
+        execl("/bin/sleep", "sleep", "30", static_cast<char*>(nullptr));
+    }
     unlink(pid_file.c_str());
     return 0;
 }

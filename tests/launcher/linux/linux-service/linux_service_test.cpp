@@ -73,22 +73,23 @@ protected:
 
     // Starts a process in its own session and returns its pid; it is not
     // waited for here.
-    pid_t Spawn(const char* program, const char* arg, bool ignore_term = false)
+    // on_term: how the stand-in client takes SIGTERM ("1": ignores it).
+    pid_t Spawn(const char* program, const char* arg, const char* on_term = nullptr)
     {
         pid_t pid = fork();
         if (pid == 0) {
             setsid();
-            if (ignore_term)
-                setenv("HALVORA_STANDIN_IGNORE_TERM", "1", 1);
+            if (on_term)
+                setenv("HALVORA_STANDIN_IGNORE_TERM", on_term, 1);
             execl(program, program, arg, static_cast<char*>(nullptr));
             _exit(127);
         }
         return pid;
     }
 
-    pid_t StartStandInClient(bool ignore_term = false)
+    pid_t StartStandInClient(const char* on_term = nullptr)
     {
-        pid_t pid = Spawn(STANDIN_CLIENT, nullptr, ignore_term);
+        pid_t pid = Spawn(STANDIN_CLIENT, nullptr, on_term);
         for (int i = 0; i < 200 && !testsupport::Exists(user + "/ui.pid"); ++i)
             usleep(10 * 1000);
         return pid;
@@ -221,7 +222,7 @@ TEST_F(LinuxServiceTest, RunningClientStopsOnSigterm)
 
 TEST_F(LinuxServiceTest, ClientIgnoringSigtermIsKilledAfterFiveSeconds)
 {
-    pid_t client = StartStandInClient(true);
+    pid_t client = StartStandInClient("1");
     ASSERT_TRUE(testsupport::Exists(user + "/ui.pid"));
     ProbeService service;
     auto start = std::chrono::steady_clock::now();
@@ -467,7 +468,7 @@ bool EndsWithinASecond(pid_t pid)
     return false;
 }
 
-enum class Target { Client, ClientIgnoringTerm, NonDumpable, RootProcess, Init };
+enum class Target { Client, ClientIgnoringTerm, ClientHandingOver, NonDumpable, RootProcess, Init };
 
 struct StopCase {
     const char* name;
@@ -497,7 +498,7 @@ protected:
         service.StopService();
         int seconds = static_cast<int>(SecondsSince(start));
         bool survived = !EndsWithinASecond(target);
-        if (c.target == Target::NonDumpable)
+        if (c.target == Target::NonDumpable || c.target == Target::ClientHandingOver)
             kill(target, SIGKILL);
         return (survived ? 100 : 0) + std::min(seconds, 99);
     }
@@ -507,8 +508,11 @@ protected:
         pid_t pid = 1;
         switch (kind) {
         case Target::Client:
+            return StartStandInClient();
         case Target::ClientIgnoringTerm:
-            return StartStandInClient(kind == Target::ClientIgnoringTerm);
+            return StartStandInClient("1");
+        case Target::ClientHandingOver:
+            return StartStandInClient("exec");
         case Target::NonDumpable:
             pid = StartNonDumpable();
             break;
@@ -542,6 +546,7 @@ TEST_P(StopAsNobodyTest, OnlyTheClientIsStopped)
 }
 
 const char kUnidentified[] = "cannot be identified as halvora-backup-ui, leaving it alone\n";
+const char kHandedOver[] = "no longer runs halvora-backup-ui, leaving it alone\n";
 const char kRefused[] = "[ERROR] linux/linux-service(97): kill: Operation not permitted (1)\n";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -550,6 +555,8 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"client", Target::Client, false, false, 0, 2, ""},
         StopCase{"client_ignoring_term", Target::ClientIgnoringTerm, false, false, 4, 8, ""},
         StopCase{"non_dumpable", Target::NonDumpable, false, true, 0, 2, kUnidentified},
+        StopCase{"client_executing_another_program", Target::ClientHandingOver, false, true, 4, 8,
+                 kHandedOver},
         StopCase{"root_process", Target::RootProcess, false, true, 0, 2, kRefused},
         StopCase{"init", Target::Init, false, true, 0, 2, kRefused},
         StopCase{"client_no_pidfd", Target::Client, true, false, 0, 2, ""},
