@@ -72,7 +72,7 @@ bool WriteHeader(archive* a, const std::string& path, mode_t type, mode_t perm, 
 bool BuildPackage(const std::string& path, const Format& format)
 {
     std::vector<std::string> dirs;
-    std::vector<PackageFile> files = PackageLayout(dirs);
+    std::vector<ReferenceFile> files = PackageLayout(dirs);
     ContentMaker maker;
     std::string part = path + ".part";
     archive* a = archive_write_new();

@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "bench-run.h"
+#include "package-file.h"
 #include "package-metadata.h"
 #include "reference-package.h"
 
@@ -100,7 +101,7 @@ using EntrySink =
 bool ForEachEntry(const EntrySink& sink)
 {
     std::vector<std::string> dirs;
-    std::vector<PackageFile> files = PackageLayout(dirs);
+    std::vector<ReferenceFile> files = PackageLayout(dirs);
     ContentMaker maker;
     bool ok = true;
     for (size_t i = 0; ok && i < dirs.size(); ++i)
@@ -241,7 +242,12 @@ std::string DigestOf(const std::string& path, double& seconds)
     double start = Now();
     PackageDigest digest;
     std::string error;
-    int rc = DigestFile(path.c_str(), digest, error);
+    PackageFile file;
+    int rc = file.Open(path.c_str());
+    if (rc != 0)
+        error = strerror(rc);
+    else
+        rc = DigestPackage(file, digest, error);
     seconds = Now() - start;
     if (rc != 0)
         fprintf(stderr, "cannot read %s: %s\n", path.c_str(), error.c_str());

@@ -119,7 +119,7 @@ private:
     std::vector<std::string> phrases;
 };
 
-struct PackageFile {
+struct ReferenceFile {
     std::string path;
     size_t size;
     uint64_t seed;
@@ -127,10 +127,10 @@ struct PackageFile {
 
 // About 3,000 files and 250 MB: a few large libraries, some medium ones and
 // many small resources, in a tree of about a hundred directories.
-inline std::vector<PackageFile> PackageLayout(std::vector<std::string>& dirs)
+inline std::vector<ReferenceFile> PackageLayout(std::vector<std::string>& dirs)
 {
     Rng rng(2024);
-    std::vector<PackageFile> files;
+    std::vector<ReferenceFile> files;
     dirs = {"bin", "lib", "plugins", "share", "share/locale", "share/icons", "package"};
     for (int i = 0; i < 24; ++i)
         dirs.push_back("share/locale/l" + std::to_string(i));
