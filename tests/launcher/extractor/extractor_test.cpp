@@ -334,6 +334,8 @@ struct CountCase {
     int result;
     int last_step;   // the last progress sent
     const char* line; // the error line, if any
+    int64_t size = -1;         // the total size the check found (2 is right), if any
+    bool other_digest = false; // the check found another checksum
 };
 
 const CountCase kCounts[] = {
@@ -341,6 +343,11 @@ const CountCase kCounts[] = {
     {"OneMissing", 4, -1, 3, R"(the package holds 3 entries, 4 expected$)"},
     {"OneTooMany", 2, -1, 2, R"(the package holds more than the 2 entries expected$)"},
     {"FarTooMany", 1, -1, 1, R"(the package holds more than the 1 entries expected$)"},
+    {"ExactSize", 3, 0, 3, nullptr, 2},
+    {"MoreBytes", 3, -1, 2, R"(the package unpacks to more than the 1 bytes expected$)", 1},
+    {"FewerBytes", 3, -1, 3, R"(the package unpacks to 2 bytes, 3 expected$)", 3},
+    {"AnotherChecksum", 3, -1, 3, R"(package '.*/pkg' is not the one checked: xxh3_128 [0-9a-f]{32} )"
+                                  R"(of \d+ bytes read, 0{32} expected$)", -1, true},
 };
 
 class EntryCountTest : public ExtractorTest, public ::testing::WithParamInterface<CountCase> {};
@@ -356,7 +363,12 @@ TEST_P(EntryCountTest, AnotherNumberOfEntriesFailsTheUnpack)
     testsupport::ProgressRecorder receiver;
     receiver.Listen();
 
-    EXPECT_EQ(GetParam().result, extractor.Extract(GetParam().total));
+    ArchiveSummary checked;
+    checked.entries = GetParam().total;
+    checked.sized = GetParam().size >= 0;
+    checked.unpacked_size = GetParam().size;
+    checked.digest_known = GetParam().other_digest;
+    EXPECT_EQ(GetParam().result, extractor.Extract(checked));
     QCoreApplication::processEvents();
     QString last = QString("progress:%1/%2").arg(GetParam().total).arg(GetParam().last_step);
     EXPECT_EQ(last.toStdString(), receiver.events.last().toStdString());

@@ -35,7 +35,9 @@ enum class Copy { Complete, Partial, Absent };
 enum class Backup { Complete, Absent };
 // After Good: packages refused before the stop, then one that unpacks well
 // but holds no client.
-enum class Package { Good, Damaged, TooBig, TarCut, MalformedGroup, ZeroSize, HugeSize, NoClient };
+enum class Package {
+    Good, Damaged, TooBig, TarCut, MalformedGroup, ZeroSize, HugeSize, Empty, NoClient
+};
 enum class Home { Writable, ReadOnly };
 // Unidentified: the pid file names a process of the user hidden from /proc.
 enum class Client { None, Unidentified };
@@ -52,8 +54,8 @@ const char* Name(Copy c)
 const char* Name(Backup b) { return b == Backup::Complete ? "Backup" : "NoBackup"; }
 const char* Name(Package p)
 {
-    const char* names[] = {"Good",     "Damaged",  "TooBig",   "TarCut",
-                           "MalformedGroup", "ZeroSize", "HugeSize", "NoClient"};
+    const char* names[] = {"Good",     "Damaged",  "TooBig", "TarCut",  "MalformedGroup",
+                           "ZeroSize", "HugeSize", "Empty",  "NoClient"};
     return names[static_cast<int>(p)];
 }
 
@@ -135,6 +137,8 @@ protected:
             entries.erase(entries.begin() + 2);
         if (package == Package::TarCut)
             entries.resize(entries.size() / 2);
+        if (package == Package::Empty)
+            entries.clear();
         ASSERT_TRUE(WriteArchive(path, package == Package::TarCut ? Format::Tar : Format::TarGz,
                                  entries));
         std::string bytes = testsupport::ReadFile(path);
@@ -313,6 +317,10 @@ TEST_P(UpgradeTransactionTest, EndsWithACompleteCopy)
         EXPECT_NE(std::string::npos, testsupport::ReadFile(log).find("no complete copy"));
     }
     EXPECT_EQ("the user's", testsupport::ReadFile(user + "/data/backup-set"));
+    // Refused before the unpack, with the line the unpack gave it as well.
+    if (package == Package::Empty) {
+        EXPECT_EQ(1, testsupport::CountLines(log, "Failed to calculate total file numbers, ret: 0$"));
+    }
     // The copy an upgrade replaced is removed only after the new client
     // started, so that its removal costs the user no time without one.
     if (!started.empty()) {
@@ -361,7 +369,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(::testing::Values(Marker::Absent, Marker::Present),
                        ::testing::Values(Copy::Complete), ::testing::Values(Backup::Absent),
                        ::testing::Values(Package::TarCut, Package::MalformedGroup,
-                                         Package::ZeroSize, Package::HugeSize, Package::NoClient),
+                                         Package::ZeroSize, Package::HugeSize, Package::Empty,
+                                         Package::NoClient),
                        ::testing::Values(Home::Writable), ::testing::Values(Client::None)),
     RowName);
 
