@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -136,6 +137,27 @@ int RunAsNobody(const std::function<int()>& fn)
         return setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0;
     });
     return status >= 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+pid_t StartNonDumpable()
+{
+    int ready[2];
+    if (pipe(ready) != 0)
+        return -1;
+    pid_t pid = fork();
+    if (pid == 0) {
+        close(ready[0]);
+        prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
+        if (write(ready[1], "x", 1) != 1)
+            _exit(1);
+        pause();
+        _exit(0);
+    }
+    close(ready[1]);
+    char byte;
+    bool ok = pid > 0 && read(ready[0], &byte, 1) == 1;
+    close(ready[0]);
+    return ok ? pid : -1;
 }
 
 int RunWithDeadline(const std::function<int()>& fn, unsigned seconds)

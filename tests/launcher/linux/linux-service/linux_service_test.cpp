@@ -434,29 +434,6 @@ bool HidePidfdFromThisProcess()
            prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
 }
 
-// A process of the calling user that hides /proc/<pid>/exe from that user,
-// as ssh-agent and gpg-agent do; it waits until it is killed.
-pid_t StartNonDumpable()
-{
-    int ready[2];
-    if (pipe(ready) != 0)
-        return -1;
-    pid_t pid = fork();
-    if (pid == 0) {
-        close(ready[0]);
-        prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
-        if (write(ready[1], "x", 1) != 1)
-            _exit(1);
-        pause();
-        _exit(0);
-    }
-    close(ready[1]);
-    char byte;
-    bool ok = read(ready[0], &byte, 1) == 1;
-    close(ready[0]);
-    return ok ? pid : -1;
-}
-
 // SIGKILL is delivered asynchronously: give the process a moment to go.
 bool EndsWithinASecond(pid_t pid)
 {
@@ -514,7 +491,7 @@ protected:
         case Target::ClientHandingOver:
             return StartStandInClient("exec");
         case Target::NonDumpable:
-            pid = StartNonDumpable();
+            pid = testsupport::StartNonDumpable();
             break;
         case Target::RootProcess:
             pid = root_process;

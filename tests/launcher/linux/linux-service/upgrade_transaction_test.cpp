@@ -9,7 +9,6 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <tuple>
 #include <unistd.h>
@@ -92,19 +91,6 @@ std::vector<Entry> PartialTree(const std::string& origin)
     entries.push_back(File("origin", origin + "\n"));
     entries.push_back(Dir("share/locked", 0555));
     return entries;
-}
-
-// A process of the calling user that hides /proc/<pid>/exe, as agents
-// started at login do; it waits to be killed.
-pid_t StartNonDumpable()
-{
-    pid_t pid = fork();
-    if (pid == 0) {
-        prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
-        pause();
-        _exit(0);
-    }
-    return pid;
 }
 
 class UpgradeTransactionTest : public ::testing::TestWithParam<State> {
@@ -273,7 +259,7 @@ int RunLauncherSteps(Client client, const std::string& user)
 {
     pid_t other = 0;
     if (client == Client::Unidentified) {
-        other = StartNonDumpable();
+        other = testsupport::StartNonDumpable();
         testsupport::WriteFile(user + "/ui.pid", "pid=" + std::to_string(other) + "\n");
     }
     RecordingService service;
