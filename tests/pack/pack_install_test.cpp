@@ -3,7 +3,7 @@
 // (kind, mode, bytes, link targets), and the client in it runs.
 #include <gtest/gtest.h>
 
-#include "../launcher/extractor/test-archive.h"
+#include "../launcher/package/extractor/test-archive.h"
 #include "child-reaper.h"
 #include "client-tree-maker.h"
 #include "launch-fixture.h"
