@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "file/file-op.h"
+
 namespace pack {
 
 const char* const kRequiredExecutables[2] = {"bin/halvora-backup-ui", "package/start-stop"};
@@ -151,7 +153,7 @@ bool SortedNames(const std::string& dir, std::vector<std::string>* names,
         return Refuse(dir, std::string("cannot be read: ") + strerror(errno), problems);
     errno = 0;
     while (dirent* e = readdir(d)) {
-        if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0)
+        if (!IsDotOrDotDot(e->d_name))
             names->push_back(e->d_name);
     }
     int read_errno = errno;
@@ -251,7 +253,7 @@ bool IsSafeName(const std::string& name)
     if (name.empty() || name[0] == '/')
         return false;
     for (const std::string& part : SplitPath(name)) {
-        if (part.empty() || part == "." || part == "..")
+        if (part.empty() || IsDotOrDotDot(part.c_str()))
             return false;
     }
     return true;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "client-tree.h"
+#include "file/file-op.h"
 #include "package-writer.h"
 #include "version-file.h"
 
@@ -70,7 +71,7 @@ void VersionsFor(const PackOptions& options, VersionKeys* keys, std::vector<std:
 {
     const std::string info = options.client_tree + "/INFO";
     VersionKeys tree;
-    if (!ReadVersionKeys(info, &tree)) {
+    if (!ReadVersionKeys(info, tree)) {
         Fail(info, "missing or unreadable", problems);
         return;
     }
@@ -102,27 +103,30 @@ public:
     MadeDirs(const MadeDirs&) = delete;
     MadeDirs& operator=(const MadeDirs&) = delete;
 
+    // The launcher's own mkdir -p makes them; what did not exist before is
+    // what this run made.
     bool Make(const std::string& path, std::vector<std::string>* problems)
     {
-        for (size_t slash = path.find('/', 1); slash != std::string::npos;
-             slash = path.find('/', slash + 1)) {
-            if (!MakeOne(path.substr(0, slash), problems))
-                return false;
+        std::vector<std::string> missing;
+        for (std::string dir = path; !dir.empty() && access(dir.c_str(), F_OK) != 0;
+             dir = dir.substr(0, dir.find_last_of('/')))
+            missing.push_back(dir);
+        char* stop = nullptr;
+        ustring wanted(path.c_str());
+        bool made = FSMKDirP(wanted, &stop, false, 0755) == 0;
+        if (!made) {
+            std::string failed = path.substr(0, static_cast<size_t>(stop - wanted.c_str()));
+            Fail(failed.empty() ? path : failed, Reason("cannot be created"), problems);
         }
-        return MakeOne(path, problems);
+        for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+            if (access(it->c_str(), F_OK) == 0)
+                m_dirs.push_back(*it);
+        }
+        return made;
     }
     void Keep() { m_kept = true; }
 
 private:
-    bool MakeOne(const std::string& dir, std::vector<std::string>* problems)
-    {
-        if (mkdir(dir.c_str(), 0755) == 0)
-            m_dirs.push_back(dir);
-        else if (errno != EEXIST)
-            return Fail(dir, Reason("cannot be created"), problems);
-        return true;
-    }
-
     std::vector<std::string> m_dirs;
     bool m_kept = false;
 };

@@ -1,36 +1,8 @@
 #include "version-file.h"
 
-#include <QFileInfo>
-#include <QSettings>
 #include <QString>
 
 namespace pack {
-
-namespace {
-
-void ReadKey(QSettings& settings, const char* key, std::string* field)
-{
-    if (settings.contains(key))
-        *field = settings.value(key).toString().toStdString();
-}
-
-} // namespace
-
-bool ReadVersionKeys(const std::string& info_path, VersionKeys* keys)
-{
-    const QString path = QString::fromStdString(info_path);
-    if (!QFileInfo(path).isFile())
-        return false;
-    QSettings settings(path, QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError)
-        return false;
-    settings.beginGroup("Version");
-    ReadKey(settings, "major_version", &keys->major_version);
-    ReadKey(settings, "minor_version", &keys->minor_version);
-    ReadKey(settings, "build_version", &keys->build_version);
-    ReadKey(settings, "icon_overlay_version", &keys->icon_overlay_version);
-    return true;
-}
 
 bool SameBuild(const std::string& a, const std::string& b)
 {

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -73,11 +72,7 @@ QByteArray FallbackDirectory(uid_t uid)
 
 } // namespace
 
-InstanceLock::~InstanceLock()
-{
-    if (m_fd >= 0)
-        close(m_fd);
-}
+InstanceLock::~InstanceLock() = default;
 
 QString InstanceLock::LockFilePath(const QString& executable_path, uid_t uid)
 {
@@ -93,28 +88,22 @@ QString InstanceLock::LockFilePath(const QString& executable_path, uid_t uid)
 
 InstanceLock::State InstanceLock::Acquire(const QString& executable_path)
 {
-    if (m_fd >= 0)
+    if (m_lock.IsOpen())
         return Acquired;
     uid_t uid = geteuid();
     QString path = LockFilePath(executable_path, uid);
     if (path.isEmpty())
         return Unavailable;
-    // Close-on-exec: the client started later must not inherit the lock, or
-    // it would block every later launch while it runs.
-    int fd = open(QFile::encodeName(path).constData(),
-                  O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0) {
-        fprintf(stderr, "halvora-launcher: open(%s): %s\n", qPrintable(path), strerror(errno));
+    if (int err = m_lock.Open(QFile::encodeName(path).constData(), O_NOFOLLOW)) {
+        fprintf(stderr, "halvora-launcher: open(%s): %s\n", qPrintable(path), strerror(err));
         return Unavailable;
     }
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        int err = errno;
-        close(fd);
-        if (err == EWOULDBLOCK)
-            return HeldElsewhere;
-        fprintf(stderr, "halvora-launcher: flock(%s): %s\n", qPrintable(path), strerror(err));
-        return Unavailable;
-    }
-    m_fd = fd;
-    return Acquired;
+    int err = m_lock.TryLock();
+    if (err == 0)
+        return Acquired;
+    m_lock.Close();
+    if (err == EWOULDBLOCK)
+        return HeldElsewhere;
+    fprintf(stderr, "halvora-launcher: flock(%s): %s\n", qPrintable(path), strerror(err));
+    return Unavailable;
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <sys/types.h>
 
+#include "file/file-lock.h"
+
 // The single-instance lock of the launcher: one per user and executable.
 // It is an flock() on a file in a directory only the user can write, so the
 // kernel drops it when its holder dies, however it dies, and no other user can
@@ -26,7 +28,7 @@ public:
     static QString LockFilePath(const QString& executable_path, uid_t uid);
 
 private:
-    int m_fd = -1;
+    FileLock m_lock;
 };
 
 #endif

@@ -9,6 +9,7 @@
 
 #include "file/file-op.h"
 #include "log.h"
+#include "version-keys.h"
 
 namespace {
 
@@ -19,26 +20,16 @@ ustring ToUstring(const QString& text)
     return ustring(text.toUtf8().constData());
 }
 
-// Reads the "Version" group of an INFO file; a key that is absent leaves the
-// field as it was, so a second read never forgets what the first one found.
+// The copy's and the system's INFO go through the reader the packer uses.
 void ReadVersionFile(const ustring& path, Service::VersionInfo& version)
 {
-    QSettings settings(QString::fromUtf8(path.c_str()), QSettings::IniFormat);
-    settings.beginGroup("Version");
-    struct Field {
-        const char* key;
-        ustring* value;
-    } fields[] = {
-        {"major_version", &version.major_version},
-        {"minor_version", &version.minor_version},
-        {"build_version", &version.build_version},
-        {"icon_overlay_version", &version.icon_overlay_version},
-    };
-    for (const Field& field : fields) {
-        if (settings.contains(field.key))
-            *field.value = ToUstring(settings.value(field.key).toString());
-    }
-    settings.endGroup();
+    VersionKeys keys{version.major_version.c_str(), version.minor_version.c_str(),
+                     version.build_version.c_str(), version.icon_overlay_version.c_str()};
+    ReadVersionKeys(path.c_str(), keys);
+    version.major_version = keys.major_version.c_str();
+    version.minor_version = keys.minor_version.c_str();
+    version.build_version = keys.build_version.c_str();
+    version.icon_overlay_version = keys.icon_overlay_version.c_str();
 }
 
 // A regular file that someone may execute; the package's own start script
@@ -113,6 +104,11 @@ ustring Service::GetUserHalvoraAppInstallPath()
 ustring Service::GetUserHalvoraDataInstallPath()
 {
     return GetUserHalvoraInstallPath() + "/" + "data";
+}
+
+ustring Service::GetPackagePath()
+{
+    return GetRootHalvoraResourceInstallPath() + "/package/halvora.hpk";
 }
 
 void Service::LoadSourceVersion()

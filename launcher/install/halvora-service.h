@@ -36,6 +36,8 @@ public:
     static ustring GetUserHalvoraInstallPath();
     static ustring GetUserHalvoraAppInstallPath();
     static ustring GetUserHalvoraDataInstallPath();
+    // The system-wide package: package/halvora.hpk under the install root.
+    static ustring GetPackagePath();
 
 protected:
     virtual int ExtractPackage();

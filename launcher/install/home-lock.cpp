@@ -2,8 +2,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 #include "log.h"
@@ -24,10 +22,7 @@ HomeLock::State HomeLock::Acquire(const ustring& dir, int timeout_ms)
 {
     Release();
     ustring path = dir + "/install.lock";
-    // Close-on-exec: the client started later must not inherit the lock.
-    m_fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (m_fd < 0) {
-        int err = errno;
+    if (int err = m_lock.Open(path.c_str())) {
         Logger::LogMsg(Logger::L_WARNING, kLogComponent,
                        "[WARNING] home-lock(%d): cannot open lock file '%s': %s (%d), going "
                        "on without it\n",
@@ -37,11 +32,11 @@ HomeLock::State HomeLock::Acquire(const ustring& dir, int timeout_ms)
     }
     bool announced = false;
     for (int waited = 0;; waited += kPollMs) {
-        if (flock(m_fd, LOCK_EX | LOCK_NB) == 0) {
+        int err = m_lock.TryLock();
+        if (err == 0) {
             m_state = State::Held;
             return m_state;
         }
-        int err = errno;
         if (err != EWOULDBLOCK && err != EINTR) {
             Logger::LogMsg(Logger::L_WARNING, kLogComponent,
                            "[WARNING] home-lock(%d): cannot lock '%s': %s (%d), going on "
@@ -73,8 +68,6 @@ HomeLock::State HomeLock::Acquire(const ustring& dir, int timeout_ms)
 
 void HomeLock::Release()
 {
-    if (m_fd >= 0)
-        close(m_fd);
-    m_fd = -1;
+    m_lock.Close();
     m_state = State::Unlocked;
 }

@@ -1,6 +1,7 @@
 #ifndef HALVORA_HOME_LOCK_H
 #define HALVORA_HOME_LOCK_H
 
+#include "file/file-lock.h"
 #include "ustring/ustring.h"
 
 // One installation per home at a time. The instance guard covers launchers
@@ -28,7 +29,7 @@ public:
     State state() const { return m_state; }
 
 private:
-    int m_fd = -1;
+    FileLock m_lock;
     State m_state = State::Unlocked;
 };
 

@@ -122,7 +122,7 @@ bool ReadLastCompleteCopy(const ustring& app_dir, ustring& complete_copy)
             continue;
         std::string name = line.substr(sizeof(kCompleteKey) - 1);
         // Only a plain name beside the app directory may be trusted.
-        if (name.find('/') != std::string::npos || name == "." || name == "..")
+        if (name.find('/') != std::string::npos || IsDotOrDotDot(name.c_str()))
             return false;
         complete_copy = name.c_str();
         return true;

@@ -146,7 +146,7 @@ int Service::CheckRoomFor(const ArchiveSummary& summary)
 
 int Service::CheckPackage()
 {
-    ustring package = GetRootHalvoraResourceInstallPath() + "/package/halvora.hpk";
+    ustring package = GetPackagePath();
     // Opened once: the unpack reads this same file, whatever is renamed over
     // the path while the client stops.
     package_file.reset(new PackageFile);

@@ -10,7 +10,6 @@ const int kLinePlace = logplace::kServiceCopy;
 
 const char* const kLogComp = "service_debug";
 
-bool IsDotOrDotDot(const ustring& name) { return name == ".." || name == "."; }
 
 // Some file systems leave the type out of their listings; ask for it then,
 // so that a subdirectory is walked rather than copied as a file.
@@ -79,7 +78,7 @@ int Service::FSCopyPath(const ustring& src, const ustring& dest)
             result = read < 0 ? -1 : 0;
             break;
         }
-        if (IsDotOrDotDot(entry.name))
+        if (IsDotOrDotDot(entry.name.c_str()))
             continue;
         const ustring child_src = src + "/" + entry.name;
         const ustring child_dest = dest + "/" + entry.name;

@@ -272,7 +272,7 @@ void Service::UnmarkBeforeStop()
 
 int Service::ExtractPackage()
 {
-    ustring package = GetRootHalvoraResourceInstallPath() + "/package/halvora.hpk";
+    ustring package = GetPackagePath();
     ustring target = GetUserHalvoraAppInstallPath();
     if (FSMKDir(target, true) < 0) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,

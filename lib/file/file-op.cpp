@@ -29,10 +29,14 @@ const unsigned long kNfsMagic = 0x6969;
 const unsigned long kCifsMagic = 0xFF534D42;
 const unsigned long kMsdosMagic = 0x4D44;
 
+} // namespace
+
 bool IsDotOrDotDot(const char* name)
 {
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
+
+namespace {
 
 // False for a kind of object the layer has no type for.
 bool TypeFromMode(mode_t mode, FILE_TYPE& type)

@@ -55,6 +55,9 @@ typedef struct _DIR_ENTRY_tag {
 int GetFileInfo(const ustring& path, FILE_INFO& info);
 int FSStat(const ustring& path, FILE_INFO& info, bool do_case_check);
 bool IsFileExist(const ustring& path, bool do_case_check);
+// True for the names "." and "..", which name no entry of their own.
+bool IsDotOrDotDot(const char* name);
+
 int FSMKDir(const ustring& path, bool isCreateParent);
 int FSMKDirP(const ustring& path, char** endptr, bool blForceCreate, mode_t mode);
 int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin);
