@@ -46,6 +46,7 @@ protected:
     virtual int PrepareUserEnv();
 
     int FSCopyPath(const ustring& src, const ustring& dest);
+    int CopyFolderEntries(const ustring& src, const ustring& dest);
 
 private:
     int ScanPackage(ArchiveSummary& summary);

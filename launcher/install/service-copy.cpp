@@ -59,6 +59,13 @@ int Service::FSCopyPath(const ustring& src, const ustring& dest)
                        kLinePlace + __LINE__, dest.c_str());
         return -1;
     }
+    return CopyFolderEntries(src, dest);
+}
+
+// Each entry of the folder, folders recursively; stops at the first entry
+// that cannot be copied.
+int Service::CopyFolderEntries(const ustring& src, const ustring& dest)
+{
     DIR_HANDLE handle;
     if (FSOpenDir(src, 0, handle) < 0) {
         // Its entries would be missing from the copy, so this is a failure.
@@ -68,7 +75,6 @@ int Service::FSCopyPath(const ustring& src, const ustring& dest)
                        kLinePlace + __LINE__, src.c_str());
         return -1;
     }
-
     int result = 0;
     DIR_ENTRY entry;
     for (;;) {

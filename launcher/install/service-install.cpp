@@ -129,6 +129,24 @@ int RollBack(const ustring& app, const ustring& backup)
     return -1;
 }
 
+// After a failed unpack the old copy, if there was one, comes back; a first
+// installation leaves what it unpacked, under the marker.
+void UndoFailedUnpack(const ustring& app, const ustring& backup)
+{
+    if (backup.empty()) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] halvora-service(%d): Failed to extract package, and no old "
+                       "installation to rollback\n",
+                       kLinePlace + __LINE__);
+        return;
+    }
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] halvora-service(%d): Failed to extract package, rollback to old "
+                   "installation\n",
+                   kLinePlace + __LINE__);
+    RollBack(app, backup);
+}
+
 } // namespace
 
 int Service::PrepareUserEnv()
@@ -160,18 +178,7 @@ int Service::PrepareUserEnv()
     if (ret == 0)
         ret = FlushToDisk(app, FlushScope::FileSystem);
     if (ret != 0) {
-        if (backup.empty()) {
-            Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                           "[ERROR] halvora-service(%d): Failed to extract package, and no old "
-                           "installation to rollback\n",
-                           kLinePlace + __LINE__);
-            return -1;
-        }
-        Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                       "[ERROR] halvora-service(%d): Failed to extract package, rollback to old "
-                       "installation\n",
-                       kLinePlace + __LINE__);
-        RollBack(app, backup);
+        UndoFailedUnpack(app, backup);
         return -1;
     }
 
