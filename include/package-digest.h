@@ -17,6 +17,11 @@ struct PackageDigest {
     }
 };
 
+// The packer gives each file entry the checksum of its content in this
+// extended attribute of its header (pax SCHILY.xattr), so that the launcher
+// knows it before it reads the data. The disk writer never restores it.
+const char kEntryDigestAttribute[] = "user.halvora.xxh3_128";
+
 // 32 lowercase hex digits, high half first.
 inline std::string FormatDigest(const PackageDigest& digest)
 {

@@ -9,7 +9,10 @@
 #include <memory>
 #include <unistd.h>
 
+#include <xxhash.h>
+
 #include "hashed-output.h"
+#include "package-digest.h"
 #include "xz-block-encoder.h"
 #include "zstd-encoder.h"
 
@@ -174,6 +177,39 @@ bool CopyData(archive* a, const TreeEntry& entry, const std::string& package, st
     return ok;
 }
 
+// The checksum of the file's content goes into its header, so that the
+// launcher can tell an unchanged file before it reads the data, and link
+// the copy it already has instead of writing it again.
+bool AddContentDigest(archive_entry* header, const TreeEntry& entry, std::string* error)
+{
+    int fd = open(entry.disk_path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) {
+        *error = entry.disk_path + ": " + strerror(errno);
+        return false;
+    }
+    std::unique_ptr<XXH3_state_t, XXH_errorcode (*)(XXH3_state_t*)> state(XXH3_createState(),
+                                                                          XXH3_freeState);
+    std::unique_ptr<char[]> buffer(new char[256 * 1024]);
+    bool ok = state && XXH3_128bits_reset(state.get()) == XXH_OK;
+    for (ssize_t n; ok && (n = read(fd, buffer.get(), 256 * 1024)) != 0;) {
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            *error = entry.disk_path + ": " + strerror(errno);
+            ok = false;
+            break;
+        }
+        XXH3_128bits_update(state.get(), buffer.get(), static_cast<size_t>(n));
+    }
+    close(fd);
+    if (!ok)
+        return false;
+    XXH128_hash_t hash = XXH3_128bits_digest(state.get());
+    std::string text = FormatDigest(PackageDigest{hash.high64, hash.low64});
+    archive_entry_xattr_add_entry(header, kEntryDigestAttribute, text.data(), text.size());
+    return true;
+}
+
 // A second name of a file already written becomes a hard link to the first
 // (tar keeps the data with the first name; the link has size 0). The figures
 // are those of the headers written, which is what the launcher counts when
@@ -206,11 +242,13 @@ bool WriteEntries(archive* a, const std::vector<TreeEntry>& entries, const std::
         archive_entry_set_dev(header.get(), 0);
         archive_entry_set_ino64(header.get(), 0);
         archive_entry_set_nlink(header.get(), 1);
+        const bool has_data = entry.kind == EK_FILE && !archive_entry_hardlink(header.get());
+        if (has_data && !AddContentDigest(header.get(), entry, error))
+            return false;
         if (archive_write_header(a, header.get()) != ARCHIVE_OK) {
             *error = entry.disk_path + ": " + ArchiveError(a);
             return false;
         }
-        const bool has_data = entry.kind == EK_FILE && !archive_entry_hardlink(header.get());
         if (has_data && !CopyData(a, entry, package, error))
             return false;
         facts->entries += 1;
@@ -237,7 +275,9 @@ bool WritePackage(const std::vector<TreeEntry>& entries, PackFormat format, int 
     if (encoder && !encoder->Open(&reason))
         return fail(reason);
     WriterPtr a(archive_write_new());
+    // The checksums go in as SCHILY.xattr, the one spelling other tars know.
     if (!a || archive_write_set_format_pax_restricted(a.get()) != ARCHIVE_OK ||
+        archive_write_set_format_option(a.get(), "pax", "xattrheader", "SCHILY") != ARCHIVE_OK ||
         !KeepNameBytes(a.get(), entries) || !SetFilter(a.get(), format) ||
         // No zero padding after the compressed stream: it is not part of it.
         archive_write_set_bytes_in_last_block(a.get(), 1) != ARCHIVE_OK) {

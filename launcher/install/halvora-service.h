@@ -90,6 +90,10 @@ protected:
     std::unique_ptr<PackageFile> package_file;
     ArchiveSummary package_summary;
     bool package_checked = false;
+    // During an upgrade, the old copy moved aside: unchanged files are
+    // linked from it. What the unpack wrote is recorded for the next one.
+    ustring reuse_from;
+    InstalledFiles installed_files;
     // A service that starts the client itself may drop the old copy after
     // the start, so that its removal is not part of the time the user has
     // no client. Until then the backups of a finished installation stay.

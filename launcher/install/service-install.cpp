@@ -6,10 +6,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <unistd.h>
 
 #include "extractor.h"
 #include "file/file-op.h"
 #include "install-marker.h"
+#include "installed-files-record.h"
 #include "log-place.h"
 #include "log.h"
 
@@ -168,7 +170,9 @@ int Service::PrepareUserEnv()
         return -1;
     }
 
+    reuse_from = backup;
     int ret = ExtractPackage();
+    reuse_from = ustring();
     // Whatever the package unpacked to, only a copy that holds the client
     // may replace one.
     if (ret == 0)
@@ -201,6 +205,10 @@ void Service::RemoveBackupsOfFinishedInstallation()
         return;
     backups_pending = false;
     RemoveLeftoverBackups(per_user_install_path);
+    // Taken once the backups are gone: removing a link changes the change
+    // time of the file it leaves.
+    if (!installed_files.empty())
+        WriteInstalledFiles(per_user_install_path, installed_files);
 }
 
 int Service::RestoreLastCompleteCopy()
@@ -292,14 +300,27 @@ int Service::ExtractPackage()
                    kLinePlace + __LINE__, package.c_str(), target.c_str());
     Extractor extractor;
     extractor.SetTarget(target);
+    // The record describes the copy now moved aside; read, it goes, since
+    // from here on it describes nothing reliably.
+    ustring record_path = InstalledFilesPath(per_user_install_path);
+    InstalledFiles old_files = reuse_from.empty() ? InstalledFiles() : ReadInstalledFiles(record_path);
+    unlink(record_path.c_str());
+    extractor.ReuseFrom(reuse_from, &old_files);
+    int ret;
     if (!package_checked) {
         extractor.SetSource(package);
-        return extractor.Extract();
+        ret = extractor.Extract();
+    } else {
+        // The file checked before the stop, not whatever the path names
+        // now; it is not scanned a second time, and must read as it did.
+        extractor.SetSource(package_file.get());
+        ret = extractor.Extract(package_summary);
     }
-    // The file checked before the stop, not whatever the path names now; it
-    // is not scanned a second time, and must read as it did then.
-    extractor.SetSource(package_file.get());
-    return extractor.Extract(package_summary);
+    installed_files = ret == 0 ? extractor.Unpacked() : InstalledFiles();
+    Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
+                   "[DEBUG] halvora-service(%d): %d unchanged files linked from '%s'\n",
+                   kLinePlace + __LINE__, extractor.Linked(), reuse_from.c_str());
+    return ret;
 }
 
 void Service::RemoveAgedFolders()

@@ -6,8 +6,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 #include <sys/stat.h>
+
+#include <xxhash.h>
 
 #include "adapter.h"
 #include "log.h"
@@ -320,7 +324,132 @@ int CheckSize(const ArchiveSummary& read, const ArchiveSummary& expected, bool a
     return 0;
 }
 
-int ExtractEntries(archive* reader, archive* writer, const ArchiveSummary& expected)
+// The checksum the packer gave the entry's content, if it did.
+bool EntryDigest(archive_entry* entry, PackageDigest& digest)
+{
+    const char* name = nullptr;
+    const void* value = nullptr;
+    size_t size = 0;
+    archive_entry_xattr_reset(entry);
+    while (archive_entry_xattr_next(entry, &name, &value, &size) == ARCHIVE_OK) {
+        if (name && strcmp(name, kEntryDigestAttribute) == 0)
+            return ParseDigest(std::string(static_cast<const char*>(value), size), digest);
+    }
+    return false;
+}
+
+// What an unpack may take from the old copy, and what it records.
+struct Reuse {
+    const ustring* dir = nullptr;
+    const InstalledFiles* record = nullptr;
+    InstalledFiles* unpacked = nullptr;
+    int* linked = nullptr;
+};
+
+// A file the old copy holds exactly as the package does (same checksum and
+// mode, and on disk still the file its installation recorded) gets a link
+// to it instead of a write. Any doubt, and the entry is written as usual.
+bool LinkUnchanged(const Reuse& reuse, archive_entry* entry, const InstalledFile& wanted)
+{
+    if (!reuse.record)
+        return false;
+    const char* name = archive_entry_pathname(entry);
+    auto it = reuse.record->find(name);
+    if (it == reuse.record->end() || !(it->second.digest == wanted.digest) ||
+        it->second.mode != wanted.mode || it->second.size != archive_entry_size(entry))
+        return false;
+    ustring old_path = *reuse.dir + "/" + name;
+    struct stat st;
+    if (lstat(old_path.c_str(), &st) != 0 || !IsUnchanged(it->second, st))
+        return false;
+    return linkat(AT_FDCWD, old_path.c_str(), AT_FDCWD, name, 0) == 0;
+}
+
+// How a file entry with a checksum is unpacked.
+enum class FileWay { Unchecked, Written, Linked };
+
+// Notes the file's checksum for the record, and links it when it can.
+FileWay ReuseEntry(const Reuse& reuse, archive_entry* entry, PackageDigest& digest)
+{
+    if (!reuse.unpacked || archive_entry_filetype(entry) != AE_IFREG ||
+        archive_entry_hardlink(entry) || !EntryDigest(entry, digest))
+        return FileWay::Unchecked;
+    InstalledFile wanted;
+    wanted.mode = archive_entry_perm(entry) & 07777;
+    wanted.digest = digest;
+    (*reuse.unpacked)[archive_entry_pathname(entry)] = wanted;
+    if (!reuse.dir || reuse.dir->empty() || !LinkUnchanged(reuse, entry, wanted))
+        return FileWay::Written;
+    ++*reuse.linked;
+    return FileWay::Linked;
+}
+
+struct HashStateFree {
+    void operator()(XXH3_state_t* state) const { XXH3_freeState(state); }
+};
+
+// Reads the entry's data, writing it too unless it was linked, and checks
+// it against the checksum its header gave: a package whose files are not
+// what it says would otherwise be recorded, or linked, as something else.
+int CopyCheckedData(archive* reader, archive* writer, const char* name, const PackageDigest& digest)
+{
+    std::unique_ptr<XXH3_state_t, HashStateFree> state(XXH3_createState());
+    if (!state || XXH3_128bits_reset(state.get()) != XXH_OK)
+        return -1;
+    for (;;) {
+        const void* buffer = nullptr;
+        size_t size = 0;
+        la_int64_t offset = 0;
+        int ret = archive_read_data_block(reader, &buffer, &size, &offset);
+        if (ret == ARCHIVE_EOF)
+            break;
+        if (ret != ARCHIVE_OK || (writer && archive_write_data_block(writer, buffer, size,
+                                                                       offset) != ARCHIVE_OK)) {
+            Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                           "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
+                           writer ? ExtractErrorText(reader, writer) : ErrorText(reader));
+            return -1;
+        }
+        XXH3_128bits_update(state.get(), buffer, size);
+    }
+    XXH128_hash_t hash = XXH3_128bits_digest(state.get());
+    if (PackageDigest{hash.high64, hash.low64} == digest)
+        return 0;
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] extractor(%d): the content of '%s' does not match the checksum its "
+                   "entry gives, the package is damaged\n",
+                   __LINE__, name);
+    return -1;
+}
+
+// One entry onto the disk: a file with a checksum written or linked and
+// checked, anything else as the library extracts it.
+int UnpackEntry(archive* reader, archive* writer, archive_entry* entry, const Reuse& reuse)
+{
+    PackageDigest digest;
+    FileWay way = ReuseEntry(reuse, entry, digest);
+    if (way == FileWay::Linked)
+        return CopyCheckedData(reader, nullptr, archive_entry_pathname(entry), digest);
+    if (way == FileWay::Written) {
+        if (archive_write_header(writer, entry) != ARCHIVE_OK) {
+            Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                           "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
+                           ExtractErrorText(reader, writer));
+            return -1;
+        }
+        return CopyCheckedData(reader, writer, archive_entry_pathname(entry), digest);
+    }
+    if (archive_read_extract2(reader, entry, writer) != ARCHIVE_OK) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
+                       ExtractErrorText(reader, writer));
+        return -1;
+    }
+    return 0;
+}
+
+int ExtractEntries(archive* reader, archive* writer, const ArchiveSummary& expected,
+                   const Reuse& reuse)
 {
     const int total = expected.entries;
     int progress = 0;
@@ -347,12 +476,8 @@ int ExtractEntries(archive* reader, archive* writer, const ArchiveSummary& expec
             return -1;
         if (MakeEntryPathsRelative(entry) != 0 || CheckEntry(entry) != 0)
             return -1;
-        if (archive_read_extract2(reader, entry, writer) != ARCHIVE_OK) {
-            Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                           "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
-                           ExtractErrorText(reader, writer));
+        if (UnpackEntry(reader, writer, entry, reuse) != 0)
             return -1;
-        }
         ++progress;
         Notify_Adapter::GetInstance().UpdateProgress(total, progress);
         if (archive_write_finish_entry(writer) != ARCHIVE_OK) {
@@ -384,6 +509,12 @@ void Extractor::SetSource(const PackageFile* file)
 {
     package = file;
     source = file ? file->Path() : ustring();
+}
+
+void Extractor::ReuseFrom(const ustring& old_copy, const InstalledFiles* record)
+{
+    reuse_dir = old_copy;
+    reuse = record;
 }
 
 void Extractor::LogNoEntries(int total)
@@ -567,7 +698,10 @@ int Extractor::Unpack(const PackageFile& file, const ArchiveSummary& expected)
     }
     if (in_target.Enter(target) != 0)
         return -1;
-    int result = ExtractEntries(reader.get(), writer.get(), expected);
+    Reuse from_old_copy{&reuse_dir, reuse, &unpacked, &linked};
+    unpacked.clear();
+    linked = 0;
+    int result = ExtractEntries(reader.get(), writer.get(), expected, from_old_copy);
     if (result == 0)
         result = CheckDigest(record, expected);
     // Directory modes and times are applied only when the writer closes;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "installed-files.h"
 #include "package-digest.h"
 #include "ustring/ustring.h"
 
@@ -62,6 +63,17 @@ public:
     // The line of a package that holds no entries, or cannot be counted.
     static void LogNoEntries(int total);
 
+    // An upgrade: the old copy, moved aside, and the record of its files.
+    // A file the package holds unchanged, as the record and the disk both
+    // say, is linked from there rather than written again; the old copy's
+    // files are never changed. Both must outlive the calls above.
+    void ReuseFrom(const ustring& old_copy, const InstalledFiles* record);
+    // After an unpack: each file whose entry gave its checksum, with its
+    // mode and checksum (the record of the next upgrade), and how many of
+    // them were linked.
+    const InstalledFiles& Unpacked() const { return unpacked; }
+    int Linked() const { return linked; }
+
 private:
     const PackageFile* OpenPackage(PackageFile& own);
     int Scan(const PackageFile& file, ArchiveSummary& summary);
@@ -73,6 +85,10 @@ private:
     ustring target;
     ustring source;
     const PackageFile* package = nullptr;
+    ustring reuse_dir;
+    const InstalledFiles* reuse = nullptr;
+    InstalledFiles unpacked;
+    int linked = 0;
 };
 
 #endif

@@ -172,8 +172,11 @@ bool RewritePackage(const std::string& package, const std::string& to, int build
     bool ok = true;
     while (ok && archive_read_next_header(reader.get(), &entry) == ARCHIVE_OK) {
         std::string data = archive_entry_filetype(entry) == AE_IFREG ? ReadData(reader.get()) : "";
-        if (EntryPath(entry) == "INFO")
+        // The content changes, so the checksum its header carried goes.
+        if (EntryPath(entry) == "INFO") {
             data = std::regex_replace(data, build_line, new_build);
+            archive_entry_xattr_clear(entry);
+        }
         ok = WriteEntry(writer.get(), entry, data);
     }
     if (ok && read_only_folder)
