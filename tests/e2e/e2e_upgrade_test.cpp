@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,6 +26,19 @@ const char kAppDataExist[] = "[DEBUG] linux/linux-service(140): local appdata ex
 double SecondsBetween(ChildReaper::Clock::time_point from, ChildReaper::Clock::time_point to)
 {
     return std::chrono::duration<double>(to - from).count();
+}
+
+// Each regular file of a tree: its inode and a hash of its content.
+std::map<std::string, std::pair<ino_t, size_t>> FileIdentities(const std::string& dir)
+{
+    std::map<std::string, std::pair<ino_t, size_t>> files;
+    for (const fs::directory_entry& item : fs::recursive_directory_iterator(dir)) {
+        struct stat st;
+        if (lstat(item.path().c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            files[item.path().lexically_relative(dir).string()] = {
+                st.st_ino, std::hash<std::string>()(testsupport::ReadFile(item.path()))};
+    }
+    return files;
 }
 
 class UpgradeTest : public LaunchFixture {
@@ -65,6 +80,7 @@ TEST_F(UpgradeTest, RunningClientIsStoppedAndTheCopyReplaced)
     UseNextPackage();
     int new_build = BuildOf(root + "/INFO");
     ASSERT_GT(new_build, old_build);
+    auto old_files = FileIdentities(app);
     size_t before = LogLineCount();
 
     ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
@@ -79,6 +95,17 @@ TEST_F(UpgradeTest, RunningClientIsStoppedAndTheCopyReplaced)
     EXPECT_EQ(Count(log, kUpgradeFailed), 0);
     EXPECT_EQ(BuildOf(app + "/INFO"), new_build);
     EXPECT_EQ(CompareTree(app, ReadManifest(package)), "");
+    // What the new build holds unchanged was linked, not written again.
+    int unchanged = 0, linked = 0;
+    for (const auto& [path, identity] : FileIdentities(app)) {
+        auto old = old_files.find(path);
+        if (old != old_files.end() && old->second.second == identity.second) {
+            ++unchanged;
+            linked += old->second.first == identity.first;
+        }
+    }
+    EXPECT_GT(unchanged, 100);
+    EXPECT_EQ(linked, unchanged);
     ExpectNoLeftovers();
     ExpectNewClientRunning();
 }

@@ -190,6 +190,9 @@ archive_entry* MakeEntry(const Entry& e, int64_t ino, int nlink, const std::stri
         archive_entry_set_filetype(entry, AE_IFREG);
         archive_entry_set_size(entry, static_cast<la_int64_t>(content.size()));
     }
+    if (!e.digest.empty())
+        archive_entry_xattr_add_entry(entry, "user.halvora.xxh3_128", e.digest.data(),
+                                      e.digest.size());
     return entry;
 }
 

@@ -19,6 +19,7 @@ struct Entry {
     int mode;
     int64_t sparse_size = 0; // the size a sparse file declares
     int uid = 0;      // owner and group recorded in the archive
+    std::string digest = ""; // the content checksum its header gives, if any
 };
 
 Entry File(const std::string& path, const std::string& content, int mode = 0644);

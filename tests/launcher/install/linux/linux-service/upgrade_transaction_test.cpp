@@ -11,10 +11,13 @@
 #include <string>
 #include <sys/stat.h>
 #include <tuple>
+#include <fcntl.h>
 #include <unistd.h>
+#include <xxhash.h>
 
 #include "extractor.h"
 #include "install-marker.h"
+#include "installed-files-record.h"
 #include "linux/client-process.h"
 #include "linux/linux-service.h"
 #include "package-file.h"
@@ -367,5 +370,128 @@ INSTANTIATE_TEST_SUITE_P(
                       State{Marker::Absent, Copy::Complete, Backup::Absent, Package::Good,
                             Home::Writable, Client::Unidentified}),
     RowName);
+
+} // namespace
+
+namespace {
+
+// Upgrades that link the old copy's unchanged files: which are linked (the
+// inode survives), and that the copy is the package's all the same.
+enum class Change { None, UserEdit, ModeChange, NoChecksums, LyingChecksum };
+
+struct ReuseCase {
+    const char* name;
+    Change change;
+    bool share_a_linked; // share/a is the same in both builds
+};
+
+void PrintTo(const ReuseCase& c, std::ostream* os) { *os << c.name; }
+
+std::string Checksum(const std::string& content)
+{
+    XXH128_hash_t hash = XXH3_128bits(content.data(), content.size());
+    return FormatDigest(PackageDigest{hash.high64, hash.low64});
+}
+
+// Build 1 holds share/a, b and c; build 2 keeps a, changes b, drops c and
+// adds d. Each file's header gives its checksum, as the packer writes it.
+std::vector<Entry> Build(int build, Change change)
+{
+    std::vector<Entry> entries = ClientTree(std::to_string(build), "build" + std::to_string(build));
+    entries.push_back(File("share/a", PseudoRandom(50000, 1), change == Change::ModeChange && build == 2 ? 0755 : 0644));
+    entries.push_back(File("share/b", PseudoRandom(4000, build)));
+    entries.push_back(File(build == 1 ? "share/c" : "share/d", "only in build " + std::to_string(build)));
+    for (Entry& e : entries) {
+        if (e.kind == Kind::File && !(change == Change::NoChecksums && build == 2))
+            e.digest = Checksum(e.data);
+    }
+    if (change == Change::LyingChecksum && build == 2)
+        entries.back().digest = Checksum("something else");
+    return entries;
+}
+
+class LinkUnchangedTest : public ::testing::TestWithParam<ReuseCase> {
+protected:
+    void SetUp() override
+    {
+        umask(022);
+        setenv("HOME", home.path().c_str(), 1);
+        user = home / ".HalvoraBackup";
+        app = user + "/Halvora.app";
+        log = testsupport::LogToFile(logs.path(), {"service_debug", "extractor_debug"});
+        root = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/..").toStdString();
+        ASSERT_TRUE(testsupport::MakeDirs(root + "/package"));
+        ASSERT_TRUE(testsupport::MakeDirs(user));
+        ASSERT_EQ(0, chmod(home.path().c_str(), 0755));
+        ASSERT_EQ(0, system(("chown -R nobody '" + home.path() + "'").c_str()));
+    }
+
+    void Install(int build)
+    {
+        ASSERT_TRUE(testsupport::WriteFile(root + "/INFO", "[Version]\nbuild_version=" +
+                                                               std::to_string(build) + "\n"));
+        ASSERT_TRUE(WriteArchive(root + "/package/halvora.hpk", Format::TarGz,
+                                 Build(build, GetParam().change)));
+        ASSERT_EQ(0, testsupport::RunAsNobody([this] { return RunLauncherSteps(Client::None, user) & 2; }));
+    }
+
+    struct stat Stat(const std::string& path)
+    {
+        struct stat st = {};
+        EXPECT_EQ(0, lstat((app + "/" + path).c_str(), &st)) << path;
+        return st;
+    }
+
+    TempDir home{"reuse-home"};
+    TempDir logs{"reuse-log"};
+    std::string user, app, log, root;
+};
+
+TEST_P(LinkUnchangedTest, LinksOnlyWhatIsUnchangedAndEndsWithThePackage)
+{
+    const ReuseCase& c = GetParam();
+    ASSERT_NO_FATAL_FAILURE(Install(1));
+    Tree old_copy = Snapshot(app);
+    ino_t a = Stat("share/a").st_ino;
+    ino_t b = Stat("share/b").st_ino;
+    // Edited in place, then its size and modification time put back: only
+    // the change time tells.
+    if (c.change == Change::UserEdit) {
+        struct stat before = Stat("share/a");
+        std::string edited = testsupport::ReadFile(app + "/share/a");
+        edited[100] ^= 1;
+        ASSERT_TRUE(testsupport::WriteFile(app + "/share/a", edited));
+        timespec times[2] = {before.st_atim, before.st_mtim};
+        ASSERT_EQ(0, utimensat(AT_FDCWD, (app + "/share/a").c_str(), times, 0));
+    }
+
+    ASSERT_NO_FATAL_FAILURE(Install(2));
+
+    if (c.change == Change::LyingChecksum) {
+        // Failed after share/a was linked: the old copy is back, whole, its
+        // file with one link again.
+        EXPECT_EQ(old_copy, Snapshot(app)) << testsupport::ReadFile(log);
+        EXPECT_EQ(a, Stat("share/a").st_ino);
+        EXPECT_EQ(1u, Stat("share/a").st_nlink);
+        EXPECT_EQ(1, testsupport::CountLines(log, "does not match the checksum its entry gives"));
+        return;
+    }
+    EXPECT_EQ(Expected(Build(2, c.change)), Snapshot(app)) << testsupport::ReadFile(log);
+    EXPECT_EQ(c.share_a_linked, a == Stat("share/a").st_ino);
+    EXPECT_NE(b, Stat("share/b").st_ino);
+    EXPECT_EQ(1u, Stat("share/a").st_nlink);
+    // Recorded for the next upgrade, as far as the package gave checksums.
+    EXPECT_EQ(c.change != Change::NoChecksums,
+              testsupport::Exists(InstalledFilesPath(app.c_str()).c_str()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Upgrades, LinkUnchangedTest,
+    ::testing::Values(ReuseCase{"UnchangedChangedAddedRemoved", Change::None, true},
+                      ReuseCase{"EditedWithSizeAndTimePutBack", Change::UserEdit, false},
+                      ReuseCase{"ModeChangedBetweenBuilds", Change::ModeChange, false},
+                      ReuseCase{"PackageWithoutChecksums", Change::NoChecksums, false},
+                      ReuseCase{"FailsAfterLinking", Change::LyingChecksum, true}),
+    [](const ::testing::TestParamInfo<ReuseCase>& info) { return info.param.name; });
 
 } // namespace
