@@ -1,8 +1,12 @@
 // The whole launcher's first installation of the reference package against
 // `bsdtar -tf` followed by `bsdtar -xf` of the same archive, both onto tmpfs,
-// in every package format; the downtime of an upgrade (the old client's
-// SIGTERM to the new client's start) against one `bsdtar -xf`; and the peak
-// memory that unpacking adds to each program's start-up footprint.
+// in every package format; the downtime of an upgrade to the next build (the
+// old client's SIGTERM to the new client's start) against one `bsdtar -xf`;
+// the peak memory that unpacking adds to each program's start-up footprint;
+// and, on the disk's own file system, the first installation and the
+// upgrade (its downtime, bytes written and unchanged files linked) against
+// `bsdtar -xf` + sync. The next build changes every tenth file, drops one
+// and adds one.
 //
 // usage: install_bench [work-dir] [repetitions]
 // The packages are cached in work-dir (the xz ones take minutes to make).
@@ -17,11 +21,13 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <memory>
 #include <poll.h>
 #include <sstream>
 #include <string>
 #include <sys/inotify.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -98,22 +104,30 @@ using EntrySink =
 // The reference content as a client tree: the stand-in client and the start
 // script of the sample installation take the places of the executable and
 // of package/start-stop.
-bool ForEachEntry(const EntrySink& sink)
+// The next build (kOldBuild + 1) changes every tenth file, drops one and
+// adds one, as a release typically does.
+bool ForEachEntry(const EntrySink& sink, int build = kOldBuild)
 {
     std::vector<std::string> dirs;
     std::vector<ReferenceFile> files = PackageLayout(dirs);
     ContentMaker maker;
+    const bool next = build != kOldBuild;
     bool ok = true;
     for (size_t i = 0; ok && i < dirs.size(); ++i)
         ok = sink(dirs[i], AE_IFDIR, 0755, "");
+    if (next)
+        ok = ok && sink("share/added-in-next-build.dat", AE_IFREG, 0644, maker.Make(20000, 7));
     for (size_t i = 0; ok && i < files.size(); ++i) {
-        std::string data = maker.Make(files[i].size, files[i].seed);
+        if (next && i == 7)
+            continue;
+        bool changed = next && i % 10 == 5 && files[i].path.rfind("bin/", 0) != 0;
+        std::string data = maker.Make(files[i].size, files[i].seed + (changed ? 1000 : 0));
         mode_t perm = files[i].path.rfind("bin/", 0) == 0 ? 0755 : 0644;
         if (files[i].path == "bin/halvora-backup-ui")
             data = ReadText(HALVORA_STANDIN);
         if (files[i].path == "INFO")
             data = "[Version]\nmajor_version=1\nminor_version=0\nbuild_version=" +
-                   std::to_string(kOldBuild) + "\nicon_overlay_version=1\n";
+                   std::to_string(build) + "\nicon_overlay_version=1\n";
         ok = sink(files[i].path, AE_IFREG, perm, data);
     }
     ok = ok && sink("package/start-stop", AE_IFREG, 0755, ReadText(HALVORA_START_STOP));
@@ -153,7 +167,7 @@ bool WriteTree(archive* a, Summary& summary)
     });
 }
 
-bool WriteTreeToDisk(const std::string& dir)
+bool WriteTreeToDisk(const std::string& dir, int build)
 {
     return ForEachEntry([&](const std::string& path, mode_t type, mode_t perm,
                             const std::string& data) {
@@ -165,23 +179,24 @@ bool WriteTreeToDisk(const std::string& dir)
         if (type == AE_IFLNK)
             return symlink(data.c_str(), full.c_str()) == 0;
         return WriteText(full, data) && chmod(full.c_str(), perm) == 0;
-    });
+    }, build);
 }
 
 // The package as halvora-pack makes it from the reference tree, with the
 // system INFO it writes beside it (package + ".info").
-bool PackWithTool(const std::string& work, const std::string& path, const char* format)
+bool PackWithTool(const std::string& work, const std::string& path, const char* format,
+                  int build = kOldBuild)
 {
-    std::string tree = work + "/tree-" + kPackageVersion;
+    std::string tree = work + "/tree-" + kPackageVersion + (build == kOldBuild ? "" : "-next");
     if (!fs::exists(tree + ".done")) {
         fs::remove_all(tree);
-        if (!WriteTreeToDisk(tree) || !WriteText(tree + ".done", ""))
+        if (!WriteTreeToDisk(tree, build) || !WriteText(tree + ".done", ""))
             return false;
     }
     std::string out = path + ".out";
     fs::remove_all(out);
     std::string command = std::string("'") + HALVORA_PACK + "' '" + tree + "' '" + out +
-                          "' --build " + std::to_string(kOldBuild) + " --format " + format;
+                          "' --build " + std::to_string(build) + " --format " + format;
     if (system(command.c_str()) != 0)
         return false;
     std::error_code ec;
@@ -280,10 +295,12 @@ bool InstallPackage(const std::string& root, const std::string& package, int bui
     fs::copy_file(package, installed, fs::copy_options::overwrite_existing, ec);
     std::string info = ec ? "" : PackageInfo(package, installed);
     std::string old_build = "build_version=" + std::to_string(kOldBuild) + "\n";
+    std::string wanted = "build_version=" + std::to_string(build) + "\n";
     size_t at = info.find(old_build);
-    if (at == std::string::npos)
+    if (at != std::string::npos)
+        info.replace(at, old_build.size(), wanted);
+    else if (info.find(wanted) == std::string::npos)
         return false;
-    info.replace(at, old_build.size(), "build_version=" + std::to_string(build) + "\n");
     if (!metadata)
         info = info.substr(0, info.find("[Package]"));
     return WriteText(root + "/INFO", info);
@@ -370,9 +387,12 @@ Result Measure(const std::string& runner, const std::string& root, const std::st
 }
 
 // Seconds from the old client's SIGTERM (it drops its pid file) to the new
-// client's start (it writes the file anew), watched with inotify.
-double WatchUpgrade(const std::string& root, const std::string& home)
+// client's start (it writes the file anew), watched with inotify; written,
+// when given, receives the bytes the launcher (and what it waited for) wrote.
+double WatchUpgrade(const std::string& root, const std::string& home, long long* written = nullptr)
 {
+    rusage before = {};
+    getrusage(RUSAGE_CHILDREN, &before);
     std::string user = home + "/.HalvoraBackup";
     int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (fd < 0 || inotify_add_watch(fd, user.c_str(), IN_DELETE | IN_MOVED_TO | IN_CREATE) < 0)
@@ -415,6 +435,10 @@ double WatchUpgrade(const std::string& root, const std::string& home)
         }
     }
     close(fd);
+    rusage after = {};
+    getrusage(RUSAGE_CHILDREN, &after);
+    if (written)
+        *written = (after.ru_oublock - before.ru_oublock) * 512LL;
     return stopped >= 0 && started >= 0 ? started - stopped : -1;
 }
 
@@ -427,7 +451,7 @@ struct Downtimes {
 // bsdtar -xf of the same package right after it, so that both meet the same
 // state of a shared machine; the ratio is the median of the pairs'.
 Downtimes Downtime(const std::string& runner, const std::string& root, const std::string& tmp,
-                   const std::string& package, bool metadata, int reps)
+                   const std::string& package, const std::string& next, bool metadata, int reps)
 {
     std::string home = tmp + "/home-upgrade", out = tmp + "/out-bsdtar";
     std::vector<double> upgrades, unpacks, ratios;
@@ -438,7 +462,7 @@ Downtimes Downtime(const std::string& runner, const std::string& root, const std
         if (!InstallPackage(root, package, kOldBuild, metadata) ||
             !Spawn(runner, {root + "/bin/halvora-launcher"}).ok ||
             !fs::exists(home + "/.HalvoraBackup/ui.pid") ||
-            !InstallPackage(root, package, kOldBuild + 1, metadata))
+            !InstallPackage(root, next, kOldBuild + 1, metadata))
             return {};
         sync();
         double seconds = WatchUpgrade(root, home);
@@ -461,6 +485,114 @@ Downtimes Downtime(const std::string& runner, const std::string& root, const std
     fs::remove_all(home);
     fs::remove_all(out);
     return {Median(upgrades), Median(unpacks), Median(ratios)};
+}
+
+// Each regular file of a tree: its inode and a hash of its content.
+std::map<std::string, std::pair<ino_t, size_t>> FileIdentities(const std::string& dir)
+{
+    std::map<std::string, std::pair<ino_t, size_t>> files;
+    std::error_code ec;
+    for (const fs::directory_entry& item : fs::recursive_directory_iterator(dir, ec)) {
+        struct stat st;
+        if (lstat(item.path().c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            files[item.path().lexically_relative(dir).string()] = {
+                st.st_ino, std::hash<std::string>()(ReadText(item.path()))};
+    }
+    return files;
+}
+
+struct DiskFigures {
+    double first = -1, first_ref = -1, first_ratio = -1;
+    double upgrade = -1, upgrade_ref = -1, upgrade_ratio = -1;
+    double written_mb = -1, linked_share = -1;
+    int unchanged = 0;
+};
+
+// bsdtar -xf into a fresh folder, then a sync of that file system.
+Run UnpackAndSync(const std::string& runner, const std::string& package, const std::string& out)
+{
+    FreshDir(out);
+    return Spawn(runner, {"sh", "-c", "bsdtar -xf \"$0\" -C \"$1\" && sync -f \"$1\"",
+                          package, out});
+}
+
+// On the disk's own file system (the work folder), not tmpfs: the first
+// installation against bsdtar -xf + sync of the package, and the upgrade to
+// the next build (its downtime, the bytes it wrote, the unchanged files it
+// linked) against bsdtar -xf + sync of the next package. Medians of pairs.
+DiskFigures OnDisk(const std::string& runner, const std::string& root, const std::string& work,
+                   const std::string& package, const std::string& next, int reps)
+{
+    std::string home = work + "/disk-home", out = work + "/disk-out";
+    std::vector<double> first, first_ref, first_ratio, upgrade, upgrade_ref, upgrade_ratio;
+    std::vector<double> written, linked;
+    DiskFigures d;
+    for (int i = 0; i < reps; ++i) {
+        if (!InstallPackage(root, package, kOldBuild, true))
+            return d;
+        Run run = FirstInstall(runner, root, home);
+        Run tar = UnpackAndSync(runner, root + "/package/halvora.hpk", out);
+        if (!run.ok || !tar.ok)
+            return d;
+        first.push_back(run.seconds);
+        first_ref.push_back(tar.seconds);
+        first_ratio.push_back(run.seconds / tar.seconds);
+        // FirstInstall stopped the client: start it again from the old copy.
+        setenv("HOME", home.c_str(), 1);
+        if (!Spawn(runner, {root + "/bin/halvora-launcher"}).ok ||
+            !InstallPackage(root, next, kOldBuild + 1, true))
+            return d;
+        auto before = FileIdentities(AppOf(home));
+        sync();
+        long long bytes = 0;
+        double seconds = WatchUpgrade(root, home, &bytes);
+        StopClient(home);
+        Run next_tar = UnpackAndSync(runner, root + "/package/halvora.hpk", out);
+        if (seconds < 0 || !next_tar.ok)
+            return d;
+        int unchanged = 0, kept = 0;
+        for (const auto& [path, identity] : FileIdentities(AppOf(home))) {
+            auto old = before.find(path);
+            if (old != before.end() && old->second.second == identity.second) {
+                ++unchanged;
+                kept += old->second.first == identity.first;
+            }
+        }
+        upgrade.push_back(seconds);
+        upgrade_ref.push_back(next_tar.seconds);
+        upgrade_ratio.push_back(seconds / next_tar.seconds);
+        written.push_back(bytes / 1e6);
+        linked.push_back(unchanged ? 100.0 * kept / unchanged : 0);
+        d.unchanged = unchanged;
+        if (getenv("BENCH_VERBOSE"))
+            fprintf(stderr, "disk: first %.3f s (bsdtar+sync %.3f s), upgrade %.3f s (bsdtar+sync "
+                            "%.3f s), %.1f MB written, %d of %d unchanged files linked\n",
+                    run.seconds, tar.seconds, seconds, next_tar.seconds, bytes / 1e6, kept,
+                    unchanged);
+    }
+    fs::remove_all(home);
+    fs::remove_all(out);
+    d.first = Median(first);
+    d.first_ref = Median(first_ref);
+    d.first_ratio = Median(first_ratio);
+    d.upgrade = Median(upgrade);
+    d.upgrade_ref = Median(upgrade_ref);
+    d.upgrade_ratio = Median(upgrade_ratio);
+    d.written_mb = Median(written);
+    d.linked_share = Median(linked);
+    return d;
+}
+
+void PrintDisk(const DiskFigures& d, int reps)
+{
+    printf("\non the disk's file system (ext4 here), tar.zst, median of %d; reference: bsdtar -xf + "
+           "sync of the same package\n", reps);
+    printf("first installation %.3f s, bsdtar+sync %.3f s, ratio %.2f (goal <= 1.0)\n", d.first,
+           d.first_ref, d.first_ratio);
+    printf("upgrade downtime   %.3f s, bsdtar+sync %.3f s, ratio %.2f (goal <= 0.35)\n",
+           d.upgrade, d.upgrade_ref, d.upgrade_ratio);
+    printf("upgrade wrote %.1f MB; %.1f %% of the %d unchanged files linked, not written "
+           "(goal >= 90 %%)\n", d.written_mb, d.linked_share, d.unchanged);
 }
 
 std::string MakeTmpfsDir()
@@ -542,6 +674,7 @@ int main(int argc, char** argv)
     base = Measure(runner, root, tmp, 1);
 
     std::vector<Row> rows;
+    DiskFigures disk;
     bool all_ok = base.ok;
     for (const Format& format : kFormats) {
         if (!only.empty() && std::string(format.label).find(only) == std::string::npos)
@@ -554,18 +687,28 @@ int main(int argc, char** argv)
                 return 2;
             fprintf(stderr, "built in %.0f s\n", Now() - start);
         }
+        std::string next = package + ".next";
+        if (!fs::exists(next) && !PackWithTool(work, next, format.codec == Codec::Gzip ? "tar.gz"
+                                                          : format.codec == Codec::Zstd ? "tar.zst"
+                                                                                        : "tar.xz",
+                                               kOldBuild + 1))
+            return 2;
         Row row{&format, {}, {}, 0, static_cast<double>(fs::file_size(package)) / 1e6};
         if (!InstallPackage(root, package, kOldBuild, format.metadata))
             return 2;
         DigestOf(root + "/package/halvora.hpk", row.digest);
         row.result = Measure(runner, root, tmp, reps);
         if (row.result.ok)
-            row.downtime = Downtime(runner, root, tmp, package, format.metadata, reps);
+            row.downtime = Downtime(runner, root, tmp, package, next, format.metadata, reps);
+        if (row.result.ok && format.codec == Codec::Zstd && format.metadata)
+            disk = OnDisk(runner, root, work, package, next, reps);
         all_ok = all_ok && row.result.ok && row.downtime.ratio >= 0;
         fprintf(stderr, "%s: %s\n", format.label, row.result.ok ? "done" : "failed");
         rows.push_back(row);
     }
     PrintTable(rows, base, reps);
+    if (disk.first >= 0)
+        PrintDisk(disk, reps);
     fs::remove_all(tmp);
     return all_ok ? 0 : 1;
 }
