@@ -96,12 +96,13 @@ std::vector<Entry> PartialTree(const std::string& origin)
     return entries;
 }
 
-class UpgradeTransactionTest : public ::testing::TestWithParam<State> {
+// A throwaway home whose per-user folder the launcher's steps use, and the
+// system installation around this test's executable.
+class TransactionHome {
 protected:
-    void SetUp() override
+    void PrepareHome()
     {
         umask(022);
-        std::tie(marker, copy, backup, package, home_state, client) = GetParam();
         setenv("HOME", home.path().c_str(), 1);
         user = home / ".HalvoraBackup";
         app = user + "/Halvora.app";
@@ -109,6 +110,19 @@ protected:
         root = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/..").toStdString();
         ASSERT_TRUE(testsupport::MakeDirs(root + "/package"));
         ASSERT_TRUE(testsupport::MakeDirs(user));
+    }
+
+    TempDir home{"transaction-home"};
+    TempDir logs{"transaction-log"};
+    std::string user, app, log, root;
+};
+
+class UpgradeTransactionTest : public ::testing::TestWithParam<State>, protected TransactionHome {
+protected:
+    void SetUp() override
+    {
+        std::tie(marker, copy, backup, package, home_state, client) = GetParam();
+        ASSERT_NO_FATAL_FAILURE(PrepareHome());
         ASSERT_TRUE(testsupport::WriteFile(root + "/INFO", "[Version]\nbuild_version=2\n"));
         ASSERT_NO_FATAL_FAILURE(WritePackage());
         ASSERT_NO_FATAL_FAILURE(LayOutState());
@@ -240,9 +254,6 @@ protected:
     Package package;
     Home home_state;
     Client client;
-    TempDir home{"transaction-home"};
-    TempDir logs{"transaction-log"};
-    std::string user, app, log, root;
 };
 
 // Records whether the client was asked to stop, then stops it for real.
@@ -410,18 +421,11 @@ std::vector<Entry> Build(int build, Change change)
     return entries;
 }
 
-class LinkUnchangedTest : public ::testing::TestWithParam<ReuseCase> {
+class LinkUnchangedTest : public ::testing::TestWithParam<ReuseCase>, protected TransactionHome {
 protected:
     void SetUp() override
     {
-        umask(022);
-        setenv("HOME", home.path().c_str(), 1);
-        user = home / ".HalvoraBackup";
-        app = user + "/Halvora.app";
-        log = testsupport::LogToFile(logs.path(), {"service_debug", "extractor_debug"});
-        root = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/..").toStdString();
-        ASSERT_TRUE(testsupport::MakeDirs(root + "/package"));
-        ASSERT_TRUE(testsupport::MakeDirs(user));
+        ASSERT_NO_FATAL_FAILURE(PrepareHome());
         ASSERT_EQ(0, chmod(home.path().c_str(), 0755));
         ASSERT_EQ(0, system(("chown -R nobody '" + home.path() + "'").c_str()));
     }
@@ -441,10 +445,6 @@ protected:
         EXPECT_EQ(0, lstat((app + "/" + path).c_str(), &st)) << path;
         return st;
     }
-
-    TempDir home{"reuse-home"};
-    TempDir logs{"reuse-log"};
-    std::string user, app, log, root;
 };
 
 TEST_P(LinkUnchangedTest, LinksOnlyWhatIsUnchangedAndEndsWithThePackage)
