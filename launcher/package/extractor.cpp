@@ -388,6 +388,28 @@ struct HashStateFree {
     void operator()(XXH3_state_t* state) const { XXH3_freeState(state); }
 };
 
+enum class CopyStep { None, Read, Write };
+
+// The entry's data block by block, to writer unless it is null, and into
+// the checksum state when one is given; the step that failed, if any.
+CopyStep CopyBlocks(archive* reader, archive* writer, XXH3_state_t* state)
+{
+    for (;;) {
+        const void* buffer = nullptr;
+        size_t size = 0;
+        la_int64_t offset = 0;
+        int ret = archive_read_data_block(reader, &buffer, &size, &offset);
+        if (ret == ARCHIVE_EOF)
+            return CopyStep::None;
+        if (ret != ARCHIVE_OK)
+            return CopyStep::Read;
+        if (writer && archive_write_data_block(writer, buffer, size, offset) != ARCHIVE_OK)
+            return CopyStep::Write;
+        if (state)
+            XXH3_128bits_update(state, buffer, size);
+    }
+}
+
 // Reads the entry's data, writing it too unless it was linked, and checks
 // it against the checksum its header gave: a package whose files are not
 // what it says would otherwise be recorded, or linked, as something else.
@@ -396,21 +418,11 @@ int CopyCheckedData(archive* reader, archive* writer, const char* name, const Pa
     std::unique_ptr<XXH3_state_t, HashStateFree> state(XXH3_createState());
     if (!state || XXH3_128bits_reset(state.get()) != XXH_OK)
         return -1;
-    for (;;) {
-        const void* buffer = nullptr;
-        size_t size = 0;
-        la_int64_t offset = 0;
-        int ret = archive_read_data_block(reader, &buffer, &size, &offset);
-        if (ret == ARCHIVE_EOF)
-            break;
-        if (ret != ARCHIVE_OK || (writer && archive_write_data_block(writer, buffer, size,
-                                                                       offset) != ARCHIVE_OK)) {
-            Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                           "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
-                           writer ? ExtractErrorText(reader, writer) : ErrorText(reader));
-            return -1;
-        }
-        XXH3_128bits_update(state.get(), buffer, size);
+    if (CopyBlocks(reader, writer, state.get()) != CopyStep::None) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
+                       writer ? ExtractErrorText(reader, writer) : ErrorText(reader));
+        return -1;
     }
     XXH128_hash_t hash = XXH3_128bits_digest(state.get());
     if (PackageDigest{hash.high64, hash.low64} == digest)
@@ -722,24 +734,14 @@ int Extractor::copy_data(archive* ar, archive* aw)
                        __LINE__);
         return -1;
     }
-    for (;;) {
-        const void* buffer = nullptr;
-        size_t size = 0;
-        la_int64_t offset = 0;
-        int ret = archive_read_data_block(ar, &buffer, &size, &offset);
-        if (ret == ARCHIVE_EOF)
-            return 0;
-        if (ret != ARCHIVE_OK) {
-            Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                           "[ERROR] extractor(%d): archive_read_data_block failed: '%s'\n",
-                           __LINE__, ErrorText(ar));
-            return -1;
-        }
-        if (archive_write_data_block(aw, buffer, size, offset) != ARCHIVE_OK) {
-            Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                           "[ERROR] extractor(%d): archive_write_data_block failed: '%s'\n",
-                           __LINE__, ErrorText(aw));
-            return -1;
-        }
-    }
+    CopyStep failed = CopyBlocks(ar, aw, nullptr);
+    if (failed == CopyStep::Read)
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): archive_read_data_block failed: '%s'\n", __LINE__,
+                       ErrorText(ar));
+    if (failed == CopyStep::Write)
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): archive_write_data_block failed: '%s'\n", __LINE__,
+                       ErrorText(aw));
+    return failed == CopyStep::None ? 0 : -1;
 }
