@@ -91,7 +91,10 @@ ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, 
                         "/images/ico_72_halvora.png";
     setWindowTitle(StrTable::LoadStr(StrTable::app_name));
     setWindowIcon(QIcon(icon_path));
-    setWindowFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
+    // A title and a system menu only: on X11 the window manager hears of the
+    // missing minimise, maximise and close buttons only when the window also
+    // asks to choose its decorations itself.
+    setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
     setValue(0);
     setRange(0, 100);
     setLabelText(StrTable::LoadStr(StrTable::desc_hlvr_env_preparing));

@@ -47,6 +47,20 @@ void initialize_logger()
     Logger::Initialize(Logger::FILE_LOGGER, log_folder_path + "/launcher.log", log_level, 50);
 }
 
+// Without any display the toolkit would abort (and dump core) when the
+// application object is made; a start from a console or over ssh is told
+// why instead, before anything of the home is touched.
+bool HasGraphicalSession()
+{
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!qEnvironmentVariableIsEmpty(name))
+            return true;
+    }
+    fprintf(stderr, "halvora-launcher: a graphical session is needed to start Halvora Backup, "
+                    "but none of DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM is set\n");
+    return false;
+}
+
 QString getCurrentLanguageFileName()
 {
     QString strDefLan = VeltLocale::getDefaultLanguage();
@@ -58,6 +72,8 @@ QString getCurrentLanguageFileName()
 int main(int argc, char** argv)
 {
     int ret = -1;
+    if (!HasGraphicalSession())
+        return 1;
     initialize_resources(argc > 0 && argv[0] ? argv[0] : "");
     EnableHighDpiScaling();
     SingleApplication app(argc, argv, true);

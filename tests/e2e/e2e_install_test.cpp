@@ -267,6 +267,18 @@ TEST_F(GatedTest, AnotherCopyOfTheLauncherRunsBesideTheFirst)
 
 // Start-up picks the language of the system locale from the compiled-in
 // translations; a locale nothing covers gets English.
+// Started from a console or over ssh, with no display of any kind: one
+// line saying why, status 1, no abort, and the home as it was.
+TEST_F(InstallTest, WithoutADisplayItSaysSoAndChangesNothing)
+{
+    Prepare();
+    Outcome run = RunLauncher({"QT_QPA_PLATFORM=", "DISPLAY=", "WAYLAND_DISPLAY="});
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.exit_code, 1) << run.out;
+    EXPECT_NE(run.out.find("a graphical session is needed"), std::string::npos) << run.out;
+    EXPECT_TRUE(fs::is_empty(home));
+}
+
 TEST_F(InstallTest, LanguageFollowsTheSystemLocale)
 {
     Prepare();

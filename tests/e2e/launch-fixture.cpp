@@ -1,5 +1,7 @@
 #include "launch-fixture.h"
 
+#include <algorithm>
+
 #include "package-manifest.h"
 
 #include <cerrno>
@@ -86,7 +88,14 @@ pid_t LaunchFixture::StartLauncher(const std::vector<std::string>& extra_env)
     // into the output file, whatever the build of Qt does by default.
     std::vector<std::string> env = {"HOME=" + home, "QT_QPA_PLATFORM=offscreen",
                                     "QT_FORCE_STDERR_LOGGING=1"};
-    env.insert(env.end(), extra_env.begin(), extra_env.end());
+    // A variable the test sets replaces the default of the same name.
+    for (const std::string& extra : extra_env) {
+        std::string name = extra.substr(0, extra.find('=') + 1);
+        env.erase(std::remove_if(env.begin(), env.end(),
+                                 [&](const std::string& e) { return e.rfind(name, 0) == 0; }),
+                  env.end());
+        env.push_back(extra);
+    }
     std::string out = scratch + "/launcher-" + std::to_string(++m_runs) + ".out";
     pid_t pid = ChildReaper::Instance().Spawn({root + "/bin/halvora-launcher"},
                                               EnvironmentWith(env), out, launcher_user);

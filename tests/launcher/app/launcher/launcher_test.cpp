@@ -166,8 +166,10 @@ TEST_F(LauncherTest, InstallationShowsTheDialogUntilDone)
         EXPECT_EQ(s.width, 400);
     }
     // The toolkit makes a parentless widget a window; nothing else is added:
-    // no dialog type, no close, minimise or maximise button.
-    EXPECT_EQ(flags, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint)
+    // no dialog type, no close, minimise or maximise button, and the window
+    // chooses its decorations so that X11 window managers hear of that.
+    EXPECT_EQ(flags, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint)
         << "flags 0x" << std::hex << static_cast<int>(flags);
     EXPECT_TRUE(modal);
     EXPECT_EQ(modality, Qt::WindowModal);
