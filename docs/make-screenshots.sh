@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes docs/dialog-enu.png and docs/dialog-deu.png: the launcher's progress
 # dialog in the middle of a real installation of the sample package, shown on
-# an Xvfb display with a plain window manager (twm, for the title bar) and
-# read back from it, once in English and once in German; and
+# an Xvfb display with a window manager that draws only the buttons a window
+# allows (icewm: the dialog gets a title bar with its icon and system menu,
+# and no minimise, maximise or close button) and read back from it, once in English and once in German; and
 # docs/dialog-enu-scale2.png, the English one on a screen of 192 dpi, which
 # the toolkit scales by 2.
 # usage: docs/make-screenshots.sh [build directory]   (default: build/debug)
@@ -26,10 +27,10 @@ shoot() { # <language env> <output> [dpi]
     mkdir -p "$home"
     env -u QT_QPA_PLATFORM HOME="$home" LANG="$1" LC_ALL="$1" LANGUAGE= \
         xvfb-run -a -s "-screen 0 ${size}x24 -dpi $dpi" bash -c '
-            LC_ALL=C twm -f "$1" 2>/dev/null & wm=$!
-            sleep 1  # windows mapped before the manager runs get no frame
-            "$2" "$3" 40; rc=$?
-            kill $wm; exit $rc' shot docs/screenshot/twmrc "$root/bin/dialog-screenshot" "$PWD/docs/$2"
+            icewm 2>/dev/null & wm=$!
+            sleep 2  # windows mapped before the manager runs get no frame
+            "$1" "$2" 40; rc=$?
+            kill $wm; exit $rc' shot "$root/bin/dialog-screenshot" "$PWD/docs/$2"
     # The stand-in client the installation started has done its part.
     HOME="$home" "$home/.HalvoraBackup/Halvora.app/package/start-stop" stop 2>/dev/null || true
 }

@@ -15,9 +15,12 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <atomic>
 #include <functional>
+#include <unistd.h>
 
 #include "VeltLocale.h"
+#include "adapter.h"
 #include "halvora-service.h"
 #include "high-dpi.h"
 #include "launcher.h"
@@ -58,11 +61,23 @@ private:
 // the server shows.
 bool Grab(QWidget* dialog, const QString& path)
 {
+    // The window manager maps and frames the window in its own time, and
+    // may move it: its events are taken in until the frame is there, so that
+    // the frame and the geometry are the ones on the screen. The unpack
+    // waits meanwhile (see main), so the dialog stays as it is.
+    // A few rounds more once it is there: the manager may still be placing
+    // the frame when it reports its extents.
+    for (int i = 0, settled = 0; i < 120 && settled < 10; ++i) {
+        usleep(25 * 1000);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (dialog->windowHandle()->frameMargins().top() > 0)
+            ++settled;
+    }
     dialog->repaint();
     QScreen* screen = dialog->screen();
-    // The window manager's frame, as the window system reports it now (the
-    // widget's own frame geometry may not have caught up yet).
-    QRect frame = dialog->geometry().marginsAdded(dialog->windowHandle()->frameMargins());
+    // With a margin of the desktop around it: managers report their frame's
+    // extents in their own ways, and the title bar must not be cut.
+    QRect frame = dialog->frameGeometry().adjusted(-8, -32, 8, 8).intersected(screen->geometry());
     QPixmap picture =
         screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
     if (picture.isNull() || !picture.save(path, "PNG")) {
@@ -97,6 +112,7 @@ int main(int argc, char** argv)
 
     Launcher* launcher = new Launcher;
     bool taken = false;
+    std::atomic<bool> grabbed{false};
     bool saved = false;
     ShowWatcher watcher([&](ProcessingProgressDialog* dialog) {
         QProgressBar* bar = dialog->findChild<QProgressBar*>();
@@ -106,9 +122,22 @@ int main(int argc, char** argv)
             if (!taken && value >= percent && dialog->isVisible()) {
                 taken = true;
                 saved = Grab(dialog, output);
+                grabbed = true;
             }
         });
     });
+    // The unpack is held at the percentage of the picture until it is taken:
+    // a small package is unpacked before the window manager has framed the
+    // dialog. Direct: this runs on the unpacking thread.
+    std::atomic<bool> held{false};
+    QObject::connect(&Notify_Adapter::GetInstance(), &Notify_Adapter::sigUpdateProgress,
+                     [&](int total, int current) {
+                         if (!held && total > 0 && current * 100 / total >= percent) {
+                             held = true;
+                             for (int i = 0; i < 400 && !grabbed; ++i)
+                                 usleep(10 * 1000);
+                         }
+                     });
     launcher->Run();
     launcher->Start();
     int ret = QApplication::exec();
