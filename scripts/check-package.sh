@@ -1,25 +1,50 @@
 #!/usr/bin/env bash
 # Checks a built Debian package the way an administrator meets it, as root:
 #   1. lintian reports no error; desktop-file-validate passes both entries;
-#   2. dpkg -i installs it;
-#   3. the installed launcher, run by an unprivileged user with a fresh home
-#      on the offscreen platform, installs and starts the client and exits 0;
-#   4. dpkg -P removes it and leaves nothing under /opt/Veltrane.
+#      Depends names each package once;
+#   2. scripts/publish-repo.sh publishes it as a signed apt repository (a
+#      throwaway key); with its keyring and stanza in place apt refuses an
+#      altered InRelease, and an update of that source alone keeps Debian's
+#      lists: the whole dependency tree still resolves;
+#   3. apt-get install halvora-backup installs it, signatures checked;
+#   4. the installed launcher, run by an unprivileged user with a fresh home
+#      on the offscreen platform, installs and starts the client, exits 0 and
+#      logs nothing at the shipped levels; raised in /etc/opt, they trace;
+#   5. apt-get remove leaves the autostart entry, whose TryExec is gone;
+#      apt-get purge leaves nothing under /opt/Veltrane or /etc/opt/Veltrane.
 # With the build folder it came from, it first checks that
 # `DESTDIR=... cmake --install --strip` gives the same tree.
-# The client it started is stopped again, also when a step fails.
+# The client it started is stopped again, and the repository's keyring,
+# stanza and lists removed, also when a step fails.
 # usage: scripts/check-package.sh <halvora-backup_*.deb> [build folder]
 set -euo pipefail
 deb=$(realpath "$1")
 build=${2:-}
 root=/opt/Veltrane/Halvora
+levels=/etc/opt/Veltrane/Halvora/launcher.debug
+autostart=/etc/xdg/autostart/halvora-backup.desktop
+keyring=/etc/apt/keyrings/halvora-archive-keyring.gpg
+sources=/etc/apt/sources.list.d/halvora.sources
 user=nobody
 group=$(id -gn "$user")
+export DEBIAN_FRONTEND=noninteractive
+for f in "$keyring" "$sources"; do
+    [ ! -e "$f" ] || { echo "$f exists already: this check would replace it and then remove it" >&2; exit 1; }
+done
 
 work=$(mktemp -d /tmp/halvora-package-check.XXXXXX)
-chmod 755 "$work" # the user's home lies inside
+chmod 755 "$work" # the user's home and the repository (read by apt's _apt) lie inside
 home="$work/home"
+repo="$work/repo"
+# The update of our source alone: Debian's lists stay as they are.
+apt_ours=(-o Dir::Etc::sourcelist="$sources" -o Dir::Etc::sourceparts=- -o APT::Get::List-Cleanup=0)
+apt_dpkg=(-o Dpkg::Use-Pty=0) # dpkg without a terminal: no per-cent progress in the log
 installed=0
+configured=0
+unconfigure() {
+    rm -f "$keyring" "$sources" /var/lib/apt/lists/"$(printf %s "$repo" | tr / _)"_*
+    configured=0
+}
 stop_client() {
     local script="$home/.HalvoraBackup/Halvora.app/package/start-stop"
     [ -x "$script" ] && as_user "$script" stop || true
@@ -34,6 +59,7 @@ cleanup() {
     stop_client
     # A failed check leaves the machine as it found it.
     [ "$installed" -eq 1 ] && dpkg -P halvora-backup >/dev/null 2>&1
+    [ "$configured" -eq 1 ] && unconfigure
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -47,8 +73,20 @@ lintian --fail-on error --info "$deb"
 
 echo "== desktop entries"
 dpkg-deb -x "$deb" "$work/content"
-desktop-file-validate "$work/content/usr/share/applications/halvora-backup.desktop" \
-    "$work/content/etc/xdg/autostart/halvora-backup.desktop"
+entries=("$work/content/usr/share/applications/halvora-backup.desktop" "$work/content$autostart")
+desktop-file-validate "${entries[@]}"
+for entry in "${entries[@]}"; do
+    grep -qx "TryExec=$root/bin/halvora-launcher" "$entry" ||
+        { echo "$entry: no TryExec of the launcher" >&2; exit 1; }
+done
+
+echo "== Depends"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "$depends"
+# A package named twice is redundant, or an alternative to one that is
+# required anyway (and may conflict with it).
+twice=$(tr ',|' '\n' <<<"$depends" | sed 's/^ *//; s/[ (].*//' | sort | uniq -d)
+[ -z "$twice" ] || { echo "named more than once: $twice" >&2; exit 1; }
 
 listing() { # every path with its type, mode and link target
     (cd "$1" && find . -printf '%p %y %m %l\n' | LC_ALL=C sort)
@@ -60,9 +98,34 @@ if [ -n "$build" ]; then
     diff -r --no-dereference "$work/content" "$work/destdir"
 fi
 
-echo "== dpkg -i"
+echo "== signed repository"
+"$(dirname "$0")/publish-repo.sh" "$repo" "$deb"
+configured=1
+install -D -m 644 "$repo/halvora-archive-keyring.gpg" "$keyring"
+install -D -m 644 "$repo/halvora.sources" "$sources"
+inrelease="$repo/dists/stable/InRelease"
+cp "$inrelease" "$work/InRelease"
+sed -i 's/^Label: .*/&, altered/' "$inrelease"
+if apt-get update -q "${apt_ours[@]}" >"$work/altered.log" 2>&1 || ! grep -q BADSIG "$work/altered.log"; then
+    echo "apt did not refuse an altered InRelease:" >&2
+    cat "$work/altered.log" >&2
+    exit 1
+fi
+echo "apt refuses an altered InRelease: $(grep -o 'BADSIG [0-9A-F]*' "$work/altered.log" | head -1)"
+cp "$work/InRelease" "$inrelease"
+
+echo "== apt-get update of the repository alone"
+apt-get update "${apt_ours[@]}"
+# From an empty system: every dependency must come from Debian's lists.
+apt-get install -s --no-install-recommends -o Dir::State::status=/dev/null halvora-backup \
+    >"$work/resolve.log" 2>&1 || { cat "$work/resolve.log" >&2; exit 1; }
+echo "an empty system would install $(grep -c '^Inst ' "$work/resolve.log") packages, among them:"
+grep '^Inst halvora-backup ' "$work/resolve.log"
+
+echo "== apt-get install"
 installed=1
-dpkg -i "$deb"
+apt-get install -y "${apt_dpkg[@]}" halvora-backup
+apt-cache policy halvora-backup
 
 echo "== first start as $user"
 mkdir -p "$home"
@@ -87,14 +150,31 @@ if grep -q '\[DEBUG\]\|\[INFO\]\|\[ERROR\]' "$log" 2>/dev/null; then
 fi
 [ "$(stat -c %U "/proc/$pid")" = "$user" ] || { echo "the client runs as another user" >&2; exit 1; }
 echo "client $pid runs as $user"
+
+echo "== second start, the launcher's log level raised in $levels"
+sed -i 's/^launcher_debug=.*/launcher_debug=7/' "$levels"
+as_user "$root/bin/halvora-launcher" 3>&- 4>&- 5>&- 6>&- 7>&- 8>&- 9>&- >/dev/null ||
+    { echo "the second start failed" >&2; exit 1; }
+grep -q '\[DEBUG\]' "$log" || { echo "the launcher did not read $levels" >&2; exit 1; }
 stop_client
 
-echo "== dpkg -P"
-dpkg -P halvora-backup
+echo "== apt-get remove"
+apt-get remove -y "${apt_dpkg[@]}" halvora-backup
+# The entry is a conffile, kept until the purge: logins skip it by its TryExec.
+[ -f "$autostart" ] || { echo "apt-get remove took the conffile $autostart" >&2; exit 1; }
+tryexec=$(sed -n 's/^TryExec=//p' "$autostart")
+[ -n "$tryexec" ] && [ ! -e "$tryexec" ] ||
+    { echo "after the removal $autostart still names a launcher that is there" >&2; exit 1; }
+
+echo "== apt-get purge"
+apt-get purge -y "${apt_dpkg[@]}" halvora-backup
 installed=0
-if [ -e /opt/Veltrane ]; then
-    echo "left behind:" >&2
-    find /opt/Veltrane >&2
-    exit 1
-fi
+unconfigure
+for dir in /opt/Veltrane /etc/opt/Veltrane; do
+    if [ -e "$dir" ]; then
+        echo "left behind:" >&2
+        find "$dir" >&2
+        exit 1
+    fi
+done
 echo "package check passed"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests, the demo and the
-# Debian package with its checks need (the tests and the demo without a
+# Debian package with its repository and checks need (the tests and the demo without a
 # display use Qt's offscreen platform).
 # --with-tools adds what only the benchmarks and the screenshots use: bsdtar
 # as the unpacking reference, and an X server with a window manager.
@@ -13,6 +13,7 @@ packages=(
   libicu-dev libarchive-dev zlib1g-dev libgtest-dev
   liblzma-dev libzstd-dev libxxhash-dev
   dpkg-dev file lintian desktop-file-utils
+  gnupg apt-utils  # scripts/publish-repo.sh: signing, apt-ftparchive
   clang libclang-rt-14-dev llvm  # scripts/fuzz.sh: clang, libFuzzer, llvm-symbolizer
 )
 if [ "${1:-}" = "--with-tools" ]; then
