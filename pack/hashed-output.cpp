@@ -7,24 +7,17 @@
 
 namespace pack {
 
-HashedOutput::HashedOutput(int fd) : m_fd(fd), m_state(XXH3_createState())
-{
-    if (m_state)
-        XXH3_128bits_reset(m_state);
-}
+HashedOutput::HashedOutput(int fd) : m_fd(fd) {}
 
-HashedOutput::~HashedOutput()
-{
-    XXH3_freeState(m_state);
-}
+HashedOutput::~HashedOutput() = default;
 
 bool HashedOutput::Write(const void* data, size_t size)
 {
-    if (!m_state) {
+    if (!m_digest.Ready()) {
         errno = ENOMEM;
         return false;
     }
-    XXH3_128bits_update(m_state, data, size);
+    m_digest.Update(data, size);
     const char* p = static_cast<const char*>(data);
     while (size > 0) {
         ssize_t n = write(m_fd, p, size);
@@ -40,13 +33,7 @@ bool HashedOutput::Write(const void* data, size_t size)
 
 std::string HashedOutput::HexDigest() const
 {
-    if (!m_state)
-        return std::string();
-    XXH128_hash_t hash = XXH3_128bits_digest(m_state);
-    PackageDigest digest;
-    digest.high = hash.high64;
-    digest.low = hash.low64;
-    return FormatDigest(digest);
+    return m_digest.Ready() ? FormatDigest(m_digest.Digest()) : std::string();
 }
 
 } // namespace pack

@@ -3,7 +3,8 @@
 
 #include <cstddef>
 #include <string>
-#include <xxhash.h>
+
+#include "digest-stream.h"
 
 namespace pack {
 
@@ -24,7 +25,7 @@ public:
 
 private:
     int m_fd;
-    XXH3_state_t* m_state;
+    DigestStream m_digest;
 };
 
 } // namespace pack

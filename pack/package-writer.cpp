@@ -9,8 +9,7 @@
 #include <memory>
 #include <unistd.h>
 
-#include <xxhash.h>
-
+#include "digest-stream.h"
 #include "hashed-output.h"
 #include "package-digest.h"
 #include "xz-block-encoder.h"
@@ -187,10 +186,9 @@ bool AddContentDigest(archive_entry* header, const TreeEntry& entry, std::string
         *error = entry.disk_path + ": " + strerror(errno);
         return false;
     }
-    std::unique_ptr<XXH3_state_t, XXH_errorcode (*)(XXH3_state_t*)> state(XXH3_createState(),
-                                                                          XXH3_freeState);
+    DigestStream content;
     std::unique_ptr<char[]> buffer(new char[256 * 1024]);
-    bool ok = state && XXH3_128bits_reset(state.get()) == XXH_OK;
+    bool ok = content.Ready();
     for (ssize_t n; ok && (n = read(fd, buffer.get(), 256 * 1024)) != 0;) {
         if (n < 0 && errno == EINTR)
             continue;
@@ -199,13 +197,12 @@ bool AddContentDigest(archive_entry* header, const TreeEntry& entry, std::string
             ok = false;
             break;
         }
-        XXH3_128bits_update(state.get(), buffer.get(), static_cast<size_t>(n));
+        content.Update(buffer.get(), static_cast<size_t>(n));
     }
     close(fd);
     if (!ok)
         return false;
-    XXH128_hash_t hash = XXH3_128bits_digest(state.get());
-    std::string text = FormatDigest(PackageDigest{hash.high64, hash.low64});
+    std::string text = FormatDigest(content.Digest());
     archive_entry_xattr_add_entry(header, kEntryDigestAttribute, text.data(), text.size());
     return true;
 }

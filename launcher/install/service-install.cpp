@@ -317,9 +317,10 @@ int Service::ExtractPackage()
         ret = extractor.Extract(package_summary);
     }
     installed_files = ret == 0 ? extractor.Unpacked() : InstalledFiles();
-    Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
-                   "[DEBUG] halvora-service(%d): %d unchanged files linked from '%s'\n",
-                   kLinePlace + __LINE__, extractor.Linked(), reuse_from.c_str());
+    if (!reuse_from.empty())
+        Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
+                       "[DEBUG] halvora-service(%d): %d unchanged files linked from '%s'\n",
+                       kLinePlace + __LINE__, extractor.Linked(), reuse_from.c_str());
     return ret;
 }
 

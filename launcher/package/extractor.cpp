@@ -11,9 +11,8 @@
 #include <unistd.h>
 #include <sys/stat.h>
 
-#include <xxhash.h>
-
 #include "adapter.h"
+#include "digest-stream.h"
 #include "log.h"
 #include "package-file.h"
 #include "package-stream.h"
@@ -384,15 +383,11 @@ FileWay ReuseEntry(const Reuse& reuse, archive_entry* entry, PackageDigest& dige
     return FileWay::Linked;
 }
 
-struct HashStateFree {
-    void operator()(XXH3_state_t* state) const { XXH3_freeState(state); }
-};
-
 enum class CopyStep { None, Read, Write };
 
 // The entry's data block by block, to writer unless it is null, and into
 // the checksum state when one is given; the step that failed, if any.
-CopyStep CopyBlocks(archive* reader, archive* writer, XXH3_state_t* state)
+CopyStep CopyBlocks(archive* reader, archive* writer, DigestStream* digest)
 {
     for (;;) {
         const void* buffer = nullptr;
@@ -405,8 +400,8 @@ CopyStep CopyBlocks(archive* reader, archive* writer, XXH3_state_t* state)
             return CopyStep::Read;
         if (writer && archive_write_data_block(writer, buffer, size, offset) != ARCHIVE_OK)
             return CopyStep::Write;
-        if (state)
-            XXH3_128bits_update(state, buffer, size);
+        if (digest)
+            digest->Update(buffer, size);
     }
 }
 
@@ -415,17 +410,16 @@ CopyStep CopyBlocks(archive* reader, archive* writer, XXH3_state_t* state)
 // what it says would otherwise be recorded, or linked, as something else.
 int CopyCheckedData(archive* reader, archive* writer, const char* name, const PackageDigest& digest)
 {
-    std::unique_ptr<XXH3_state_t, HashStateFree> state(XXH3_createState());
-    if (!state || XXH3_128bits_reset(state.get()) != XXH_OK)
+    DigestStream content;
+    if (!content.Ready())
         return -1;
-    if (CopyBlocks(reader, writer, state.get()) != CopyStep::None) {
+    if (CopyBlocks(reader, writer, &content) != CopyStep::None) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
                        writer ? ExtractErrorText(reader, writer) : ErrorText(reader));
         return -1;
     }
-    XXH128_hash_t hash = XXH3_128bits_digest(state.get());
-    if (PackageDigest{hash.high64, hash.low64} == digest)
+    if (content.Digest() == digest)
         return 0;
     Logger::LogMsg(Logger::L_ERR, kLogComponent,
                    "[ERROR] extractor(%d): the content of '%s' does not match the checksum its "
@@ -634,9 +628,7 @@ int Extractor::Run(const ArchiveSummary* expected)
         StrTable::LoadStr(StrTable::desc_hlvr_env_preparing));
 
     PackageFile own;
-    const PackageFile* file = package;
-    if (!file)
-        file = OpenPackage(own);
+    const PackageFile* file = OpenPackage(own);
     // Scanned through the same descriptor as the unpack, so that the unpack
     // can tell it read the very bytes the scan did.
     ArchiveSummary scanned;

@@ -5,7 +5,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <xxhash.h>
 
 namespace {
 
@@ -31,31 +30,28 @@ int PackageFile::Open(const ustring& where)
     return 0;
 }
 
-struct PackageBytes::State {
-    XXH3_state_t* xxh = XXH3_createState();
-    ~State() { XXH3_freeState(xxh); }
-};
-
-PackageBytes::PackageBytes(const PackageFile& file) : fd(file.Descriptor()), state(new State)
+ssize_t ReadAt(int fd, void* buffer, size_t size, int64_t offset)
 {
-    if (state->xxh)
-        XXH3_128bits_reset(state->xxh);
+    ssize_t n;
+    do
+        n = pread(fd, buffer, size, offset);
+    while (n < 0 && errno == EINTR);
+    return n;
 }
+
+PackageBytes::PackageBytes(const PackageFile& file) : fd(file.Descriptor()) {}
 
 PackageBytes::~PackageBytes() = default;
 
 ssize_t PackageBytes::Read(void* buffer, size_t size)
 {
-    if (!state->xxh) {
+    if (!digest.Ready()) {
         errno = ENOMEM;
         return -1;
     }
-    ssize_t n;
-    do
-        n = pread(fd, buffer, size, offset);
-    while (n < 0 && errno == EINTR);
+    ssize_t n = ReadAt(fd, buffer, size, offset);
     if (n > 0) {
-        XXH3_128bits_update(state->xxh, buffer, static_cast<size_t>(n));
+        digest.Update(buffer, static_cast<size_t>(n));
         offset += n;
     }
     at_end = n == 0;
@@ -74,13 +70,7 @@ int PackageBytes::ReadRest()
 
 PackageDigest PackageBytes::Digest() const
 {
-    PackageDigest digest;
-    if (!state->xxh)
-        return digest;
-    XXH128_hash_t hash = XXH3_128bits_digest(state->xxh);
-    digest.high = hash.high64;
-    digest.low = hash.low64;
-    return digest;
+    return digest.Digest();
 }
 
 int DigestPackage(const PackageFile& file, PackageDigest& digest, std::string& error)

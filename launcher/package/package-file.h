@@ -6,6 +6,7 @@
 #include <string>
 #include <sys/types.h>
 
+#include "digest-stream.h"
 #include "package-digest.h"
 #include "ustring/ustring.h"
 
@@ -56,9 +57,11 @@ private:
     int fd;
     int64_t offset = 0;
     bool at_end = false;
-    struct State;
-    std::unique_ptr<State> state;
+    DigestStream digest;
 };
+
+// pread that goes on after a signal: bytes read, 0 at the end, -1 with errno.
+ssize_t ReadAt(int fd, void* buffer, size_t size, int64_t offset);
 
 // The XXH3-128 of the whole package; 0, or -1 with errno's text in error.
 int DigestPackage(const PackageFile& file, PackageDigest& digest, std::string& error);

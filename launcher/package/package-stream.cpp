@@ -166,14 +166,8 @@ public:
 
     long Next(const void** buffer, std::string& error) override
     {
-        ssize_t n;
-        if (sequential) {
-            n = bytes->Read(data.get(), kInputSize);
-        } else {
-            do
-                n = pread(file.Descriptor(), data.get(), kInputSize, position);
-            while (n < 0 && errno == EINTR);
-        }
+        ssize_t n = sequential ? bytes->Read(data.get(), kInputSize)
+                               : ReadAt(file.Descriptor(), data.get(), kInputSize, position);
         if (n < 0) {
             error = std::string("read failed: ") + strerror(errno);
             return -1;
@@ -404,10 +398,7 @@ int CloseDecoded(archive* reader, void* data)
 PackageCodec SniffFile(int fd)
 {
     unsigned char head[kHeadSize];
-    ssize_t n;
-    do
-        n = pread(fd, head, sizeof(head), 0);
-    while (n < 0 && errno == EINTR);
+    ssize_t n = ReadAt(fd, head, sizeof(head), 0);
     return n > 0 ? SniffPackageCodec(head, static_cast<size_t>(n)) : PackageCodec::Other;
 }
 
