@@ -76,8 +76,6 @@ const OptionsCase kOptionsCases[] = {
     {"unknown_option", {"tree", "out", "--build", "7", "--level", "9"}, false, pack::PF_TAR_ZSTD, ""},
     {"major_not_number", {"tree", "out", "--build", "7", "--major", "1a"}, false, pack::PF_TAR_ZSTD,
      ""},
-    {"minor_negative", {"tree", "out", "--build", "7", "--minor", "-1"}, false, pack::PF_TAR_ZSTD,
-     ""},
     {"overlay_with_newline", {"tree", "out", "--build", "7", "--overlay", "1\nbuild_version=9"},
      false, pack::PF_TAR_ZSTD, ""},
 };
@@ -292,8 +290,6 @@ const RefusalCase kRefusalCases[] = {
     {"info_missing", [](const std::string& t) { Remove(t + "/INFO"); }, {{"INFO", "missing"}}},
     {"info_major_not_number", [](const std::string& t) { Info(t, Versions("1a", "0", "12", "1")); },
      {{"INFO", "major_version '1a' is not a decimal number"}}},
-    {"info_minor_negative", [](const std::string& t) { Info(t, Versions("1", "-1", "12", "1")); },
-     {{"INFO", "minor_version"}}},
     {"info_without_overlay",
      [](const std::string& t) { Info(t, Versions("1", "0", "12", nullptr)); },
      {{"INFO", "has no icon_overlay_version"}}},
@@ -319,9 +315,6 @@ const RefusalCase kRefusalCases[] = {
          ASSERT_EQ(symlink("root/../x", (t + "/share/zz").c_str()), 0);
      },
      {{"share/zz", "points outside the tree"}}},
-    {"link_loop",
-     [](const std::string& t) { ASSERT_EQ(symlink("self", (t + "/lib/self").c_str()), 0); },
-     {{"lib/self", "symbolic link loop"}}},
     {"several_problems",
      [](const std::string& t) {
          ASSERT_EQ(mkfifo((t + "/lib/pipe").c_str(), 0644), 0);
@@ -330,7 +323,7 @@ const RefusalCase kRefusalCases[] = {
          ChangeMode(t + "/package/start-stop", 0644);
          Info(t, Versions("x", "0", "12", "1"));
      },
-     {{"lib/pipe", "FIFO"}, {"share/a", "loop"}, {"share/b", "loop"},
+     {{"lib/pipe", "FIFO"}, {"share/a", "symbolic link loop"}, {"share/b", "loop"},
       {"package/start-stop", "not executable"}, {"INFO", "major_version"}}},
     {"name_not_utf8",
      [](const std::string& t) { ASSERT_TRUE(testsupport::WriteFile(t + "/lib/\xff\xfe", "x")); },
