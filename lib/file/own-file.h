@@ -1,0 +1,31 @@
+#ifndef HALVORA_OWN_FILE_H
+#define HALVORA_OWN_FILE_H
+
+#include <cstddef>
+#include <string>
+
+#include "ustring/ustring.h"
+
+// The launcher's own small files in the user's home (the marker, the record
+// of installed files, the pid file, version files) are under the user's
+// control like everything else there: a FIFO, a device or a link to one in
+// their place must neither block the launcher nor make it read without end.
+
+// Reads the file at path into text when it is a regular file of at most
+// max_bytes. The open never blocks and follows no link at the last element.
+// 0, or an errno value: ENOENT when nothing is there, ELOOP for a link,
+// EFTYPE_NOT_REGULAR for anything else that is not a regular file, EFBIG
+// when it is larger than max_bytes. text is empty on any failure.
+const int EFTYPE_NOT_REGULAR = 79; // EFTYPE on the BSDs; Linux has no such errno
+int ReadOwnFile(const ustring& path, size_t max_bytes, std::string& text);
+
+// What ReadOwnFile's result means, for a log line.
+const char* OwnFileErrorText(int err);
+
+// Makes sure nothing but a regular file of ours can be met at path, a
+// temporary name the launcher is about to create: whatever else is there
+// (a FIFO, a folder, a link) is removed, a folder with its contents. 0, or
+// an errno value when something stays in the way.
+int ClearOwnTemporaryName(const ustring& path);
+
+#endif
