@@ -1,7 +1,10 @@
 #ifndef HALVORA_DIGEST_STREAM_H
 #define HALVORA_DIGEST_STREAM_H
 
+#include <cerrno>
 #include <cstddef>
+#include <sys/types.h>
+#include <unistd.h>
 #include <xxhash.h>
 
 #include "package-digest.h"
@@ -37,5 +40,28 @@ public:
 private:
     XXH3_state_t* state;
 };
+
+// The XXH3-128 of the whole content of the open file fd, read from its
+// start whatever its offset; false when it cannot be read.
+inline bool DigestOfFile(int fd, PackageDigest& digest)
+{
+    DigestStream content;
+    if (!content.Ready())
+        return false;
+    char buffer[1 << 16];
+    for (off_t offset = 0;;) {
+        ssize_t n = pread(fd, buffer, sizeof buffer, offset);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        content.Update(buffer, static_cast<size_t>(n));
+        offset += n;
+    }
+    digest = content.Digest();
+    return true;
+}
 
 #endif

@@ -5,7 +5,13 @@
 #include <QSettings>
 #include <QString>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include "digest-stream.h"
+#include "file/open-beneath.h"
+#include "installed-files-record.h"
 
 #include "file/file-op.h"
 #include "log.h"
@@ -69,6 +75,53 @@ int Service::CheckCopyHoldsClient()
                    "'%s': it lacks %s\n",
                    __LINE__, app.c_str(), system.build_version.c_str(), missing);
     return -1;
+}
+
+namespace {
+
+// The file at name under app is what the record's checksum names.
+bool MatchesRecord(const ustring& app, const char* name, const InstalledFiles& record)
+{
+    auto it = record.files.find(name);
+    if (it == record.files.end())
+        return true;
+    int dir = open(app.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    int fd = dir < 0 ? -1 : OpenBeneath(dir, name, O_RDONLY | O_NONBLOCK | O_NOCTTY);
+    PackageDigest digest;
+    bool same = fd >= 0 && DigestOfFile(fd, digest) && digest == it->second.digest;
+    if (fd >= 0)
+        close(fd);
+    if (dir >= 0)
+        close(dir);
+    return same;
+}
+
+} // namespace
+
+const char* Service::RestoredCopyLacks() const
+{
+    ustring app = per_user_install_path;
+    VersionInfo copy;
+    ReadVersionFile(app + "/INFO", copy);
+    if (copy.build_version.empty())
+        return "an INFO with a build";
+    const char* missing = MissingExecutable(app);
+    if (missing)
+        return missing;
+    const std::pair<const char*, const char*> parts[] = {
+        {"bin/halvora-backup-ui", "bin/halvora-backup-ui as it was installed"},
+        {"package/start-stop", "package/start-stop as it was installed"},
+    };
+    for (const auto& part : parts) {
+        if (!MatchesRecord(app, part.first, recorded_files))
+            return part.second;
+    }
+    return nullptr;
+}
+
+void Service::LoadRecord()
+{
+    recorded_files = ReadInstalledFiles(InstalledFilesPath(per_user_install_path));
 }
 
 void Service::SetTimeout(int value)

@@ -2,6 +2,8 @@
 #define HALVORA_SERVICE_H
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "extractor.h"
 #include "package-file.h"
@@ -80,6 +82,17 @@ protected:
     // What the copy at app lacks of the client's executable and start
     // script, or null when it has both.
     static const char* MissingExecutable(const ustring& app);
+    // What the copy a rollback brought back lacks of a client, by the rule
+    // a new copy must meet (an INFO with a build, the executable and the
+    // start script), and where the record knows them, those two as the
+    // package gave them; null when it holds the client.
+    const char* RestoredCopyLacks() const;
+    // Reads the record of the copy's files; before the stop, so that
+    // nothing under the launcher's names can hold it up with the client down.
+    void LoadRecord();
+    bool LinkingPossible() const { return link_refusal.empty(); }
+    int RollBack(const ustring& backup);
+    void UndoFailedUnpack(const ustring& backup);
 
     int timeout = 0;
     ustring per_user_install_path;
@@ -93,7 +106,15 @@ protected:
     // During an upgrade, the old copy moved aside: unchanged files are
     // linked from it. What the unpack wrote is recorded for the next one.
     ustring reuse_from;
+    InstalledFiles recorded_files;
     InstalledFiles installed_files;
+    std::vector<std::string> linked_names;
+    // Why no file can be linked from the old copy in this home (its file
+    // system makes no hard links), or empty when they can.
+    std::string link_refusal;
+    // A cut installation could not be undone: its marker still names the
+    // last complete copy, and no upgrade may start over it.
+    bool restore_pending = false;
     // A service that starts the client itself may drop the old copy after
     // the start, so that its removal is not part of the time the user has
     // no client. Until then the backups of a finished installation stay.

@@ -3,12 +3,13 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
+#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "file/file-op.h"
+#include "file/own-file.h"
 #include "log.h"
 
 namespace {
@@ -18,12 +19,21 @@ const char kMarkerText[] = "installation under way\n";
 const char kCompleteKey[] = "complete=";
 
 const char kTemporarySuffix[] = ".new";
+// A marker holds two short lines.
+const size_t kMaxMarkerBytes = 4096;
 
+// The temporary name is the launcher's alone: whatever stands there (a FIFO
+// whose open would block, a link, a folder) is cleared, and the file is
+// created anew, never opened as found.
 int WriteAndSync(const ustring& path, const std::string& text)
 {
-    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
+    int err = ClearOwnTemporaryName(path);
+    int fd = err != 0 ? -1
+                      : open(path.c_str(),
+                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                             0644);
     if (fd < 0) {
-        int err = errno;
+        err = err != 0 ? err : errno;
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] install-marker(%d): failed to create '%s': %s (%d)\n", __LINE__,
                        path.c_str(), strerror(err), err);
@@ -32,7 +42,7 @@ int WriteAndSync(const ustring& path, const std::string& text)
     ssize_t len = static_cast<ssize_t>(text.size());
     ssize_t written = write(fd, text.data(), text.size());
     // A short write sets no errno; it can only mean the disk is full.
-    int err = written < 0 ? errno : ENOSPC;
+    err = written < 0 ? errno : ENOSPC;
     if (written == len)
         err = fsync(fd) == 0 ? 0 : errno;
     if (err != 0) {
@@ -55,6 +65,10 @@ int WriteFileDurably(const ustring& path, const std::string& text)
         unlink(temporary.c_str());
         return -1;
     }
+    // A folder under the name would refuse the rename at every start.
+    struct stat st;
+    if (lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+        ClearOwnTemporaryName(path);
     if (rename(temporary.c_str(), path.c_str()) != 0) {
         int err = errno;
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
@@ -115,7 +129,16 @@ int MarkInstallationUnderway(const ustring& app_dir, const ustring& complete_cop
 
 bool ReadLastCompleteCopy(const ustring& app_dir, ustring& complete_copy)
 {
-    std::ifstream in(InstallMarkerPath(app_dir).c_str());
+    ustring marker = InstallMarkerPath(app_dir);
+    std::string text;
+    int err = ReadOwnFile(marker, kMaxMarkerBytes, text);
+    if (err != 0) {
+        Logger::LogMsg(Logger::L_NOTICE, kLogComponent,
+                       "[NOTE] install-marker(%d): the marker '%s' is not read (%s)\n", __LINE__,
+                       marker.c_str(), OwnFileErrorText(err));
+        return false;
+    }
+    std::istringstream in(text);
     std::string line;
     while (std::getline(in, line)) {
         if (line.compare(0, sizeof(kCompleteKey) - 1, kCompleteKey) != 0)
@@ -138,10 +161,11 @@ int ClearInstallationUnderway(const ustring& app_dir)
     if (FlushToDisk(parent, FlushScope::FolderEntries) != 0)
         return -1;
     ustring marker = InstallMarkerPath(app_dir);
-    // A temporary name a cut left behind goes with the marker.
-    unlink((marker + kTemporarySuffix).c_str());
-    if (unlink(marker.c_str()) != 0 && errno != ENOENT) {
-        int err = errno;
+    // A temporary name a cut left behind goes with the marker; so does
+    // whatever else stands under the marker's name.
+    ClearOwnTemporaryName(marker + kTemporarySuffix);
+    int err = ClearOwnTemporaryName(marker);
+    if (err != 0) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] install-marker(%d): failed to remove '%s': %s (%d)\n", __LINE__,
                        marker.c_str(), strerror(err), err);

@@ -1,6 +1,9 @@
 #ifndef HALVORA_INSTALLED_FILES_RECORD_H
 #define HALVORA_INSTALLED_FILES_RECORD_H
 
+#include <string>
+#include <vector>
+
 #include "installed-files.h"
 #include "ustring/ustring.h"
 
@@ -8,13 +11,24 @@
 // app_dir + ".files", one line a file.
 ustring InstalledFilesPath(const ustring& app_dir);
 
-// Reads a record; a missing or unreadable file, or one of another version,
-// yields nothing, and lines that do not parse are dropped.
+// Reads a record. A missing file, one that is not a regular file of a
+// sane size, or one of another version yields nothing (logged, but for a
+// missing one); lines that do not parse are dropped.
 InstalledFiles ReadInstalledFiles(const ustring& path);
 
-// Records the files of `installed` (by path, with the checksum the package
-// gave) as they now stand under app_dir, durably; files that are no longer
-// regular files there are left out. 0, or -1 (logged).
+// Records the files of `installed` (by name, with the checksum and mode the
+// package gave) as they now stand under app_dir, durably; files that are no
+// longer regular files there are left out. Nothing may run from the copy
+// before this: a change made after it is known by its later change time.
+// 0, or -1 (logged).
 int WriteInstalledFiles(const ustring& app_dir, const InstalledFiles& installed);
+
+// After a failed upgrade has put the old copy back: the files in `touched`
+// were linked by the upgrade and unlinked again by the rollback, which
+// changed nothing in them but their change times; the record of the old
+// copy is written anew with those times, so that the next upgrade still
+// links them. 0, or -1 (logged).
+int RenewInstalledFiles(const ustring& app_dir, const InstalledFiles& recorded,
+                        const std::vector<std::string>& touched);
 
 #endif

@@ -146,6 +146,7 @@ int Service::CheckRoomFor(const ArchiveSummary& summary)
 
 int Service::CheckPackage()
 {
+    LoadRecord();
     ustring package = GetPackagePath();
     // Opened once: the unpack reads this same file, whatever is renamed over
     // the path while the client stops.

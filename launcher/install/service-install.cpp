@@ -6,10 +6,17 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <string>
 #include <unistd.h>
+#include <vector>
+
+#include "copy-flush.h"
 
 #include "extractor.h"
 #include "file/file-op.h"
+#include "file/open-beneath.h"
+#include "file/own-file.h"
 #include "install-marker.h"
 #include "installed-files-record.h"
 #include "log-place.h"
@@ -114,42 +121,78 @@ bool IsOwnName(const ustring& app, const ustring& name)
     return false;
 }
 
-// Puts the old copy back after a failed unpack; says whether it worked.
-int RollBack(const ustring& app, const ustring& backup)
+// Removes the backup's names of the files an upgrade linked from it, so
+// that the new copy's files have one name each and change no more when the
+// backup goes: their change times are recorded next. Reached without
+// following a link anywhere below the backup.
+void ReleaseLinkedNames(const ustring& backup, const std::vector<std::string>& names)
 {
-    if (RemoveTree(app, "partly unpacked copy") == 0 && MoveTree(backup, app) == 0 &&
-        ClearInstallationUnderway(app) == 0) {
-        Logger::LogMsg(Logger::L_INFO, kLogComponent,
-                       "[INFO] halvora-service(%d): rollback to old installation done\n",
-                       kLinePlace + __LINE__);
-        return 0;
-    }
-    Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                   "[ERROR] halvora-service(%d): rollback to old installation failed, the last "
-                   "complete copy stays in '%s'\n",
-                   kLinePlace + __LINE__, backup.c_str());
-    return -1;
-}
-
-// After a failed unpack the old copy, if there was one, comes back; a first
-// installation leaves what it unpacked, under the marker.
-void UndoFailedUnpack(const ustring& app, const ustring& backup)
-{
-    if (backup.empty()) {
-        Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                       "[ERROR] halvora-service(%d): Failed to extract package, and no old "
-                       "installation to rollback\n",
-                       kLinePlace + __LINE__);
+    int dir = open(backup.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (dir < 0)
         return;
+    for (const std::string& name : names) {
+        const char* base = nullptr;
+        int parent = OpenParentBeneath(dir, name.c_str(), &base);
+        if (parent < 0)
+            continue;
+        unlinkat(parent, base, 0);
+        close(parent);
     }
-    Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                   "[ERROR] halvora-service(%d): Failed to extract package, rollback to old "
-                   "installation\n",
-                   kLinePlace + __LINE__);
-    RollBack(app, backup);
+    close(dir);
 }
 
 } // namespace
+
+// Puts the old copy back after a failed unpack: done only when the copy
+// that came back holds the client. The record of its files is written anew
+// for the files the upgrade linked. 0, or -1 (logged).
+int Service::RollBack(const ustring& backup)
+{
+    ustring app = per_user_install_path;
+    if (RemoveTree(app, "partly unpacked copy") != 0 || MoveTree(backup, app) != 0 ||
+        ClearInstallationUnderway(app) != 0) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] halvora-service(%d): rollback to old installation failed, the last "
+                       "complete copy stays in '%s'\n",
+                       kLinePlace + __LINE__, backup.c_str());
+        return -1;
+    }
+    const char* lacks = RestoredCopyLacks();
+    if (lacks) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] halvora-service(%d): rollback to old installation is not done: "
+                       "the copy back in '%s' holds no client, it lacks %s\n",
+                       kLinePlace + __LINE__, app.c_str(), lacks);
+        return -1;
+    }
+    if (!recorded_files.empty())
+        RenewInstalledFiles(app, recorded_files, linked_names);
+    Logger::LogMsg(Logger::L_INFO, kLogComponent,
+                   "[INFO] halvora-service(%d): rollback to old installation done\n",
+                   kLinePlace + __LINE__);
+    return 0;
+}
+
+// After a failed unpack the old copy, if there was one, comes back; what a
+// first installation unpacked goes, so that it takes no room in the home.
+void Service::UndoFailedUnpack(const ustring& backup)
+{
+    ustring app = per_user_install_path;
+    if (!backup.empty()) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] halvora-service(%d): Failed to extract package, rollback to old "
+                       "installation\n",
+                       kLinePlace + __LINE__);
+        RollBack(backup);
+        return;
+    }
+    bool removed = RemoveTree(app, "partly unpacked copy") == 0 && ClearInstallationUnderway(app) == 0;
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] halvora-service(%d): Failed to extract package, and no old "
+                   "installation to rollback: no copy was installed%s\n",
+                   kLinePlace + __LINE__,
+                   removed ? "" : ", and what was unpacked stays until the next start");
+}
 
 int Service::PrepareUserEnv()
 {
@@ -180,9 +223,9 @@ int Service::PrepareUserEnv()
     // The backups go right after this; a power cut must not find the new
     // copy still sitting in the page cache by then.
     if (ret == 0)
-        ret = FlushToDisk(app, FlushScope::FileSystem);
+        ret = FlushCopyToDisk(app);
     if (ret != 0) {
-        UndoFailedUnpack(app, backup);
+        UndoFailedUnpack(backup);
         return -1;
     }
 
@@ -190,6 +233,14 @@ int Service::PrepareUserEnv()
     // must outlive it.
     if (ClearInstallationUnderway(app) != 0)
         return -1;
+    // Taken before anything runs from the new copy, so that a file the
+    // client changes at its first start is never recorded as the package's.
+    if (!backup.empty())
+        ReleaseLinkedNames(backup, linked_names);
+    if (installed_files.empty())
+        ClearOwnTemporaryName(InstalledFilesPath(app)); // it describes the old copy
+    else
+        WriteInstalledFiles(app, installed_files);
     Logger::LogMsg(Logger::L_INFO, kLogComponent,
                    "[INFO] halvora-service(%d): user installation is ready, removing backup app\n",
                    kLinePlace + __LINE__);
@@ -205,10 +256,6 @@ void Service::RemoveBackupsOfFinishedInstallation()
         return;
     backups_pending = false;
     RemoveLeftoverBackups(per_user_install_path);
-    // Taken once the backups are gone: removing a link changes the change
-    // time of the file it leaves.
-    if (!installed_files.empty())
-        WriteInstalledFiles(per_user_install_path, installed_files);
 }
 
 int Service::RestoreLastCompleteCopy()
@@ -233,17 +280,27 @@ int Service::RestoreLastCompleteCopy()
     // Without a backup under the recorded name the old copy never left app
     // (or was already moved back); without a record nothing there is whole.
     if (known && complete != FSBaseName(app) && IsFileExist(backup, false)) {
-        if (RemoveTree(app, "partly unpacked copy") != 0 || MoveTree(backup, app) != 0)
+        if (RemoveTree(app, "partly unpacked copy") != 0 || MoveTree(backup, app) != 0) {
+            // The marker keeps naming the backup: no upgrade may take the
+            // partial copy for the complete one.
+            restore_pending = true;
             return -1;
+        }
     } else if (!known && RemoveTree(app, "incomplete copy") != 0) {
         return -1;
     }
     if (ClearInstallationUnderway(app) != 0)
         return -1;
     RemoveLeftoverBackups(app);
-    Logger::LogMsg(Logger::L_INFO, kLogComponent,
-                   "[INFO] halvora-service(%d): the last complete copy is back in '%s'\n",
-                   kLinePlace + __LINE__, app.c_str());
+    if (known)
+        Logger::LogMsg(Logger::L_INFO, kLogComponent,
+                       "[INFO] halvora-service(%d): the last complete copy is back in '%s'\n",
+                       kLinePlace + __LINE__, app.c_str());
+    else
+        Logger::LogMsg(Logger::L_INFO, kLogComponent,
+                       "[INFO] halvora-service(%d): what the cut installation unpacked to '%s' "
+                       "is removed, no copy is installed\n",
+                       kLinePlace + __LINE__, app.c_str());
     return 0;
 }
 
@@ -267,6 +324,15 @@ int Service::ForgetMarkerWithoutRecord()
 int Service::MarkBeforeStop()
 {
     ustring app = per_user_install_path;
+    // A marker this run did not write still names the last complete copy;
+    // writing over it would name whatever stands at app instead.
+    if (restore_pending || IsInstallationUnderway(app)) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] halvora-service(%d): an earlier installation of '%s' is not undone, "
+                       "nothing is stopped or changed\n",
+                       kLinePlace + __LINE__, app.c_str());
+        return -1;
+    }
     ustring complete = IsFileExist(app, false) ? FSBaseName(app) : ustring();
     if (MarkInstallationUnderway(app, complete) != 0) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
@@ -300,12 +366,14 @@ int Service::ExtractPackage()
                    kLinePlace + __LINE__, package.c_str(), target.c_str());
     Extractor extractor;
     extractor.SetTarget(target);
-    // The record describes the copy now moved aside; read, it goes, since
-    // from here on it describes nothing reliably.
-    ustring record_path = InstalledFilesPath(per_user_install_path);
-    InstalledFiles old_files = reuse_from.empty() ? InstalledFiles() : ReadInstalledFiles(record_path);
-    unlink(record_path.c_str());
-    extractor.ReuseFrom(reuse_from, &old_files);
+    // The record, read before the stop, describes the copy now moved aside;
+    // it stays until a new one replaces it, for a rollback brings that copy
+    // back.
+    if (!reuse_from.empty() && !LinkingPossible())
+        Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
+                       "[DEBUG] halvora-service(%d): no file is linked from '%s': %s\n",
+                       kLinePlace + __LINE__, reuse_from.c_str(), link_refusal.c_str());
+    extractor.ReuseFrom(LinkingPossible() ? reuse_from : ustring(), &recorded_files);
     int ret;
     if (!package_checked) {
         extractor.SetSource(package);
@@ -317,6 +385,7 @@ int Service::ExtractPackage()
         ret = extractor.Extract(package_summary);
     }
     installed_files = ret == 0 ? extractor.Unpacked() : InstalledFiles();
+    linked_names = extractor.LinkedNames();
     if (!reuse_from.empty())
         Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
                        "[DEBUG] halvora-service(%d): %d unchanged files linked from '%s'\n",

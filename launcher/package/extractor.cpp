@@ -8,10 +8,14 @@
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
+#include <string>
+#include <vector>
 #include <unistd.h>
 #include <sys/stat.h>
 
 #include "adapter.h"
+#include "file/disk-stat.h"
+#include "file/open-beneath.h"
 #include "digest-stream.h"
 #include "log.h"
 #include "package-file.h"
@@ -286,6 +290,16 @@ int CheckEntry(archive_entry* entry)
     if (CheckNotThroughLink(name, name) != 0 ||
         CheckNotThroughLink(name, archive_entry_hardlink(entry)) != 0)
         return -1;
+    // The writer links, then opens the shared file to write the data: through
+    // a file linked from the old copy that would change the old copy too.
+    if (archive_entry_hardlink(entry) && archive_entry_size_is_set(entry) &&
+        archive_entry_size(entry) > 0) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] extractor(%d): refusing '%s': a hard link that carries data, "
+                       "the package is damaged\n",
+                       __LINE__, name ? name : "");
+        return -1;
+    }
     const char* refused = RefusedTypeName(entry);
     if (refused) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
@@ -339,47 +353,97 @@ bool EntryDigest(archive_entry* entry, PackageDigest& digest)
 
 // What an unpack may take from the old copy, and what it records.
 struct Reuse {
-    const ustring* dir = nullptr;
+    int dir_fd = -1; // the old copy, or -1
     const InstalledFiles* record = nullptr;
     InstalledFiles* unpacked = nullptr;
-    int* linked = nullptr;
+    std::vector<std::string>* linked = nullptr;
 };
+
+// True when the open file's content is the one the checksum names.
+bool ContentMatches(int fd, const PackageDigest& wanted)
+{
+    PackageDigest digest;
+    return DigestOfFile(fd, digest) && digest == wanted;
+}
+
+// The old copy's file at key, opened without following a link anywhere on
+// its way, when it is still the file the record describes: proved by its
+// change time, or, where the time cannot prove it, by its content. -1
+// otherwise.
+int OpenUnchanged(const Reuse& reuse, const std::string& key, const InstalledFile& recorded)
+{
+    int fd = OpenBeneath(reuse.dir_fd, key.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return -1;
+    struct stat st;
+    FileProof proof = StatOnDisk(fd, "", st) == 0
+                          ? ProveUnchanged(recorded, reuse.record->taken, st)
+                          : FileProof::Changed;
+    if (proof == FileProof::Unchanged ||
+        (proof == FileProof::Unproved && ContentMatches(fd, recorded.digest)))
+        return fd;
+    close(fd);
+    return -1;
+}
 
 // A file the old copy holds exactly as the package does (same checksum and
 // mode, and on disk still the file its installation recorded) gets a link
 // to it instead of a write. Any doubt, and the entry is written as usual.
-bool LinkUnchanged(const Reuse& reuse, archive_entry* entry, const InstalledFile& wanted)
+// The link is made to the very file that was checked, through its open
+// descriptor, never by its name again.
+bool LinkUnchanged(const Reuse& reuse, archive_entry* entry, const std::string& key,
+                   const InstalledFile& wanted)
 {
-    if (!reuse.record)
+    if (!reuse.record || reuse.dir_fd < 0)
         return false;
-    const char* name = archive_entry_pathname(entry);
-    auto it = reuse.record->find(name);
-    if (it == reuse.record->end() || !(it->second.digest == wanted.digest) ||
+    auto it = reuse.record->files.find(key);
+    if (it == reuse.record->files.end() || !(it->second.digest == wanted.digest) ||
         it->second.mode != wanted.mode || it->second.size != archive_entry_size(entry))
         return false;
-    ustring old_path = *reuse.dir + "/" + name;
-    struct stat st;
-    if (lstat(old_path.c_str(), &st) != 0 || !IsUnchanged(it->second, st))
+    int fd = OpenUnchanged(reuse, key, it->second);
+    if (fd < 0)
         return false;
-    return linkat(AT_FDCWD, old_path.c_str(), AT_FDCWD, name, 0) == 0;
+    char self[64];
+    snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
+    bool linked = linkat(AT_FDCWD, self, AT_FDCWD, archive_entry_pathname(entry),
+                         AT_SYMLINK_FOLLOW) == 0;
+    close(fd);
+    return linked;
 }
 
 // How a file entry with a checksum is unpacked.
 enum class FileWay { Unchecked, Written, Linked };
 
+// An entry that is not a file with a checksum leaves nothing recorded under
+// its name: what an earlier entry of the same path recorded no longer
+// stands on disk. A hard link shares its file with the name it links to,
+// and the record holds neither: it keys files by name, one name a file.
+void ForgetRecorded(const Reuse& reuse, archive_entry* entry, const std::string& key)
+{
+    reuse.unpacked->files.erase(key);
+    const char* original = archive_entry_hardlink(entry);
+    if (original)
+        reuse.unpacked->files.erase(RecordName(original));
+}
+
 // Notes the file's checksum for the record, and links it when it can.
 FileWay ReuseEntry(const Reuse& reuse, archive_entry* entry, PackageDigest& digest)
 {
-    if (!reuse.unpacked || archive_entry_filetype(entry) != AE_IFREG ||
-        archive_entry_hardlink(entry) || !EntryDigest(entry, digest))
+    if (!reuse.unpacked)
         return FileWay::Unchecked;
+    std::string key = RecordName(archive_entry_pathname(entry));
+    if (archive_entry_filetype(entry) != AE_IFREG || archive_entry_hardlink(entry) ||
+        key.empty() || !EntryDigest(entry, digest)) {
+        ForgetRecorded(reuse, entry, key);
+        return FileWay::Unchecked;
+    }
     InstalledFile wanted;
     wanted.mode = archive_entry_perm(entry) & 07777;
     wanted.digest = digest;
-    (*reuse.unpacked)[archive_entry_pathname(entry)] = wanted;
-    if (!reuse.dir || reuse.dir->empty() || !LinkUnchanged(reuse, entry, wanted))
+    reuse.unpacked->files[key] = wanted;
+    if (!LinkUnchanged(reuse, entry, key, wanted))
         return FileWay::Written;
-    ++*reuse.linked;
+    reuse.linked->push_back(key);
     return FileWay::Linked;
 }
 
@@ -494,6 +558,24 @@ int ExtractEntries(archive* reader, archive* writer, const ArchiveSummary& expec
         }
     }
 }
+
+// The old copy's folder, held open while an upgrade links from it; the
+// folder itself must not be a link (the folder that holds it may be).
+struct OldCopy {
+    explicit OldCopy(const ustring& dir)
+    {
+        if (!dir.empty())
+            fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    }
+    ~OldCopy()
+    {
+        if (fd >= 0)
+            close(fd);
+    }
+    OldCopy(const OldCopy&) = delete;
+    OldCopy& operator=(const OldCopy&) = delete;
+    int fd = -1;
+};
 
 } // namespace
 
@@ -702,9 +784,10 @@ int Extractor::Unpack(const PackageFile& file, const ArchiveSummary& expected)
     }
     if (in_target.Enter(target) != 0)
         return -1;
-    Reuse from_old_copy{&reuse_dir, reuse, &unpacked, &linked};
-    unpacked.clear();
-    linked = 0;
+    unpacked = InstalledFiles();
+    linked.clear();
+    OldCopy old_copy(reuse_dir);
+    Reuse from_old_copy{old_copy.fd, reuse, &unpacked, &linked};
     int result = ExtractEntries(reader.get(), writer.get(), expected, from_old_copy);
     if (result == 0)
         result = CheckDigest(record, expected);

@@ -2,6 +2,8 @@
 #define HALVORA_EXTRACTOR_H
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "installed-files.h"
 #include "package-digest.h"
@@ -72,7 +74,10 @@ public:
     // mode and checksum (the record of the next upgrade), and how many of
     // them were linked.
     const InstalledFiles& Unpacked() const { return unpacked; }
-    int Linked() const { return linked; }
+    int Linked() const { return static_cast<int>(linked.size()); }
+    // The names (relative to the copy) of the files linked from the old
+    // copy, which then shares them until it is removed.
+    const std::vector<std::string>& LinkedNames() const { return linked; }
 
 private:
     const PackageFile* OpenPackage(PackageFile& own);
@@ -88,7 +93,7 @@ private:
     ustring reuse_dir;
     const InstalledFiles* reuse = nullptr;
     InstalledFiles unpacked;
-    int linked = 0;
+    std::vector<std::string> linked;
 };
 
 #endif

@@ -107,6 +107,13 @@ bool LinuxService::IsNeedUpgrade()
     // complete; only a finished one clears the marker.
     if (IsInstallationUnderway(per_user_install_path))
         need_upgrade = true;
+    if (need_upgrade && restore_pending) {
+        Logger::LogMsg(Logger::L_ERR, kComponent,
+                       "[ERROR] linux/linux-service(%d): the last complete copy could not be put "
+                       "back in '%s', not upgrading this time\n",
+                       __LINE__, per_user_install_path.c_str());
+        need_upgrade = false;
+    }
     if (need_upgrade && home_lock.state() == HomeLock::State::Busy) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
                        "[NOTE] linux/linux-service(%d): another launcher is still installing, "

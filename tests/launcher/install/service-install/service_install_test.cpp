@@ -78,6 +78,10 @@ protected:
         testsupport::MakeDirs(app + "/bin");
         testsupport::WriteFile(app + "/INFO", "[Version]\nbuild_version=1\n");
         testsupport::WriteFile(app + "/bin/halvora-backup-ui", "old client");
+        testsupport::MakeDirs(app + "/package");
+        testsupport::WriteFile(app + "/package/start-stop", "#!/bin/sh\n");
+        chmod((app + "/bin/halvora-backup-ui").c_str(), 0755);
+        chmod((app + "/package/start-stop").c_str(), 0755);
         testsupport::WriteFile(app + "/stale.txt", "only in the old copy");
         return Snapshot(app);
     }
@@ -135,7 +139,7 @@ const char kRollbackLine[] =
 const char kRollbackDoneLine[] =
     R"(\[INFO\] halvora-service\(\d+\): rollback to old installation done$)";
 const char kNoRollbackLine[] = R"(\[ERROR\] halvora-service\(\d+\): Failed to extract package, )"
-                               R"(and no old installation to rollback$)";
+                               R"(and no old installation to rollback: no copy was installed$)";
 
 // A package that unpacks its first entries and then hits a refused one.
 std::vector<Entry> BrokenPackage()
@@ -282,15 +286,16 @@ TEST_F(ServiceInstallTest, RollbackThatFailsIsReportedAndFinishedNextTime)
     EXPECT_FALSE(Underway());
 }
 
-TEST_F(ServiceInstallTest, FailedFirstInstallationLeavesThePartialCopyMarked)
+// What a failed first installation unpacked would hold the home's room
+// (a quota) for the whole session: it goes, and the line says no copy is in.
+TEST_F(ServiceInstallTest, FailedFirstInstallationLeavesNothing)
 {
     WritePackage(BrokenPackage());
 
     EXPECT_EQ(-1, TestService().PrepareUserEnv());
     EXPECT_EQ(1u, CountLines(kNoRollbackLine));
-    EXPECT_TRUE(testsupport::Exists(app + "/INFO"));
-    EXPECT_FALSE(testsupport::Exists(app + "/package/start-stop"));
-    EXPECT_TRUE(Underway());
+    EXPECT_FALSE(testsupport::Exists(app));
+    EXPECT_FALSE(Underway());
 
     WritePackage(ClientPackage("2"));
     EXPECT_EQ(0, TestService().PrepareUserEnv());

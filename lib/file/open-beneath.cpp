@@ -1,0 +1,34 @@
+#include "file/open-beneath.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <linux/openat2.h>
+#include <string>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+int OpenBeneath(int dirfd, const char* path, int flags)
+{
+    open_how how;
+    memset(&how, 0, sizeof how);
+    how.flags = static_cast<uint64_t>(flags | O_CLOEXEC);
+    how.resolve = RESOLVE_BENEATH | RESOLVE_NO_SYMLINKS | RESOLVE_NO_MAGICLINKS;
+    for (;;) {
+        long fd = syscall(SYS_openat2, dirfd, path, &how, sizeof how);
+        // The kernel asks for a retry when a rename raced the lookup.
+        if (fd < 0 && (errno == EAGAIN || errno == EINTR))
+            continue;
+        return static_cast<int>(fd);
+    }
+}
+
+int OpenParentBeneath(int dirfd, const char* path, const char** base)
+{
+    const char* slash = strrchr(path, '/');
+    *base = slash ? slash + 1 : path;
+    if (!slash)
+        return OpenBeneath(dirfd, ".", O_RDONLY | O_DIRECTORY);
+    std::string parent(path, static_cast<size_t>(slash - path));
+    return OpenBeneath(dirfd, parent.c_str(), O_RDONLY | O_DIRECTORY);
+}
