@@ -388,12 +388,15 @@ namespace {
 
 // Upgrades that link the old copy's unchanged files: which are linked (the
 // inode survives), and that the copy is the package's all the same.
-enum class Change { None, UserEdit, ModeChange, NoChecksums, LyingChecksum };
+enum class Change {
+    None, UserEdit, ModeChange, NoChecksums, LyingChecksum, ClientEditsAtStart,
+    HardLinkWithData, SecondEntryUnchecked, SecondEntryOther, StrictUmask, LeadingBlank
+};
 
 struct ReuseCase {
     const char* name;
     Change change;
-    bool share_a_linked; // share/a is the same in both builds
+    bool kept_linked; // the file kept between builds is linked
 };
 
 void PrintTo(const ReuseCase& c, std::ostream* os) { *os << c.name; }
@@ -404,21 +407,82 @@ std::string Checksum(const std::string& content)
     return FormatDigest(PackageDigest{hash.high64, hash.low64});
 }
 
-// Build 1 holds share/a, b and c; build 2 keeps a, changes b, drops c and
-// adds d. Each file's header gives its checksum, as the packer writes it.
+// The file that is the same in every build.
+std::string KeptPath(Change change)
+{
+    return change == Change::LeadingBlank ? "  a" : "share/a";
+}
+
+// Build 1 holds the kept file, b and c; build 2 keeps the first, changes b,
+// drops c and adds d; build 3 is build 2 again, honest. Each file's header
+// gives its checksum, as the packer writes it.
 std::vector<Entry> Build(int build, Change change)
 {
     std::vector<Entry> entries = ClientTree(std::to_string(build), "build" + std::to_string(build));
-    entries.push_back(File("share/a", PseudoRandom(50000, 1), change == Change::ModeChange && build == 2 ? 0755 : 0644));
+    for (Entry& e : entries) {
+        // The client changes one of its files in place when it first starts.
+        if (change == Change::ClientEditsAtStart && build == 1 && e.path == "package/start-stop")
+            e.data += "printf X | dd of=\"$HOME/.HalvoraBackup/Halvora.app/share/a\" bs=1 "
+                      "seek=100 conv=notrunc 2>/dev/null\n";
+    }
+    entries.push_back(File(KeptPath(change), PseudoRandom(50000, 1),
+                           change == Change::ModeChange && build == 2 ? 0755 : 0644));
     entries.push_back(File("share/b", PseudoRandom(4000, build)));
     entries.push_back(File(build == 1 ? "share/c" : "share/d", "only in build " + std::to_string(build)));
+    // A second entry of the kept file's path, whose bytes are what the
+    // disk holds after the upgrade.
+    if (build == 2 && (change == Change::SecondEntryUnchecked || change == Change::SecondEntryOther))
+        entries.push_back(File("./share/a", PseudoRandom(50000, 9)));
     for (Entry& e : entries) {
-        if (e.kind == Kind::File && !(change == Change::NoChecksums && build == 2))
+        if (e.kind == Kind::File && !(change == Change::NoChecksums && build == 2) &&
+            !(change == Change::SecondEntryUnchecked && e.path == "./share/a"))
             e.digest = Checksum(e.data);
     }
     if (change == Change::LyingChecksum && build == 2)
         entries.back().digest = Checksum("something else");
+    // Written as a plain file, to be turned into a hard link of the kept
+    // file that carries data of its own.
+    if (change == Change::HardLinkWithData && build == 2)
+        entries.push_back(File("share/a-link", "XYZ"));
     return entries;
+}
+
+// Turns the ustar header of `path` into a hard link to `original` that
+// keeps its size and data, as a pax archive may.
+bool MakeHardLinkWithData(const std::string& tar, const std::string& path, const std::string& original)
+{
+    std::string bytes = testsupport::ReadFile(tar);
+    for (size_t at = 0; at + 512 <= bytes.size(); at += 512) {
+        if (bytes.compare(at, path.size() + 1, path + '\0') != 0 ||
+            bytes.compare(at + 257, 5, "ustar") != 0)
+            continue;
+        bytes[at + 156] = '1';
+        bytes.replace(at + 157, original.size(), original);
+        bytes.replace(at + 148, 8, 8, ' ');
+        unsigned sum = 0;
+        for (size_t i = 0; i < 512; ++i)
+            sum += static_cast<unsigned char>(bytes[at + i]);
+        char field[8];
+        snprintf(field, sizeof field, "%06o", sum);
+        bytes.replace(at + 148, 7, std::string(field, 6) + '\0');
+        return testsupport::WriteFile(tar, bytes);
+    }
+    return false;
+}
+
+// What the disk holds of a package that gives a path twice: the last entry.
+std::vector<Entry> LastEntryOfEachPath(std::vector<Entry> entries)
+{
+    std::vector<Entry> last;
+    for (Entry& e : entries) {
+        if (e.path.compare(0, 2, "./") == 0)
+            e.path = e.path.substr(2);
+        for (auto it = last.begin(); it != last.end();) {
+            it = it->path == e.path ? last.erase(it) : it + 1;
+        }
+        last.push_back(e);
+    }
+    return last;
 }
 
 class LinkUnchangedTest : public ::testing::TestWithParam<ReuseCase>, protected TransactionHome {
@@ -426,16 +490,24 @@ protected:
     void SetUp() override
     {
         ASSERT_NO_FATAL_FAILURE(PrepareHome());
+        if (GetParam().change == Change::StrictUmask)
+            umask(077);
         ASSERT_EQ(0, chmod(home.path().c_str(), 0755));
         ASSERT_EQ(0, system(("chown -R nobody '" + home.path() + "'").c_str()));
     }
+    void TearDown() override { umask(022); }
 
     void Install(int build)
     {
+        Change change = GetParam().change;
+        std::string package = root + "/package/halvora.hpk";
         ASSERT_TRUE(testsupport::WriteFile(root + "/INFO", "[Version]\nbuild_version=" +
                                                                std::to_string(build) + "\n"));
-        ASSERT_TRUE(WriteArchive(root + "/package/halvora.hpk", Format::TarGz,
-                                 Build(build, GetParam().change)));
+        bool crafted = change == Change::HardLinkWithData && build == 2;
+        ASSERT_TRUE(WriteArchive(package, crafted ? Format::Tar : Format::TarGz, Build(build, change)));
+        if (crafted) {
+            ASSERT_TRUE(MakeHardLinkWithData(package, "share/a-link", "share/a"));
+        }
         ASSERT_EQ(0, testsupport::RunAsNobody([this] { return RunLauncherSteps(Client::None, user) & 2; }));
     }
 
@@ -450,9 +522,10 @@ protected:
 TEST_P(LinkUnchangedTest, LinksOnlyWhatIsUnchangedAndEndsWithThePackage)
 {
     const ReuseCase& c = GetParam();
+    const std::string kept = KeptPath(c.change);
     ASSERT_NO_FATAL_FAILURE(Install(1));
     Tree old_copy = Snapshot(app);
-    ino_t a = Stat("share/a").st_ino;
+    ino_t a = Stat(kept).st_ino;
     ino_t b = Stat("share/b").st_ino;
     // Edited in place, then its size and modification time put back: only
     // the change time tells.
@@ -467,22 +540,40 @@ TEST_P(LinkUnchangedTest, LinksOnlyWhatIsUnchangedAndEndsWithThePackage)
 
     ASSERT_NO_FATAL_FAILURE(Install(2));
 
-    if (c.change == Change::LyingChecksum) {
+    if (c.change == Change::LyingChecksum || c.change == Change::HardLinkWithData) {
         // Failed after share/a was linked: the old copy is back, whole, its
-        // file with one link again.
+        // file with one link again, and still recorded for the next upgrade.
         EXPECT_EQ(old_copy, Snapshot(app)) << testsupport::ReadFile(log);
         EXPECT_EQ(a, Stat("share/a").st_ino);
         EXPECT_EQ(1u, Stat("share/a").st_nlink);
-        EXPECT_EQ(1, testsupport::CountLines(log, "does not match the checksum its entry gives"));
+        const char* line = c.change == Change::LyingChecksum
+                               ? "does not match the checksum its entry gives"
+                               : "a hard link that carries data";
+        EXPECT_EQ(1, testsupport::CountLines(log, line));
+        ASSERT_NO_FATAL_FAILURE(Install(3));
+        EXPECT_EQ(a, Stat("share/a").st_ino) << testsupport::ReadFile(log);
         return;
     }
-    EXPECT_EQ(Expected(Build(2, c.change)), Snapshot(app)) << testsupport::ReadFile(log);
-    EXPECT_EQ(c.share_a_linked, a == Stat("share/a").st_ino);
+    if (c.change == Change::StrictUmask) {
+        // Every file is the owner's alone; the record still links.
+        EXPECT_EQ(PseudoRandom(4000, 2), testsupport::ReadFile(app + "/share/b"));
+        EXPECT_EQ(0600u, Stat("share/b").st_mode & 07777);
+    } else {
+        EXPECT_EQ(Expected(LastEntryOfEachPath(Build(2, c.change))), Snapshot(app))
+            << testsupport::ReadFile(log);
+    }
+    EXPECT_EQ(c.kept_linked, a == Stat(kept).st_ino);
     EXPECT_NE(b, Stat("share/b").st_ino);
-    EXPECT_EQ(1u, Stat("share/a").st_nlink);
+    EXPECT_EQ(1u, Stat(kept).st_nlink);
     // Recorded for the next upgrade, as far as the package gave checksums.
     EXPECT_EQ(c.change != Change::NoChecksums,
               testsupport::Exists(InstalledFilesPath(app.c_str()).c_str()));
+    // The record holds what the disk holds: an honest package of the first
+    // bytes again gets them, whatever a second entry left.
+    if (c.change == Change::SecondEntryUnchecked || c.change == Change::SecondEntryOther) {
+        ASSERT_NO_FATAL_FAILURE(Install(3));
+        EXPECT_EQ(Expected(Build(3, c.change)), Snapshot(app)) << testsupport::ReadFile(log);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -491,7 +582,13 @@ INSTANTIATE_TEST_SUITE_P(
                       ReuseCase{"EditedWithSizeAndTimePutBack", Change::UserEdit, false},
                       ReuseCase{"ModeChangedBetweenBuilds", Change::ModeChange, false},
                       ReuseCase{"PackageWithoutChecksums", Change::NoChecksums, false},
-                      ReuseCase{"FailsAfterLinking", Change::LyingChecksum, true}),
+                      ReuseCase{"FailsAfterLinking", Change::LyingChecksum, true},
+                      ReuseCase{"ClientEditsAFileAtItsFirstStart", Change::ClientEditsAtStart, false},
+                      ReuseCase{"HardLinkCarryingDataIsRefused", Change::HardLinkWithData, true},
+                      ReuseCase{"SecondEntryOfAPathWithoutChecksum", Change::SecondEntryUnchecked, false},
+                      ReuseCase{"SecondEntryOfAPathWithAnotherChecksum", Change::SecondEntryOther, false},
+                      ReuseCase{"StrictUmask", Change::StrictUmask, true},
+                      ReuseCase{"NameWithLeadingBlanks", Change::LeadingBlank, true}),
     [](const ::testing::TestParamInfo<ReuseCase>& info) { return info.param.name; });
 
 } // namespace
