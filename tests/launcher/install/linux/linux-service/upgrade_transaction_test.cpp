@@ -485,21 +485,21 @@ std::vector<Entry> LastEntryOfEachPath(std::vector<Entry> entries)
     return last;
 }
 
-class LinkUnchangedTest : public ::testing::TestWithParam<ReuseCase>, protected TransactionHome {
+// A home owned by the unprivileged user, installed into build by build.
+class UpgradeHome : protected TransactionHome {
 protected:
-    void SetUp() override
+    void PrepareUserHome(mode_t mask)
     {
         ASSERT_NO_FATAL_FAILURE(PrepareHome());
-        if (GetParam().change == Change::StrictUmask)
-            umask(077);
+        umask(mask);
         ASSERT_EQ(0, chmod(home.path().c_str(), 0755));
         ASSERT_EQ(0, system(("chown -R nobody '" + home.path() + "'").c_str()));
     }
-    void TearDown() override { umask(022); }
 
-    void Install(int build)
+    // The launcher's steps for a package of build, within a time bound: a
+    // step that blocks fails the row instead of holding the suite.
+    void Install(int build, Change change)
     {
-        Change change = GetParam().change;
         std::string package = root + "/package/halvora.hpk";
         ASSERT_TRUE(testsupport::WriteFile(root + "/INFO", "[Version]\nbuild_version=" +
                                                                std::to_string(build) + "\n"));
@@ -508,7 +508,10 @@ protected:
         if (crafted) {
             ASSERT_TRUE(MakeHardLinkWithData(package, "share/a-link", "share/a"));
         }
-        ASSERT_EQ(0, testsupport::RunAsNobody([this] { return RunLauncherSteps(Client::None, user) & 2; }));
+        ASSERT_EQ(0, testsupport::RunAsNobody([this] {
+            alarm(60);
+            return RunLauncherSteps(Client::None, user) & 2;
+        }));
     }
 
     struct stat Stat(const std::string& path)
@@ -517,6 +520,17 @@ protected:
         EXPECT_EQ(0, lstat((app + "/" + path).c_str(), &st)) << path;
         return st;
     }
+};
+
+class LinkUnchangedTest : public ::testing::TestWithParam<ReuseCase>, protected UpgradeHome {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(PrepareUserHome(GetParam().change == Change::StrictUmask ? 077 : 022));
+    }
+    void TearDown() override { umask(022); }
+
+    void Install(int build) { UpgradeHome::Install(build, GetParam().change); }
 };
 
 TEST_P(LinkUnchangedTest, LinksOnlyWhatIsUnchangedAndEndsWithThePackage)
@@ -590,5 +604,104 @@ INSTANTIATE_TEST_SUITE_P(
                       ReuseCase{"StrictUmask", Change::StrictUmask, true},
                       ReuseCase{"NameWithLeadingBlanks", Change::LeadingBlank, true}),
     [](const ::testing::TestParamInfo<ReuseCase>& info) { return info.param.name; });
+
+// Names of the launcher's own, and the temporary names it writes through:
+// whatever a user left there (a FIFO, a link to a device, a folder) neither
+// blocks the launcher nor keeps the upgrade from landing.
+enum class Intruder { Fifo, DeviceLink, Folder };
+
+struct OwnNameCase {
+    const char* name; // beside the copy
+    Intruder intruder;
+};
+
+void PrintTo(const OwnNameCase& c, std::ostream* os) { *os << c.name; }
+
+class OwnNameTest : public ::testing::TestWithParam<OwnNameCase>, protected UpgradeHome {
+protected:
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(PrepareUserHome(022)); }
+
+    void PutIntruder(const std::string& path)
+    {
+        ASSERT_EQ(0, system(("rm -rf '" + path + "'").c_str()));
+        Intruder kind = GetParam().intruder;
+        if (kind == Intruder::Fifo) {
+            ASSERT_EQ(0, mkfifo(path.c_str(), 0644));
+        } else if (kind == Intruder::DeviceLink) {
+            ASSERT_EQ(0, symlink("/dev/zero", path.c_str()));
+        } else {
+            ASSERT_TRUE(testsupport::MakeDirs(path + "/inside"));
+        }
+        ASSERT_EQ(0, lchown(path.c_str(), testsupport::NobodyUid(), static_cast<gid_t>(-1)));
+    }
+};
+
+TEST_P(OwnNameTest, NeitherBlocksNorKeepsTheUpgradeFromLanding)
+{
+    ASSERT_NO_FATAL_FAILURE(Install(1, Change::None));
+    ASSERT_NO_FATAL_FAILURE(PutIntruder(user + "/" + GetParam().name));
+
+    ASSERT_NO_FATAL_FAILURE(Install(2, Change::None));
+
+    EXPECT_EQ(Expected(Build(2, Change::None)), Snapshot(app)) << testsupport::ReadFile(log);
+    EXPECT_EQ("build1\nbuild2\n", testsupport::ReadFile(home / "started"));
+    struct stat st = {};
+    EXPECT_EQ(0, lstat(InstalledFilesPath(app.c_str()).c_str(), &st));
+    EXPECT_TRUE(S_ISREG(st.st_mode));
+    for (const char* gone : {".installing", ".installing.new", ".files.new"})
+        EXPECT_FALSE(testsupport::Exists(app + gone)) << gone;
+}
+
+std::vector<OwnNameCase> OwnNameCases()
+{
+    std::vector<OwnNameCase> cases;
+    for (const char* name : {"Halvora.app.files", "Halvora.app.files.new", "Halvora.app.installing",
+                             "Halvora.app.installing.new"}) {
+        for (Intruder kind : {Intruder::Fifo, Intruder::DeviceLink, Intruder::Folder})
+            cases.push_back(OwnNameCase{name, kind});
+    }
+    return cases;
+}
+
+std::string OwnNameRow(const ::testing::TestParamInfo<OwnNameCase>& info)
+{
+    std::string name;
+    for (const char* p = info.param.name; *p; ++p)
+        name += isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+    const char* kinds[] = {"Fifo", "DeviceLink", "Folder"};
+    return name + "_" + kinds[static_cast<int>(info.param.intruder)];
+}
+
+INSTANTIATE_TEST_SUITE_P(IntrudersAtOwnNames, OwnNameTest, ::testing::ValuesIn(OwnNameCases()),
+                         OwnNameRow);
+
+class StuckRestoreTest : public ::testing::Test, protected UpgradeHome {
+protected:
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(PrepareUserHome(022)); }
+};
+
+// A cut installation whose partial copy cannot be removed (a folder in it
+// is not the user's): the marker keeps naming the complete copy, no upgrade
+// starts over the partial one, and no client starts from it.
+TEST_F(StuckRestoreTest, ARestoreThatCannotFinishHoldsTheUpgradeBack)
+{
+    ASSERT_NO_FATAL_FAILURE(Install(1, Change::None));
+    Tree complete = Snapshot(app);
+    ASSERT_EQ(0, rename(app.c_str(), (app + "_tmp").c_str()));
+    ASSERT_EQ(0, MarkInstallationUnderway(app.c_str(), "Halvora.app_tmp"));
+    ASSERT_TRUE(testsupport::MakeDirs(app + "/share/root-owned"));
+    ASSERT_TRUE(testsupport::WriteFile(app + "/share/root-owned/file", "not the user's"));
+    ASSERT_EQ(0, system(("chown nobody '" + app + "' '" + app + "/share' '" +
+                         InstallMarkerPath(app.c_str()).c_str() + "'").c_str()));
+
+    ASSERT_NO_FATAL_FAILURE(Install(2, Change::None));
+
+    EXPECT_EQ(complete, Snapshot(app + "_tmp")) << testsupport::ReadFile(log);
+    ustring named;
+    EXPECT_TRUE(ReadLastCompleteCopy(app.c_str(), named));
+    EXPECT_STREQ("Halvora.app_tmp", named.c_str());
+    EXPECT_EQ("build1\n", testsupport::ReadFile(home / "started"));
+    EXPECT_EQ(1, testsupport::CountLines(log, "could not be put back"));
+}
 
 } // namespace
