@@ -186,12 +186,20 @@ void Service::UndoFailedUnpack(const ustring& backup)
         RollBack(backup);
         return;
     }
-    bool removed = RemoveTree(app, "partly unpacked copy") == 0 && ClearInstallationUnderway(app) == 0;
     Logger::LogMsg(Logger::L_ERR, kLogComponent,
                    "[ERROR] halvora-service(%d): Failed to extract package, and no old "
-                   "installation to rollback: no copy was installed%s\n",
-                   kLinePlace + __LINE__,
-                   removed ? "" : ", and what was unpacked stays until the next start");
+                   "installation to rollback\n",
+                   kLinePlace + __LINE__);
+    if (RemoveTree(app, "partly unpacked copy") == 0 && ClearInstallationUnderway(app) == 0)
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] halvora-service(%d): what was unpacked to '%s' is removed, no "
+                       "copy was installed\n",
+                       kLinePlace + __LINE__, app.c_str());
+    else
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] halvora-service(%d): no copy was installed; what was unpacked "
+                       "to '%s' stays until the next start\n",
+                       kLinePlace + __LINE__, app.c_str());
 }
 
 int Service::PrepareUserEnv()
