@@ -1,10 +1,13 @@
 // The key-value reader on arbitrary file contents. Besides crashes and
 // undefined behaviour it checks what a successful read promises: keys made
-// of key characters only, values without control characters.
+// of key characters only, values without control characters, and the same
+// entries from the file as from its contents.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/mman.h>
+#include <string>
 #include <unistd.h>
 
 #include "config.h"
@@ -40,6 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Config config;
     int ret = config.read(path);
     Check(ret == 0 || ret == -1, "read returned neither 0 nor -1");
+    // The file and its contents read beforehand must mean the same.
+    Config from_text;
+    Check(from_text.read_text(std::string(reinterpret_cast<const char*>(data), size)) == ret,
+          "read_text and read disagree on the result");
+    Check(std::equal(config.begin(), config.end(), from_text.begin(), from_text.end()),
+          "read_text and read disagree on the entries");
     if (ret != 0)
         return 0;
     for (Config::const_iterator it = config.begin(); it != config.end(); ++it) {

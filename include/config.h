@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdio>
 #include <map>
+#include <string>
 
 #include "ustring/ustring.h"
 
@@ -35,16 +36,10 @@ public:
             return -1;
         int result = 0;
         char line[kLineBufferSize];
-        ustring key;
-        ustring value;
         // A line longer than the buffer arrives in pieces; each piece is
         // classified on its own.
         while (fgets(line, sizeof line, fp)) {
-            int kind = parse(line, key, value);
-            if (kind == OK) {
-                store[key] = value;
-            } else if (kind == INVALID) {
-                store.clear();
+            if (!take(line)) {
                 result = -1;
                 break;
             }
@@ -54,6 +49,26 @@ public:
             result = -1;
         fclose(fp);
         return result;
+    }
+
+    // The same for contents already read (a file read without blocking and
+    // within a bound), cut into pieces as read() cuts a file.
+    int read_text(const std::string& text)
+    {
+        char line[kLineBufferSize];
+        size_t pos = 0;
+        while (pos < text.size()) {
+            size_t len = 0;
+            while (len < sizeof line - 1 && pos < text.size()) {
+                line[len++] = text[pos];
+                if (text[pos++] == '\n')
+                    break;
+            }
+            line[len] = '\0';
+            if (!take(line))
+                return -1;
+        }
+        return 0;
     }
 
     // An absent key is inserted with an empty value.
@@ -93,6 +108,20 @@ public:
 
 private:
     static const int kLineBufferSize = 8192;
+
+    // Stores one piece's entry; false, with the store emptied, for a
+    // malformed piece.
+    bool take(char* line)
+    {
+        ustring key;
+        ustring value;
+        int kind = parse(line, key, value);
+        if (kind == OK)
+            store[key] = value;
+        else if (kind == INVALID)
+            store.clear();
+        return kind != INVALID;
+    }
 
     // Classifies one NUL-terminated line in place; for OK, key and value
     // receive the texts (the line is cut with NULs behind each of them).

@@ -139,7 +139,7 @@ int RunAsNobody(const std::function<int()>& fn)
     return status >= 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-pid_t StartNonDumpable()
+pid_t StartNonDumpable(const char* name)
 {
     int ready[2];
     if (pipe(ready) != 0)
@@ -148,6 +148,7 @@ pid_t StartNonDumpable()
     if (pid == 0) {
         close(ready[0]);
         prctl(PR_SET_DUMPABLE, 0, 0, 0, 0);
+        prctl(PR_SET_NAME, name, 0, 0, 0);
         if (write(ready[1], "x", 1) != 1)
             _exit(1);
         pause();

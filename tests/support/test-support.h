@@ -43,8 +43,10 @@ int RunAsNobody(const std::function<int()>& fn);
 uid_t NobodyUid();
 
 // A child of the calling user that hides /proc/<pid>/exe from that user, as
-// ssh-agent and gpg-agent do; it waits until it is killed. -1 on failure.
-pid_t StartNonDumpable();
+// ssh-agent and gpg-agent do, under the given process name (as a client
+// that hides itself would have by default); it waits until it is killed.
+// -1 on failure.
+pid_t StartNonDumpable(const char* name = "halvora-backup-ui");
 
 // Runs fn in a child process that is killed by SIGALRM after seconds: its
 // exit status, or 1000 + the signal when it was killed (a hang shows as 1014).

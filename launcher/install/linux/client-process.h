@@ -26,6 +26,19 @@ bool HasProcessEnded(pid_t pid);
 // Looks at /proc/<pid>/exe and compares its file name with client_name.
 ClientIdentity IdentifyProcess(pid_t pid, const char* client_name);
 
+// What still tells a process whose executable is hidden from us apart from
+// the client that wrote the pid file.
+enum class HiddenProcess {
+    MayBeClient,          // nothing says otherwise: leave it running, upgrade later
+    OtherName,            // its name is not the client's
+    StartedAfterPidFile,  // it started clearly after the pid file was written
+};
+
+// Judges a process of the pid file that cannot be identified by its
+// executable, given when the pid file was last written (seconds since the
+// epoch). A process the system tells nothing of may be the client.
+HiddenProcess JudgeHiddenProcess(pid_t pid, const char* client_name, double pid_file_written);
+
 // One process, held by a pidfd where the kernel has them, so that a number
 // reused after the process ended is never signalled. Without pidfd support
 // (ENOSYS, kernels before 5.3) it falls back to the process number.

@@ -4,13 +4,16 @@
 #include <QString>
 #include <QStringList>
 #include <cerrno>
+#include <cmath>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "config.h"
-#include "file/file-op.h"
+#include "file/own-file.h"
 #include "install-marker.h"
 #include "linux/client-process.h"
 #include "log.h"
@@ -31,6 +34,19 @@ enum FixedLine {
     kBuildNumbersLine = 127,
     kAppDataExistLine = 140,
 };
+
+// A pid file holds one short line; anything larger is not the client's.
+const size_t kPidFileMaxBytes = 4096;
+
+// When the file at path was last written, in seconds since the epoch; a
+// time no process can have started after when it cannot be looked at.
+double LastWritten(const ustring& path)
+{
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0)
+        return HUGE_VAL;
+    return static_cast<double>(st.st_mtim.tv_sec) + st.st_mtim.tv_nsec / 1e9;
+}
 
 // How long the client has to end on SIGTERM before it is killed.
 const int kTermWaitMs = 5000;
@@ -130,11 +146,12 @@ int LinuxService::HandlePackageUpgrade()
     // the marker, must not cost the user the running client.
     if (CheckPackage() != 0 || MarkBeforeStop() != 0)
         return -1;
-    if (PerUserBinPathExist()) {
+    if (PerUserBinPathExist())
         Logger::LogMsg(Logger::L_DEBUG, kComponent,
                        "[DEBUG] linux/linux-service(%d): local appdata exist\n", kAppDataExistLine);
-        StopService();
-    }
+    // A client keeps running when the user deletes its copy; the start
+    // script would take it for the new copy's client and start none.
+    StopService();
     // Replacing the copy under a client that may still run it would leave
     // two clients for one home, one of them running a deleted copy.
     if (client_left_running) {
@@ -151,15 +168,26 @@ int LinuxService::HandlePackageUpgrade()
 void LinuxService::StopService()
 {
     ustring ui_pid_file = GetUserHalvoraInstallPath() + "/ui.pid";
-    if (!IsFileExist(ui_pid_file, false)) {
+    // Read like the launcher's other own files: whatever the user put in its
+    // place must neither block the launcher nor be taken for a client.
+    std::string text;
+    int err = ReadOwnFile(ui_pid_file, kPidFileMaxBytes, text);
+    if (err == ENOENT) {
         Logger::LogMsg(Logger::L_DEBUG, kComponent,
                        "[DEBUG] linux/linux-service(%d): pid file '%s' does not exist, no need to "
                        "terminate\n",
                        kNoPidFileLine, ui_pid_file.c_str());
         return;
     }
+    if (err != 0) {
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] linux/linux-service(%d): pid file '%s' cannot be read: %s; no "
+                       "client known to stop\n",
+                       __LINE__, ui_pid_file.c_str(), OwnFileErrorText(err));
+        return;
+    }
     Config pid_conf;
-    if (pid_conf.read(ui_pid_file) < 0) {
+    if (pid_conf.read_text(text) < 0) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
                        "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n",
                        kPidFileUnreadableLine, ui_pid_file.c_str());
@@ -212,7 +240,10 @@ void LinuxService::TerminateClient(pid_t pid, const ustring& ui_pid_file)
         return;
     }
     // Ours to signal but hidden from us (non-dumpable, like the agents that
-    // start early at login): not known to be the client, nor known not to be.
+    // start early at login): its name and start may still tell that it is
+    // not the client, as after a reboot that gave the number to an agent.
+    if (identity == ClientIdentity::Unknown && IsStale(pid, ui_pid_file))
+        return;
     if (identity == ClientIdentity::Unknown) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
                        "[NOTE] linux/linux-service(%d): process %d of pid file '%s' cannot be "
@@ -231,6 +262,22 @@ void LinuxService::TerminateClient(pid_t pid, const ustring& ui_pid_file)
     if (process.WaitForExit(kTermWaitMs))
         return;
     SignalClient(process, pid, SIGKILL);
+}
+
+// True, with a line, when the hidden process pid is surely not the client
+// that wrote the pid file, so that it holds no upgrade back.
+bool LinuxService::IsStale(pid_t pid, const ustring& ui_pid_file)
+{
+    HiddenProcess hidden = JudgeHiddenProcess(pid, kClientName, LastWritten(ui_pid_file));
+    if (hidden == HiddenProcess::MayBeClient)
+        return false;
+    Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                   "[NOTE] linux/linux-service(%d): process %d of pid file '%s' is not %s (%s), "
+                   "leaving it alone\n",
+                   __LINE__, static_cast<int>(pid), ui_pid_file.c_str(), kClientName,
+                   hidden == HiddenProcess::OtherName ? "it has another name"
+                                                      : "it started after the file was written");
+    return true;
 }
 
 // The process may have executed another program since it was identified (a

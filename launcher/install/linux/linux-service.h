@@ -23,20 +23,23 @@ public:
     void PreUpgrade() override;
     bool IsNeedUpgrade() override;
 
+protected:
+    // A process of the pid file that may be the client was left running:
+    // its copy must not be replaced, nor a second client started.
+    bool client_left_running = false;
+
 private:
     void LoadSourceVerInfo();
     void LoadTargetVerInfo();
     bool PerUserBinPathExist();
     int LaunchPerUserBin();
     void TerminateClient(pid_t pid, const ustring& ui_pid_file);
+    bool IsStale(pid_t pid, const ustring& ui_pid_file);
     int SignalClient(const ProcessHandle& process, pid_t pid, int sig);
     void LogKillFailure(int err);
 
     // Held from before the decision until the client is started.
     HomeLock home_lock;
-    // A process of the pid file that may be the client was left running:
-    // its copy must not be replaced, nor a second client started.
-    bool client_left_running = false;
 };
 
 #endif
