@@ -1,10 +1,13 @@
 #include "log.h"
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <new>
+#include <string>
 #include <sys/stat.h>
 #include <syslog.h>
 #include <unistd.h>
@@ -18,15 +21,66 @@ const int64_t kRotateSize = 1048576;
 
 const char kDefaultComponent[] = "default_component";
 
-// Writes "Mon dd hh:mm:ss " in local time; the print result, negative on failure.
-int PrintTimePrefix(FILE* fp)
+// Whether this log has told standard error that it cannot be written.
+bool told_log_failure = false;
+// Why the log file's stream was lost: a rotation or a reopen that failed.
+int stream_error = 0;
+
+// "Mon dd hh:mm:ss " in local time; empty when the time cannot be had.
+std::string TimePrefix()
 {
     char stamp[512] = "";
     time_t now = time(nullptr);
     struct tm local;
     if (localtime_r(&now, &local))
         strftime(stamp, sizeof stamp, "%b %d %H:%M:%S ", &local);
-    return fprintf(fp, "%s", stamp);
+    return stamp;
+}
+
+// The formatted text, appended to out; false when the format fails.
+bool AppendFormatted(std::string& out, const char* fmt, va_list args)
+{
+    va_list measure;
+    va_copy(measure, args);
+    int len = vsnprintf(nullptr, 0, fmt, measure);
+    va_end(measure);
+    if (len < 0)
+        return false;
+    size_t at = out.size();
+    out.resize(at + static_cast<size_t>(len) + 1);
+    vsnprintf(&out[at], static_cast<size_t>(len) + 1, fmt, args);
+    out.resize(at + static_cast<size_t>(len));
+    return true;
+}
+
+// Straight to the file, not through a stream's buffer: a line the disk
+// refused must not stay buffered and come out later inside another one.
+// 0, or the errno of the write that failed.
+int WriteAll(int fd, const std::string& text)
+{
+    for (size_t done = 0; done < text.size();) {
+        ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        done += static_cast<size_t>(n);
+    }
+    return 0;
+}
+
+// A line the log cannot take (a full disk, a quota) goes to standard error,
+// which the session's journal keeps, so that what went wrong is not lost
+// with the log; a note says why, once.
+void WriteToStandardError(const std::string& line, const ustring& path, int err)
+{
+    if (!told_log_failure)
+        fprintf(stderr, "halvora log: cannot write the log %s: %s; its lines go to standard "
+                        "error\n",
+                path.c_str(), err != 0 ? strerror(err) : "it could not be opened again");
+    told_log_failure = true;
+    fwrite(line.data(), 1, line.size(), stderr);
+    fflush(stderr);
 }
 
 // "<path>_<number>"; false when the name does not fit, so that a cut-off name
@@ -165,6 +219,8 @@ int Logger::OpenDestination(Type type, const ustring& path, int count)
         return -1;
     ReplaceStream(fp);
     log_type = type;
+    told_log_failure = false;
+    stream_error = 0;
     // Counted from what the file already holds, so that a log written by many
     // short runs still rotates.
     *log_size = StartingSize(fp);
@@ -223,7 +279,8 @@ void Logger::LogMsg2(Level level, const ustring& comp, const xchar* fmt, va_list
     }
     // The stream is looked at under the lock only: a rotation on another
     // thread leaves it null for a moment, and a message must not be lost then.
-    bool has_destination = log_type == SYSLOG_LOGGER || log_fp;
+    // A log file whose stream was lost still has standard error.
+    bool has_destination = log_type == SYSLOG_LOGGER || log_type == FILE_LOGGER || log_fp;
     if (has_destination && level <= Threshold(comp))
         CountWritten(WriteMessage(fmt, args));
     Unlock();
@@ -237,33 +294,39 @@ int Logger::Threshold(const ustring& comp)
 }
 
 // Called with the lock held. Returns the bytes that count towards rotation,
-// negative when a print failed.
+// negative when nothing reached the log.
 int Logger::WriteMessage(const xchar* fmt, va_list args)
 {
     // The caller's list stays untouched, so it may pass it on again.
     va_list copy;
     va_copy(copy, args);
-    int written = 0;
-    switch (log_type) {
-    case SYSLOG_LOGGER:
+    if (log_type == SYSLOG_LOGGER) {
         vsyslog(LOG_ERR, fmt, copy);
-        break;
-    case STDOUT_LOGGER:
-    case STDERR_LOGGER:
-    case FILE_LOGGER:
-        if (log_fp) {
-            int prefix = PrintTimePrefix(log_fp);
-            int text = vfprintf(log_fp, fmt, copy);
-            fflush(log_fp);
-            written = (prefix < 0 || text < 0) ? -1 : prefix + text;
-        }
-        break;
-    default:
-        vfprintf(stderr, fmt, copy);
-        break;
+        va_end(copy);
+        return 0;
     }
+    std::string line = TimePrefix();
+    bool formatted = AppendFormatted(line, fmt, copy);
     va_end(copy);
-    return written;
+    if (!formatted)
+        return -1;
+    if (log_type == FILE_LOGGER)
+        return WriteToFile(line);
+    FILE* stream = log_type == STDOUT_LOGGER || log_type == STDERR_LOGGER ? log_fp : stderr;
+    if (!stream)
+        return 0;
+    fwrite(line.data(), 1, line.size(), stream);
+    return fflush(stream) == 0 ? static_cast<int>(line.size()) : -1;
+}
+
+// Called with the lock held.
+int Logger::WriteToFile(const std::string& line)
+{
+    int err = log_fp ? WriteAll(fileno(log_fp), line) : stream_error;
+    if (log_fp && err == 0)
+        return static_cast<int>(line.size());
+    WriteToStandardError(line, log_path, err);
+    return -1;
 }
 
 // Called with the lock held. The message that crosses the limit still lands
@@ -307,11 +370,16 @@ int Logger::Rotate()
         fclose(log_fp);
     log_fp = nullptr;
     NumberedName(to, log_path, 0);
-    if (rename(log_path.c_str(), to) != 0)
+    if (rename(log_path.c_str(), to) != 0) {
+        stream_error = errno;
         return -1;
+    }
+    errno = 0;
     log_fp = OpenLogFile(log_path.c_str());
-    if (!log_fp)
+    if (!log_fp) {
+        stream_error = errno;
         return -1;
+    }
     ++*log_rotated_count_shared;
     ++log_rotated_count_private;
     return 0;
@@ -327,7 +395,9 @@ void Logger::ReloadLogFile()
         return;
     if (log_fp)
         fclose(log_fp);
+    errno = 0;
     log_fp = OpenLogFile(log_path.c_str());
+    stream_error = errno;
     // The other writer may have written to the new file already.
     if (log_fp)
         *log_size = StartingSize(log_fp);

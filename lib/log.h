@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <map>
 #include <pthread.h>
+#include <string>
 
 #include "ustring/ustring.h"
 
@@ -50,6 +51,7 @@ private:
     static void ReplaceStream(FILE* fp);
     static int Threshold(const ustring& comp);
     static int WriteMessage(const xchar* fmt, va_list args);
+    static int WriteToFile(const std::string& line);
     static void CountWritten(int bytes);
     static int Rotate();
     static void ReloadLogFile();

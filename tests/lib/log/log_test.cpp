@@ -398,7 +398,7 @@ TEST_F(LoggerTest, ShortRunsRotateAcrossConfigurations)
     EXPECT_FALSE(Exists(Numbered(log, 1)));
 }
 
-TEST_F(LoggerTest, FailedRotationDropsMessagesUntilReconfigured)
+TEST_F(LoggerTest, FailedRotationSendsLinesToStandardErrorUntilReconfigured)
 {
     std::string log = dir / "stuck.log";
     // A non-empty directory under the name of old file number 0 makes the
@@ -410,17 +410,61 @@ TEST_F(LoggerTest, FailedRotationDropsMessagesUntilReconfigured)
     // About 1.3 MB of messages; the file stops growing where rotation failed.
     for (int i = 0; i < 20; ++i)
         LogRound("stuck_debug", 0);
-    Logger::LogMsg(Logger::L_ERR, "stuck_debug", "dropped\n");
-    EXPECT_EQ("", testing::internal::GetCapturedStderr()) << "dropped messages go nowhere";
+    Logger::LogMsg(Logger::L_ERR, "stuck_debug", "not in the log\n");
+    std::vector<std::string> said = Texts(testing::internal::GetCapturedStderr());
     long size = FileSize(log);
     EXPECT_GT(size, kRotateSize);
     EXPECT_LT(size, kRotateSize + 70 * 1024);
+    ASSERT_EQ(20u - Texts(ReadFile(log)).size() + 2, said.size());
+    EXPECT_EQ("NO TIME PREFIX: halvora log: cannot write the log " + log +
+                  ": Is a directory; its lines go to standard error",
+              said.front());
+    EXPECT_EQ("not in the log", said.back());
 
     InitializeFile("stuck.log", 1);
     Logger::LogMsg(Logger::L_ERR, "stuck_debug", "resumed\n");
     std::vector<std::string> lines = Texts(ReadFile(log));
     EXPECT_EQ("resumed", lines.back());
-    EXPECT_EQ(std::string::npos, ReadFile(log).find("dropped"));
+    EXPECT_EQ(std::string::npos, ReadFile(log).find("not in the log"));
+}
+
+// A full disk or an exhausted quota: the lines that would say what failed
+// reach standard error, the session's journal, with one note of why. A
+// small tmpfs in a mount namespace of the child's own (no root reserve,
+// and gone with the child whatever happens).
+TEST_F(LoggerTest, LinesAFullFileSystemRefusesGoToStandardError)
+{
+    std::string full = dir / "full", err = dir / "err", log = full + "/full.log";
+    ASSERT_TRUE(testsupport::MakeDirs(full));
+    int code = testsupport::RunWithDeadline([&] {
+        if (unshare(CLONE_NEWNS) != 0 ||
+            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            mount("tmpfs", full.c_str(), "tmpfs", 0, "size=64k") != 0)
+            return 77;
+        if (!freopen(err.c_str(), "w", stderr) ||
+            Logger::Initialize(Logger::FILE_LOGGER, log.c_str(), "", 50) != 0)
+            return 10;
+        // The log file is still empty: a page it held would take more lines.
+        FILE* filler = fopen((full + "/filler").c_str(), "w");
+        while (filler && fwrite(std::string(4096, 'f').data(), 1, 4096, filler) == 4096 &&
+               fflush(filler) == 0) {
+        }
+        if (!filler || errno != ENOSPC)
+            return 11;
+        Logger::LogMsg(Logger::L_ERR, "full_debug", "[ERROR] probe(%d): %s\n", 2, "first");
+        Logger::LogMsg(Logger::L_ERR, "full_debug", "[ERROR] probe(%d): %s\n", 3, "second");
+        std::string kept = ReadFile(log);
+        umount2(full.c_str(), MNT_DETACH);
+        return kept.empty() ? 0 : 12;
+    }, 20);
+    if (code == 77)
+        GTEST_SKIP() << "cannot mount a tmpfs in a mount namespace of its own here";
+    EXPECT_EQ(0, code) << "10: no log, 11: the file system did not fill, 12: the log holds more";
+    EXPECT_EQ((std::vector<std::string>{"NO TIME PREFIX: halvora log: cannot write the log " + log +
+                                            ": No space left on device; its lines go to "
+                                            "standard error",
+                                        "[ERROR] probe(2): first", "[ERROR] probe(3): second"}),
+              Texts(ReadFile(err)));
 }
 
 TEST_F(LoggerTest, ReloadFollowsRotationByAnotherWriter)
