@@ -1,7 +1,8 @@
 // The upgrade as a transaction, run by the built launcher: a cut during the
 // unpack followed by a damaged package, upgrades that do not fit, packages
 // with read-only folders again and again, a per-user folder that is a
-// symbolic link, and launchers of two installed copies on one home.
+// symbolic link, launchers of two installed copies on one home, and a
+// client left running from a deleted copy.
 #include <csignal>
 #include <cstring>
 #include <filesystem>
@@ -34,15 +35,24 @@ protected:
         LaunchFixture::TearDown();
     }
 
+    // Every live process run from this test's trees, deleted ones included.
+    std::vector<pid_t> ProcessesOfThisTest()
+    {
+        std::vector<pid_t> found;
+        for (const fs::directory_entry& e : fs::directory_iterator("/proc")) {
+            pid_t pid = static_cast<pid_t>(atoi(e.path().filename().c_str()));
+            if (pid > 0 && ExecutableOf(pid).rfind(scratch, 0) == 0)
+                found.push_back(pid);
+        }
+        return found;
+    }
+
     // Two start scripts at once may each start a client: every process run
     // from this test's trees is stopped at the end.
     void StopEveryClientOfThisTest()
     {
-        for (const fs::directory_entry& e : fs::directory_iterator("/proc")) {
-            pid_t pid = static_cast<pid_t>(atoi(e.path().filename().c_str()));
-            if (pid > 0 && ExecutableOf(pid).rfind(scratch, 0) == 0)
-                seen.insert(pid);
-        }
+        for (pid_t pid : ProcessesOfThisTest())
+            seen.insert(pid);
     }
 
     void ExpectCompleteCopyOf(const Manifest& manifest, int build)
@@ -210,6 +220,26 @@ TEST_F(TransactionTest, TwoLaunchersOfTwoCopiesOnOneHome)
     ExpectCompleteCopyOf(ReadManifest(package), BuildOf(root + "/INFO"));
     ExpectClientFromCopy();
     StopEveryClientOfThisTest();
+}
+
+// The user deleted the copy while its client ran: the next start installs
+// a new copy, stops the client still running from the deleted one, and
+// starts the new copy's, so that one client runs, from the new copy.
+TEST_F(TransactionTest, ClientRunningFromADeletedCopyIsReplaced)
+{
+    Prepare();
+    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+    pid_t old_client = ClientPid();
+    ASSERT_TRUE(Running(old_client));
+    fs::remove_all(app);
+
+    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+
+    StopEveryClientOfThisTest();
+    EXPECT_TRUE(WaitGone(old_client, 5s)) << ExecutableOf(old_client);
+    ExpectCompleteCopyOf(ReadManifest(package), BuildOf(root + "/INFO"));
+    ExpectClientFromCopy();
+    EXPECT_EQ(ProcessesOfThisTest(), std::vector<pid_t>{ClientPid()}) << LogText();
 }
 
 } // namespace
