@@ -75,7 +75,7 @@ cleanup() {
     [ "$installed" -eq 1 ] && dpkg -P halvora-backup >/dev/null 2>&1
     [ "$configured" -eq 1 ] && unconfigure
     # The agent gpg started for the home without keys would outlive it.
-    [ ! -d "$work/gnupg" ] || GNUPGHOME="$work/gnupg" gpgconf --kill gpg-agent 2>/dev/null
+    [ ! -d "$work/gnupg" ] || GNUPGHOME="$work/gnupg" gpgconf --kill gpg-agent 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
