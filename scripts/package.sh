@@ -24,9 +24,10 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
 fi
 export SOURCE_DATE_EPOCH
 # Debian's hardening flags, as its own packages are built with; its
-# reproducible-build flags map this folder to "."; the build folder, which
-# may lie inside it, maps to "." too (later maps are tried first).
-eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all,reproducible=+all dpkg-buildflags --export=sh)"
+# reproducible-build flags (on by default) map this folder to "."; the build
+# folder, which may lie inside it, maps to "." too (later maps are tried
+# first).
+eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
 map="-ffile-prefix-map=$(realpath -m "$build")=."
 # Given on the command line, as every option here: a cache made earlier
 # keeps nothing of its own (the environment's flags count only once).
