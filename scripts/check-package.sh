@@ -113,9 +113,9 @@ info() { dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ".$root/INFO" | sed -n "s/^
 client="$(info major_version).$(info minor_version).$(info build_version)"
 [[ "$version" =~ ^"$client"-[1-9][0-9]*$ ]] ||
     { echo "version $version is not the packed client's $client with a revision" >&2; exit 1; }
-changelog="$work/content/usr/share/doc/halvora-backup/changelog.Debian.gz"
-newest=$(dpkg-parsechangelog -l <(zcat "$changelog") -S Version)
-dated=$(date -d "$(dpkg-parsechangelog -l <(zcat "$changelog") -S Date)" +%s)
+zcat "$work/content/usr/share/doc/halvora-backup/changelog.Debian.gz" >"$work/changelog"
+newest=$(dpkg-parsechangelog -l "$work/changelog" -S Version)
+dated=$(date -d "$(dpkg-parsechangelog -l "$work/changelog" -S Date)" +%s)
 stamp=$(dpkg-deb --fsys-tarfile "$deb" | TZ=UTC tar -tv --full-time | awk 'NR == 1 { print $4 " " $5 }')
 [ "$newest" = "$version" ] && [ "$dated" -eq "$(date -ud "$stamp" +%s)" ] ||
     { echo "the changelog's newest entry is $newest of $(date -ud @"$dated"), the package $version of $stamp" >&2; exit 1; }
