@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Makes docs/dialog-enu.png and docs/dialog-deu.png: the launcher's progress
-# dialog in the middle of a real installation of the sample package, shown on
-# an Xvfb display with a window manager that draws only the buttons a window
-# allows (icewm: the dialog gets a title bar with its icon and system menu,
-# and no minimise, maximise or close button) and read back from it, once in English and once in German; and
-# docs/dialog-enu-scale2.png, the English one on a screen of 192 dpi, which
-# the toolkit scales by 2.
+# Makes the pictures of the launcher's progress dialog in the README: each is
+# the whole screen in the middle of a real installation of the sample
+# package, with the dialog where the window system put it.
+#   dialog-enu.png, dialog-deu.png   X11 (Xvfb, 640x360 at 96 dpi) with a window
+#                                    manager that draws only the buttons a window
+#                                    allows (icewm), in English and in German
+#   dialog-enu-scale2.png            the same at 192 dpi (1280x720), which the
+#                                    toolkit scales by 2
+#   dialog-enu-wayland.png,          Wayland: weston's headless back-end
+#   dialog-enu-wayland-scale2.png    (pixman renderer), scale 1 and 2
 # usage: docs/make-screenshots.sh [build directory]   (default: build/debug)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,25 +19,59 @@ scripts/setup.sh --with-tools
 cmake --build "$build" --target halvora_stage dialog-screenshot -j2
 
 work=$(mktemp -d /tmp/halvora-screenshots.XXXXXX)
-trap 'rm -rf "$work"' EXIT
+weston_pid=''
+trap '[ -z "$weston_pid" ] || kill "$weston_pid" 2>/dev/null; rm -rf "$work"' EXIT
 
-shoot() { # <language env> <output> [dpi]
-    local root="$work/root-$2" home="$work/home-$2" dpi=${3:-96}
-    local size=640x360
+# A copy of the staged installation with the tool as its launcher, and a
+# fresh home; the stand-in client the installation starts is stopped after.
+prepare() { # <name>
+    cp -a "$build/stage" "$work/root-$1"
+    cp "$build/docs/screenshot/dialog-screenshot" "$work/root-$1/bin/"
+    mkdir -p "$work/home-$1"
+}
+stop_client() { # <name>
+    HOME="$work/home-$1" "$work/home-$1/.HalvoraBackup/Halvora.app/package/start-stop" stop 2>/dev/null || true
+}
+
+shoot_x11() { # <language env> <output> [dpi]
+    local dpi=${3:-96} size=640x360
     [ "$dpi" -gt 96 ] && size=1280x720
-    cp -a "$build/stage" "$root"
-    cp "$build/docs/screenshot/dialog-screenshot" "$root/bin/"
-    mkdir -p "$home"
-    env -u QT_QPA_PLATFORM HOME="$home" LANG="$1" LC_ALL="$1" LANGUAGE= \
+    prepare "$2"
+    env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY HOME="$work/home-$2" LANG="$1" LC_ALL="$1" LANGUAGE= \
         xvfb-run -a -s "-screen 0 ${size}x24 -dpi $dpi" bash -c '
             icewm 2>/dev/null & wm=$!
             sleep 2  # windows mapped before the manager runs get no frame
             "$1" "$2" 40; rc=$?
-            kill $wm; exit $rc' shot "$root/bin/dialog-screenshot" "$PWD/docs/$2"
-    # The stand-in client the installation started has done its part.
-    HOME="$home" "$home/.HalvoraBackup/Halvora.app/package/start-stop" stop 2>/dev/null || true
+            kill $wm; exit $rc' shot "$work/root-$2/bin/dialog-screenshot" "$PWD/docs/$2"
+    stop_client "$2"
 }
 
-shoot en_US.UTF-8 dialog-enu.png
-shoot de_DE.UTF-8 dialog-deu.png
-shoot en_US.UTF-8 dialog-enu-scale2.png 192
+shoot_wayland() { # <language env> <output> <scale>
+    local runtime="$work/runtime-$2" socket=halvora-shot
+    prepare "$2"
+    mkdir -m 700 "$runtime"
+    # --debug offers the screenshooter to weston-screenshooter.
+    XDG_RUNTIME_DIR="$runtime" weston --backend=headless-backend.so --use-pixman \
+        --width=640 --height=360 --scale="$3" --socket="$socket" \
+        --idle-time=0 --debug >"$work/weston-$2.log" 2>&1 &
+    weston_pid=$!
+    for _ in $(seq 100); do
+        [ -S "$runtime/$socket" ] && break
+        sleep 0.1
+    done
+    sleep 1 # the desktop shell's background and panel
+    env -u DISPLAY HOME="$work/home-$2" LANG="$1" LC_ALL="$1" LANGUAGE= XDG_RUNTIME_DIR="$runtime" \
+        WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland \
+        "$work/root-$2/bin/dialog-screenshot" "$PWD/docs/$2" 40 ||
+        { cat "$work/weston-$2.log" >&2; exit 1; }
+    kill "$weston_pid"
+    wait "$weston_pid" 2>/dev/null || true
+    weston_pid=''
+    stop_client "$2"
+}
+
+shoot_x11 en_US.UTF-8 dialog-enu.png
+shoot_x11 de_DE.UTF-8 dialog-deu.png
+shoot_x11 en_US.UTF-8 dialog-enu-scale2.png 192
+shoot_wayland en_US.UTF-8 dialog-enu-wayland.png 1
+shoot_wayland en_US.UTF-8 dialog-enu-wayland-scale2.png 2

@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
 # Checks a built Debian package the way an administrator meets it, as root:
+#   0. with --same-as, a second build of the same commit is the same bytes;
 #   1. lintian reports no error; desktop-file-validate passes both entries;
-#      Depends names each package once;
+#      Depends names each package once; the version is the packed client's
+#      <major>.<minor>.<build>-<revision>, and the changelog's newest entry
+#      names it, dated when the package's files are (the commit);
 #   2. scripts/publish-repo.sh publishes it as a signed apt repository (a
-#      throwaway key); with its keyring and stanza in place apt refuses an
-#      altered InRelease, and an update of that source alone keeps Debian's
-#      lists: the whole dependency tree still resolves;
+#      throwaway key) under the vendor's own suite; with its keyring and
+#      stanza in place apt refuses an altered InRelease; publishing again
+#      without the key, a package of that version with other content, and
+#      two packages of one file name are refused and change nothing; an
+#      update of that source alone keeps Debian's lists: the whole dependency
+#      tree still resolves;
 #   3. apt-get install halvora-backup installs it, signatures checked;
 #   4. the installed launcher, run by an unprivileged user with a fresh home
 #      on the offscreen platform, installs and starts the client, exits 0 and
@@ -16,10 +22,18 @@
 # `DESTDIR=... cmake --install --strip` gives the same tree.
 # The client it started is stopped again, and the repository's keyring,
 # stanza and lists removed, also when a step fails.
-# usage: scripts/check-package.sh <halvora-backup_*.deb> [build folder]
+# usage: scripts/check-package.sh <halvora-backup_*.deb> [build folder] [--same-as <other .deb>]
 set -euo pipefail
-deb=$(realpath "$1")
-build=${2:-}
+same_as=''
+args=()
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --same-as) same_as=$2; shift 2 ;;
+    *) args+=("$1"); shift ;;
+    esac
+done
+deb=$(realpath "${args[0]}")
+build=${args[1]:-}
 root=/opt/Veltrane/Halvora
 levels=/etc/opt/Veltrane/Halvora/launcher.debug
 autostart=/etc/xdg/autostart/halvora-backup.desktop
@@ -60,6 +74,8 @@ cleanup() {
     # A failed check leaves the machine as it found it.
     [ "$installed" -eq 1 ] && dpkg -P halvora-backup >/dev/null 2>&1
     [ "$configured" -eq 1 ] && unconfigure
+    # The agent gpg started for the home without keys would outlive it.
+    [ ! -d "$work/gnupg" ] || GNUPGHOME="$work/gnupg" gpgconf --kill gpg-agent 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -67,6 +83,17 @@ as_user() {
     setpriv --reuid="$user" --regid="$group" --clear-groups \
         env -i HOME="$home" PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 "$@"
 }
+
+if [ -n "$same_as" ]; then
+    echo "== the same bytes as $same_as"
+    if ! cmp "$deb" "$same_as"; then
+        ls -l "$deb" "$same_as" >&2
+        diff <(ar tv "$deb") <(ar tv "$same_as") >&2 || true
+        diff <(dpkg-deb -c "$deb") <(dpkg-deb -c "$same_as") >&2 || true
+        exit 1
+    fi
+    echo "$(stat -c %s "$deb") bytes, byte for byte the same"
+fi
 
 echo "== lintian"
 lintian --fail-on error --info "$deb"
@@ -79,6 +106,20 @@ for entry in "${entries[@]}"; do
     grep -qx "TryExec=$root/bin/halvora-launcher" "$entry" ||
         { echo "$entry: no TryExec of the launcher" >&2; exit 1; }
 done
+
+echo "== version and changelog"
+version=$(dpkg-deb -f "$deb" Version)
+info() { dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ".$root/INFO" | sed -n "s/^$1=//p"; }
+client="$(info major_version).$(info minor_version).$(info build_version)"
+[[ "$version" =~ ^"$client"-[1-9][0-9]*$ ]] ||
+    { echo "version $version is not the packed client's $client with a revision" >&2; exit 1; }
+zcat "$work/content/usr/share/doc/halvora-backup/changelog.Debian.gz" >"$work/changelog"
+newest=$(dpkg-parsechangelog -l "$work/changelog" -S Version)
+dated=$(date -d "$(dpkg-parsechangelog -l "$work/changelog" -S Date)" +%s)
+stamp=$(dpkg-deb --fsys-tarfile "$deb" | TZ=UTC tar -tv --full-time | awk 'NR == 1 { print $4 " " $5 }')
+[ "$newest" = "$version" ] && [ "$dated" -eq "$(date -ud "$stamp" +%s)" ] ||
+    { echo "the changelog's newest entry is $newest of $(date -ud @"$dated"), the package $version of $stamp" >&2; exit 1; }
+echo "$version, dated $(date -ud @"$dated" '+%F %T UTC')"
 
 echo "== Depends"
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -99,11 +140,20 @@ if [ -n "$build" ]; then
 fi
 
 echo "== signed repository"
-"$(dirname "$0")/publish-repo.sh" "$repo" "$deb"
+publish="$(dirname "$0")/publish-repo.sh"
+"$publish" "$repo" "$deb"
 configured=1
 install -D -m 644 "$repo/halvora-archive-keyring.gpg" "$keyring"
 install -D -m 644 "$repo/halvora.sources" "$sources"
-inrelease="$repo/dists/stable/InRelease"
+suite=$(sed -n 's/^Suites: //p' "$sources")
+case "$suite" in
+stable | oldstable | testing | unstable | sid | experimental | *-updates | *-security | *-backports | bookworm*)
+    echo "the repository's suite is one of Debian's: $suite" >&2; exit 1 ;;
+esac
+inrelease="$repo/dists/$suite/InRelease"
+for field in Suite Codename; do
+    grep -qx "$field: $suite" "$inrelease" || { echo "InRelease has no $field: $suite" >&2; exit 1; }
+done
 cp "$inrelease" "$work/InRelease"
 sed -i 's/^Label: .*/&, altered/' "$inrelease"
 if apt-get update -q "${apt_ours[@]}" >"$work/altered.log" 2>&1 || ! grep -q BADSIG "$work/altered.log"; then
@@ -114,7 +164,36 @@ fi
 echo "apt refuses an altered InRelease: $(grep -o 'BADSIG [0-9A-F]*' "$work/altered.log" | head -1)"
 cp "$work/InRelease" "$inrelease"
 
-echo "== apt-get update of the repository alone"
+refused() { # <what> <expected line> <publish-repo.sh arguments...>
+    local what=$1 line=$2 before
+    shift 2
+    before=$(cd "$repo" && find . -type f -exec sha256sum {} + | LC_ALL=C sort)
+    if "$publish" "$repo" "$@" >"$work/refused.log" 2>&1 || ! grep -q -- "$line" "$work/refused.log"; then
+        echo "$what was not refused with '$line':" >&2
+        cat "$work/refused.log" >&2
+        exit 1
+    fi
+    [ "$(cd "$repo" && find . -type f -exec sha256sum {} + | LC_ALL=C sort)" = "$before" ] ||
+        { echo "$what was refused, but the repository changed" >&2; exit 1; }
+    echo "refused, nothing changed: $(tail -1 "$work/refused.log")"
+}
+echo "== publishing again without --key (the throwaway key is gone)"
+mkdir -m 700 "$work/gnupg"
+(export GNUPGHOME="$work/gnupg"; refused "a key not at hand" "whose secret key is not in" "$deb")
+echo "== the same version with other content, two packages of one file name"
+other="$work/other"
+mkdir "$other"
+dpkg-deb -R "$deb" "$other/tree"
+echo "rebuilt" >>"$other/tree/usr/share/doc/halvora-backup/copyright"
+mkdir "$other/a" "$other/b"
+dpkg-deb --root-owner-group -Znone -b "$other/tree" "$other/a/halvora-backup-rebuilt.deb" >/dev/null
+cp "$deb" "$other/b/$(basename "$deb")"
+cp "$other/a/halvora-backup-rebuilt.deb" "$other/a/$(basename "$deb")"
+refused "a version with other content" "with other content" "$other/a/halvora-backup-rebuilt.deb"
+refused "two packages of one file name" "two packages named" "$other/b/$(basename "$deb")" "$other/a/$(basename "$deb")"
+rm -rf "$other"
+
+echo "== apt-get update of the repository alone (clients still update)"
 apt-get update "${apt_ours[@]}"
 # From an empty system: every dependency must come from Debian's lists.
 apt-get install -s --no-install-recommends -o Dir::State::status=/dev/null halvora-backup \

@@ -1,18 +1,25 @@
 #!/usr/bin/env bash
 # Publishes Debian packages as a signed apt repository in OUTDIR:
 #   pool/main/<letter>/<package>/*.deb      the packages (a published file is never replaced)
-#   dists/stable/{InRelease,Release,Release.gpg}, main/binary-amd64/Packages{,.gz}
+#   dists/halvora/{InRelease,Release,Release.gpg}, main/binary-amd64/Packages{,.gz}
 #   halvora-archive-keyring.gpg             the signing key, a binary keyring
 #   halvora.sources                         the deb822 stanza for /etc/apt/sources.list.d
-# It signs with --key KEYID from the caller's GNUPGHOME. Without --key it
-# makes a throwaway key in a temporary GNUPGHOME, for tests only.
+# The suite and codename are the vendor's own, "halvora": a pin on Debian's
+# suite names never matches this repository.
+# It signs with --key KEYID from the caller's GNUPGHOME. Without --key an
+# existing repository is signed again with the key of its keyring, which must
+# be in GNUPGHOME, and a new one with a throwaway key, for tests only: the
+# key changes only when --key names another one.
+# Nothing is changed unless every package can be published: a package whose
+# Package, Version and Architecture are published with other content, or two
+# packages of one file name, are refused.
 # usage: scripts/publish-repo.sh OUTDIR DEB... [--key KEYID] [--uri URI]
 set -euo pipefail
 me=$(basename "$0")
 die() { echo "$me: $*" >&2; exit 1; }
 usage() { die "usage: $me OUTDIR DEB... [--key KEYID] [--uri URI]"; }
 
-suite=stable
+suite=halvora
 component=main
 arch=amd64
 keyring_name=halvora-archive-keyring.gpg
@@ -40,14 +47,61 @@ for tool in apt-ftparchive gpg gpgv; do
 done
 
 tmp=$(mktemp -d /tmp/halvora-publish.XXXXXX)
+throwaway=0
 cleanup() {
     # The throwaway key's agent would outlive its home.
-    [ -z "$key" ] && GNUPGHOME="$tmp/gnupg" gpgconf --kill gpg-agent 2>/dev/null
+    [ "$throwaway" -eq 0 ] || GNUPGHOME="$tmp/gnupg" gpgconf --kill gpg-agent 2>/dev/null
     rm -rf "$tmp"
 }
 trap cleanup EXIT
 
-if [ -z "$key" ]; then
+# Every package is checked before anything is made or copied. Clients may hold an
+# index with a published file's checksum, and apt takes a package by its
+# name, version and architecture: neither may come to mean other bytes.
+identity() { dpkg-deb -W --showformat='${Package} ${Version} ${Architecture}' "$1"; }
+declare -A published # "package version architecture" -> a file of the pool
+if [ -d "$out/pool" ]; then
+    while IFS= read -r -d '' file; do
+        published["$(identity "$file")"]=$file
+    done < <(find "$out/pool" -name '*.deb' -type f -print0)
+fi
+declare -A named # file name -> the package of this run that has it
+targets=()
+for deb in "${debs[@]}"; do
+    name=$(dpkg-deb -f "$deb" Package) || die "not a Debian package: $deb"
+    deb_arch=$(dpkg-deb -f "$deb" Architecture)
+    [ "$deb_arch" = "$arch" ] || [ "$deb_arch" = all ] || die "$deb is for $deb_arch, the repository for $arch"
+    file=$(basename "$deb")
+    [ -z "${named[$file]:-}" ] || die "two packages named $file: ${named[$file]} and $deb"
+    named[$file]=$deb
+    id=$(identity "$deb")
+    same=${published[$id]:-}
+    [ -z "$same" ] || cmp -s "$deb" "$same" ||
+        die "$deb: $id is published as ${same#"$out/"} with other content: nothing changed; give the package a new version"
+    published[$id]=$deb
+    target="pool/$component/${name:0:1}/$name/$file"
+    # The same bytes published under another name are there already.
+    [ -z "$same" ] || [ "$same" = "$out/$target" ] || target=''
+    targets+=("$target")
+done
+keyring="$out/$keyring_name"
+published_fpr=''
+if [ -e "$keyring" ]; then
+    published_fpr=$(gpg --homedir "$tmp" --batch --with-colons --show-keys "$keyring" 2>/dev/null |
+        awk -F: '$1 == "fpr" { print $10; exit }') || true
+    [ -n "$published_fpr" ] || die "$keyring holds no key"
+elif [ -e "$out/dists/$suite/InRelease" ]; then
+    [ -n "$key" ] || die "$out is published without its keyring $keyring_name: give --key"
+fi
+
+if [ -z "$key" ] && [ -n "$published_fpr" ]; then
+    # Clients trust only the published key: signing with any other locks
+    # every one of them out.
+    gpg --batch --list-secret-keys -- "$published_fpr" >/dev/null 2>&1 ||
+        die "$out is signed by $published_fpr, whose secret key is not in ${GNUPGHOME:-~/.gnupg}: nothing changed; set GNUPGHOME to where that key is, or give --key to change to a new key on purpose"
+    key=$published_fpr
+elif [ -z "$key" ]; then
+    throwaway=1
     export GNUPGHOME="$tmp/gnupg"
     mkdir -m 700 "$GNUPGHOME"
     gpg --batch --quiet --gen-key 2>"$tmp/gen-key.log" <<EOF ||
@@ -67,21 +121,10 @@ mapfile -t fprs < <(gpg --batch --with-colons --list-secret-keys ${key:+-- "$key
     awk -F: '$1 == "sec" { want = 1 } $1 == "fpr" && want { print $10; want = 0 }')
 [ ${#fprs[@]} -eq 1 ] || die "--key $key must name exactly one secret key in ${GNUPGHOME:-~/.gnupg}, found ${#fprs[@]}"
 fpr=${fprs[0]}
-[ -n "$key" ] || echo "$me: no --key: signed with a throwaway key made for this run ($fpr), for testing only" >&2
+[ "$throwaway" -eq 0 ] || echo "$me: no --key: signed with a throwaway key made for this run ($fpr), for testing only" >&2
 
-# Every package is checked before the first is copied.
-targets=()
-for deb in "${debs[@]}"; do
-    name=$(dpkg-deb -f "$deb" Package) || die "not a Debian package: $deb"
-    deb_arch=$(dpkg-deb -f "$deb" Architecture)
-    [ "$deb_arch" = "$arch" ] || [ "$deb_arch" = all ] || die "$deb is for $deb_arch, the repository for $arch"
-    target="pool/$component/${name:0:1}/$name/$(basename "$deb")"
-    # Clients may hold an index with the published file's checksum.
-    [ ! -e "$out/$target" ] || cmp -s "$deb" "$out/$target" ||
-        die "$target is published with other content; give the package a new version"
-    targets+=("$target")
-done
 for i in "${!debs[@]}"; do
+    [ -n "${targets[$i]}" ] || continue
     target="$out/${targets[$i]}"
     [ ! -e "$target" ] || continue
     mkdir -p "$(dirname "$target")"
@@ -135,3 +178,6 @@ EOF
 chmod 644 "$tmp/halvora.sources"
 mv "$tmp/halvora.sources" "$out/"
 echo "$out: $suite/$component ($arch), signed by $fpr"
+if [ -n "$published_fpr" ] && [ "$published_fpr" != "$fpr" ]; then
+    echo "$me: the signing key changed from $published_fpr to $fpr: every client must install the new $keyring_name as $installed_keyring before its next apt-get update"
+fi

@@ -3,8 +3,9 @@
 # Debian package with its repository and checks need (the tests and the demo without a
 # display use Qt's offscreen platform).
 # --with-tools adds what only the benchmarks and the screenshots use: bsdtar
-# as the unpacking reference, and an X server with a window manager that
-# honours the buttons a window allows (icewm).
+# as the unpacking reference, an X server with a window manager that
+# honours the buttons a window allows (icewm), and a Wayland compositor with
+# a headless back-end and Qt's Wayland platform (weston, qtwayland5).
 # Skips what is already installed; uses sudo when not run as root.
 set -euo pipefail
 
@@ -18,7 +19,7 @@ packages=(
   clang libclang-rt-14-dev llvm  # scripts/fuzz.sh: clang, libFuzzer, llvm-symbolizer
 )
 if [ "${1:-}" = "--with-tools" ]; then
-  packages+=(libarchive-tools xvfb xauth icewm)
+  packages+=(libarchive-tools xvfb xauth icewm weston qtwayland5)
 fi
 
 missing=()

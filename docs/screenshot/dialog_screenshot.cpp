@@ -1,12 +1,17 @@
-// Takes a picture of the launcher's progress dialog in the middle of a real
-// installation, on a real X display (run it under Xvfb): the dialog as the
-// user sees it, in the language chosen from the system locale.
+// Takes a picture of the whole screen with the launcher's progress dialog in
+// the middle of a real installation, on a real display: X11 (run it under
+// Xvfb), read back from the server, or Wayland (run it under weston with
+// --debug), taken by weston-screenshooter. The dialog as the user sees it, in
+// the language chosen from the system locale, where the window system put it.
 //
 // The executable must sit in <root>/bin of a copy of the staged installation
 // (the dialog's icon and the package come from there), with HOME pointing at a
 // fresh directory. usage: dialog-screenshot <output.png> [percent]
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QEvent>
+#include <QProcess>
 #include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
@@ -56,37 +61,59 @@ private:
     std::function<void(ProcessingProgressDialog*)> m_on_show;
 };
 
-// Paints the dialog now and reads it back from the display: the paint is
-// flushed on the same connection before the read, so the picture is what
-// the server shows.
-bool Grab(QWidget* dialog, const QString& path)
+// Lets the window system map, frame and place the dialog: its events are
+// taken in until the window is exposed with its frame (none on Wayland,
+// where the toolkit would draw it), and a few rounds more, as a manager may
+// still be placing the frame when it reports its extents. The unpack waits
+// meanwhile (see main), so the dialog stays as it is.
+void Settle(QWidget* dialog, bool framed)
 {
-    // The window manager maps and frames the window in its own time, and
-    // may move it: its events are taken in until the frame is there, so that
-    // the frame and the geometry are the ones on the screen. The unpack
-    // waits meanwhile (see main), so the dialog stays as it is.
-    // A few rounds more once it is there: the manager may still be placing
-    // the frame when it reports its extents.
     for (int i = 0, settled = 0; i < 120 && settled < 10; ++i) {
         usleep(25 * 1000);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        if (dialog->windowHandle()->frameMargins().top() > 0)
+        QWindow* window = dialog->windowHandle();
+        if (window->isExposed() && (!framed || window->frameMargins().top() > 0))
             ++settled;
     }
     dialog->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+// A Wayland client cannot read the screen: weston's own client takes the
+// picture, into its working folder.
+QPixmap ShootWayland()
+{
+    QTemporaryDir dir;
+    QProcess shooter;
+    shooter.setWorkingDirectory(dir.path());
+    shooter.start("weston-screenshooter", QStringList());
+    if (!dir.isValid() || !shooter.waitForFinished(10000) || shooter.exitCode() != 0)
+        return QPixmap();
+    QStringList shots = QDir(dir.path()).entryList({"*.png"}, QDir::Files);
+    return shots.isEmpty() ? QPixmap() : QPixmap(dir.filePath(shots.first()));
+}
+
+// Paints the dialog now and takes the whole screen with it.
+bool Grab(QWidget* dialog, const QString& path)
+{
+    const bool wayland = QGuiApplication::platformName().startsWith("wayland");
+    Settle(dialog, !wayland);
     QScreen* screen = dialog->screen();
-    // With a margin of the desktop around it: managers report their frame's
-    // extents in their own ways, and the title bar must not be cut.
-    QRect frame = dialog->frameGeometry().adjusted(-8, -32, 8, 8).intersected(screen->geometry());
-    QPixmap picture =
-        screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    QPixmap picture = wayland ? ShootWayland() : screen->grabWindow(0);
     if (picture.isNull() || !picture.save(path, "PNG")) {
         fprintf(stderr, "dialog-screenshot: cannot save %s\n", qPrintable(path));
         return false;
     }
-    printf("dialog-screenshot: %s (%dx%d, value %d, label '%s')\n", qPrintable(path),
-           picture.width(), picture.height(), static_cast<ProcessingProgressDialog*>(dialog)->value(),
-           qPrintable(static_cast<ProcessingProgressDialog*>(dialog)->labelText()));
+    // What the client knows of its place; on Wayland only the compositor does.
+    QRect frame = dialog->frameGeometry();
+    QPoint centre = screen->availableGeometry().center();
+    printf("dialog-screenshot: %s (%dx%d, value %d, label '%s'; frame %dx%d at %d,%d, centre %d,%d, "
+           "screen's centre %d,%d)\n",
+           qPrintable(path), picture.width(), picture.height(),
+           static_cast<ProcessingProgressDialog*>(dialog)->value(),
+           qPrintable(static_cast<ProcessingProgressDialog*>(dialog)->labelText()), frame.width(),
+           frame.height(), frame.x(), frame.y(), frame.center().x(), frame.center().y(),
+           centre.x(), centre.y());
     return true;
 }
 

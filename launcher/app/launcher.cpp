@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QWindow>
 
 #include "adapter.h"
+#include "centre-on-screen.h"
 #include "halvora-service.h"
 #include "linux/linux-service.h"
 #include "log.h"
@@ -93,8 +96,13 @@ ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, 
     setWindowIcon(QIcon(icon_path));
     // A title and a system menu only: on X11 the window manager hears of the
     // missing minimise, maximise and close buttons only when the window also
-    // asks to choose its decorations itself.
-    setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
+    // asks to choose its decorations itself. On Wayland the toolkit draws the
+    // frame itself, and its only decoration always has all three buttons:
+    // there the dialog goes without one.
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        flags |= Qt::FramelessWindowHint;
+    setWindowFlags(flags);
     setValue(0);
     setRange(0, 100);
     setLabelText(StrTable::LoadStr(StrTable::desc_hlvr_env_preparing));
@@ -112,6 +120,26 @@ void ProcessingProgressDialog::closeEvent(QCloseEvent* event)
 
 void ProcessingProgressDialog::reject()
 {
+}
+
+void ProcessingProgressDialog::showEvent(QShowEvent* event)
+{
+    // The base class grows the dialog to fit its text first; the toolkit's
+    // own placement happened before that, for a size the dialog never has.
+    QProgressDialog::showEvent(event);
+    m_centred_with = CentreOnScreen(this);
+    m_frame_pending = true;
+}
+
+void ProcessingProgressDialog::moveEvent(QMoveEvent* event)
+{
+    QProgressDialog::moveEvent(event);
+    // A window manager's frame moves the dialog by its own size; once. Later
+    // moves are the user's.
+    if (m_frame_pending && windowHandle() && windowHandle()->frameMargins() != m_centred_with) {
+        m_frame_pending = false;
+        CentreOnScreen(this);
+    }
 }
 
 Launcher::Launcher()

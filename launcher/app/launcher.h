@@ -1,6 +1,7 @@
 #ifndef HALVORA_LAUNCHER_H
 #define HALVORA_LAUNCHER_H
 
+#include <QMargins>
 #include <QObject>
 #include <QProgressDialog>
 #include <QString>
@@ -55,6 +56,14 @@ protected:
     // Escape key may take the dialog away while the worker runs.
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
+    // Centred at the size it is shown with, and again once a window manager
+    // has put its frame around it.
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    bool m_frame_pending = false;
+    QMargins m_centred_with;
 };
 
 // Owns the worker and the dialog and carries the worker's reports to it.

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QMetaObject>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <archive.h>
 #include <archive_entry.h>
@@ -212,6 +213,30 @@ TEST_F(LauncherTest, DialogIsBuiltAsDesigned)
     ASSERT_FALSE(icon.isNull()) << "icon not loaded from " << Root() << "/images";
     EXPECT_TRUE(icon.availableSizes().contains(QSize(72, 72)));
     EXPECT_EQ(dialog->parent(), nullptr);
+}
+
+// The toolkit places a dialog before it has grown to fit its text; shown
+// with one line and again with four, it must sit in the middle of its screen
+// at the size it has.
+TEST_F(LauncherTest, DialogIsCentredOnItsScreenAtTheSizeItIsShownWith)
+{
+    Launcher launcher;
+    ASSERT_TRUE(QMetaObject::invokeMethod(&launcher, "ShowMsgBox", Qt::DirectConnection));
+    ProcessingProgressDialog* dialog = FindLauncherDialog();
+    ASSERT_NE(dialog, nullptr);
+    const QPoint centre = dialog->screen()->availableGeometry().center();
+    const int one_line = dialog->height();
+    EXPECT_LE((dialog->frameGeometry().center() - centre).manhattanLength(), 1)
+        << "frame centre " << dialog->frameGeometry().center().x() << ","
+        << dialog->frameGeometry().center().y() << ", screen's " << centre.x() << "," << centre.y();
+
+    dialog->hide();
+    dialog->setLabelText("1\n2\n3\n4");
+    dialog->show();
+    EXPECT_GT(dialog->height(), one_line);
+    EXPECT_LE((dialog->frameGeometry().center() - centre).manhattanLength(), 1)
+        << "frame centre " << dialog->frameGeometry().center().x() << ","
+        << dialog->frameGeometry().center().y() << ", screen's " << centre.x() << "," << centre.y();
 }
 
 TEST_F(LauncherTest, NothingToUpgradeNeverShowsTheDialog)
