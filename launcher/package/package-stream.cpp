@@ -354,6 +354,7 @@ struct ReaderInput {
     std::chrono::steady_clock::time_point deadline;
     int allowed_seconds;
     ReadClock* clock;
+    bool timed_out = false;
 };
 
 la_ssize_t ReadDecoded(archive* reader, void* data, const void** buffer)
@@ -363,6 +364,14 @@ la_ssize_t ReadDecoded(archive* reader, void* data, const void** buffer)
     // bound set by the package's size; a slow home is no reason to refuse.
     auto writing = in->clock ? in->clock->writing : std::chrono::steady_clock::duration{};
     if (std::chrono::steady_clock::now() - writing > in->deadline) {
+        // Logged here, once: a skip that fails puts its own text in place
+        // of the reader's error.
+        if (!in->timed_out)
+            Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                           "[ERROR] package-stream(%d): reading the package took longer than %d "
+                           "s, it is damaged\n",
+                           __LINE__, in->allowed_seconds);
+        in->timed_out = true;
         archive_set_error(reader, ETIMEDOUT,
                           "reading the package took longer than %d s, it is damaged",
                           in->allowed_seconds);

@@ -5,7 +5,9 @@
 #include <QDir>
 #include <archive.h>
 #include <archive_entry.h>
+#include <bzlib.h>
 #include <clocale>
+#include <lzma.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
@@ -16,6 +18,7 @@
 
 #include "exposed-service.h"
 #include "extractor.h"
+#include "package-stream.h"
 #include "strtab.h"
 #include "test-archive.h"
 #include "test-support.h"
@@ -92,6 +95,8 @@ protected:
         return service.PrepareUserEnv();
     }
 
+    void TearDown() override { SetPackageReadBound(60, 1); }
+
     Tree InstallOldCopy()
     {
         testsupport::MakeDirs(app + "/bin");
@@ -110,11 +115,100 @@ struct HostileCase {
     Format format;
     std::vector<Entry> entries;
     std::string line; // the refusal expected in the log
+    std::string (*bytes)() = nullptr; // the package as made by hand, if not by entries
+    int bound = 60;                   // seconds the read may take
 };
 
 void PrintTo(const HostileCase& c, std::ostream* os) { *os << c.name; }
 
 const char kThroughLink[] = R"(refusing '.+': its path passes through the symbolic link '.+'$)";
+
+std::string Bzip2(const std::string& data)
+{
+    std::string out(data.size() / 100 + 1000, '\0');
+    unsigned int size = static_cast<unsigned int>(out.size());
+    int ret = BZ2_bzBuffToBuffCompress(&out[0], &size, const_cast<char*>(data.data()),
+                                       static_cast<unsigned int>(data.size()), 9, 0, 0);
+    EXPECT_EQ(BZ_OK, ret);
+    return out.substr(0, size);
+}
+
+// A ustar header for one file of `size` bytes.
+std::string TarHeader(uint64_t size)
+{
+    std::string h(512, '\0');
+    snprintf(&h[0], 100, "zeros");
+    snprintf(&h[100], 8, "%07o", 0644);
+    snprintf(&h[124], 12, "%011llo", static_cast<unsigned long long>(size));
+    h.replace(148, 8, 8, ' ');
+    h[156] = '0';
+    snprintf(&h[257], 8, "ustar");
+    h[263] = h[264] = '0';
+    unsigned sum = 0;
+    for (unsigned char c : h)
+        sum += c;
+    snprintf(&h[148], 8, "%06o", sum);
+    return h;
+}
+
+// 180 streams of 45 MiB of zeros, 81 bytes each, behind one that holds the
+// header of a file of them all: 15 KB that decode to 8 GB.
+std::string Bzip2StreamBomb()
+{
+    const size_t zeros = 45u << 20;
+    const int streams = 180;
+    std::string bomb = Bzip2(TarHeader(uint64_t(zeros) * streams));
+    std::string stream = Bzip2(std::string(zeros, '\0'));
+    for (int i = 0; i < streams; ++i)
+        bomb += stream;
+    return bomb;
+}
+
+void Put(std::string& out, uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out += static_cast<char>(value >> (8 * i));
+}
+
+// One zip member in LZMA whose properties declare a dictionary of 4 GiB
+// (the data itself was packed with a small one). No checksum: the member
+// must be refused before any of its data is decoded.
+std::string ZipWithLzmaMember()
+{
+    lzma_options_lzma options;
+    lzma_lzma_preset(&options, 0);
+    lzma_stream stream = LZMA_STREAM_INIT;
+    EXPECT_EQ(LZMA_OK, lzma_alone_encoder(&stream, &options));
+    std::string data(65536, 'x'), packed(70000, '\0');
+    stream.next_in = reinterpret_cast<const uint8_t*>(data.data());
+    stream.avail_in = data.size();
+    stream.next_out = reinterpret_cast<uint8_t*>(&packed[0]);
+    stream.avail_out = packed.size();
+    EXPECT_EQ(LZMA_STREAM_END, lzma_code(&stream, LZMA_FINISH));
+    packed.resize(stream.total_out);
+    lzma_end(&stream);
+    std::string body = std::string("\x09\x14\x05\x00", 4) + packed[0] + "\xff\xff\xff\xff" +
+                       packed.substr(13); // version, size and properties, then the raw data
+    // What a local header and its central entry share: version needed,
+    // flags, method (LZMA), time and date, checksum, sizes, name length and
+    // extra length.
+    const std::string name = "INFO";
+    std::string shared;
+    for (auto [value, bytes] : {std::pair<size_t, int>{63, 2}, {0, 2}, {14, 2}, {0, 4}, {0, 4},
+                                {body.size(), 4}, {data.size(), 4}, {name.size(), 2}, {0, 2}})
+        Put(shared, static_cast<uint32_t>(value), bytes);
+    std::string zip, central, end;
+    Put(zip, 0x04034b50, 4);
+    zip += shared + name + body;
+    Put(central, 0x02014b50, 4);
+    Put(central, 63, 2);
+    central += shared + std::string(14, '\0') + name; // comment, disk, attributes, offset 0
+    Put(end, 0x06054b50, 4);
+    for (auto [value, bytes] : {std::pair<size_t, int>{0, 4}, {1, 2}, {1, 2}, {central.size(), 4},
+                                {zip.size(), 4}, {0, 2}})
+        Put(end, static_cast<uint32_t>(value), bytes);
+    return zip + central + end;
+}
 
 std::vector<HostileCase> HostileCases()
 {
@@ -164,6 +258,16 @@ std::vector<HostileCase> HostileCases()
     cases.push_back({"tar_gz_compressed_again", Format::TarGzGz, ClientPackage("2"),
                      kNotAPackage});
     cases.push_back({"lrzip_needs_a_program", Format::Lrzip, {}, kNotAPackage});
+    // bzip2 is decoded a chunk at a time, so the time bound holds between
+    // chunks; a small bound keeps the row quick.
+    cases.push_back({"bzip2_stream_bomb", Format::Tar, {},
+                     R"(package-stream\(\d+\): reading the package took longer than 1 s, it )"
+                     R"(is damaged$)",
+                     Bzip2StreamBomb, 1});
+    cases.push_back({"zip_lzma_member_of_4_gib_dictionary", Format::Zip, {},
+                     R"(refusing 'INFO': a package's zip members are stored or deflated, not )"
+                     R"(compressed with 'lzma'$)",
+                     ZipWithLzmaMember});
     return cases;
 }
 
@@ -178,12 +282,21 @@ std::vector<Entry> Aimed(std::vector<Entry> entries, const std::string& outside)
 }
 
 class HostilePackageTest : public HostileTest,
-                           public ::testing::WithParamInterface<HostileCase> {};
+                           public ::testing::WithParamInterface<HostileCase> {
+protected:
+    bool WritePackage(const HostileCase& c)
+    {
+        SetPackageReadBound(c.bound, 0);
+        if (c.bytes)
+            return testsupport::WriteFile(package, c.bytes());
+        return WriteArchive(package, c.format, Aimed(c.entries, outside));
+    }
+};
 
 TEST_P(HostilePackageTest, IsRefusedByTheExtractor)
 {
     const HostileCase& c = GetParam();
-    ASSERT_TRUE(WriteArchive(package, c.format, Aimed(c.entries, outside)));
+    ASSERT_TRUE(WritePackage(c));
     // Decoders that are programs, found in PATH, each leave a mark if run.
     std::string bin = logs / "bin";
     ASSERT_TRUE(testsupport::MakeDirs(bin));
@@ -205,7 +318,7 @@ TEST_P(HostilePackageTest, IsRefusedByTheExtractor)
 TEST_P(HostilePackageTest, FailsTheInstallationAndTheOldCopyComesBack)
 {
     const HostileCase& c = GetParam();
-    ASSERT_TRUE(WriteArchive(package, c.format, Aimed(c.entries, outside)));
+    ASSERT_TRUE(WritePackage(c));
     Tree old_copy = InstallOldCopy();
     Tree before = Surroundings();
     EXPECT_EQ(-1, Install());
