@@ -161,9 +161,10 @@ private:
 };
 
 // A format the library reads itself (a zip, or a tar without the ustar
-// magic): the file's bytes as they are. A zip keeps its file modes and links in the directory at its
-// end, so the library seeks; once it has, the checksum is taken by a read
-// of its own through the same descriptor when the reader is done.
+// magic): the file's bytes as they are. A zip keeps its file modes and
+// links in the directory at its end, so the library seeks; once it has, the
+// checksum is taken by a read of its own through the same descriptor when
+// the reader is done.
 class RawInput : public PackageInput {
 public:
     explicit RawInput(const PackageFile& package) : file(package), bytes(new PackageBytes(file)) {}
