@@ -7,7 +7,6 @@
 #include <archive_entry.h>
 #include <bzlib.h>
 #include <clocale>
-#include <lzma.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
@@ -127,87 +126,53 @@ std::string Bzip2(const std::string& data)
 {
     std::string out(data.size() / 100 + 1000, '\0');
     unsigned int size = static_cast<unsigned int>(out.size());
-    int ret = BZ2_bzBuffToBuffCompress(&out[0], &size, const_cast<char*>(data.data()),
-                                       static_cast<unsigned int>(data.size()), 9, 0, 0);
-    EXPECT_EQ(BZ_OK, ret);
+    EXPECT_EQ(BZ_OK, BZ2_bzBuffToBuffCompress(&out[0], &size, const_cast<char*>(data.data()),
+                                              static_cast<unsigned int>(data.size()), 9, 0, 0));
     return out.substr(0, size);
 }
 
-// A ustar header for one file of `size` bytes.
-std::string TarHeader(uint64_t size)
+// 180 bzip2 streams of 45 MiB of zeros, 81 bytes each, behind one that holds
+// the ustar header of a file of them all: 15 KB that decode to 8 GB.
+std::string Bzip2StreamBomb()
 {
+    const unsigned long long zeros = 45u << 20, streams = 180;
     std::string h(512, '\0');
     snprintf(&h[0], 100, "zeros");
     snprintf(&h[100], 8, "%07o", 0644);
-    snprintf(&h[124], 12, "%011llo", static_cast<unsigned long long>(size));
-    h.replace(148, 8, 8, ' ');
-    h[156] = '0';
-    snprintf(&h[257], 8, "ustar");
-    h[263] = h[264] = '0';
+    snprintf(&h[124], 12, "%011llo", zeros * streams);
+    h.replace(148, 9, "        0");
+    h.replace(257, 8, std::string("ustar\0" "00", 8));
     unsigned sum = 0;
     for (unsigned char c : h)
         sum += c;
     snprintf(&h[148], 8, "%06o", sum);
-    return h;
-}
-
-// 180 streams of 45 MiB of zeros, 81 bytes each, behind one that holds the
-// header of a file of them all: 15 KB that decode to 8 GB.
-std::string Bzip2StreamBomb()
-{
-    const size_t zeros = 45u << 20;
-    const int streams = 180;
-    std::string bomb = Bzip2(TarHeader(uint64_t(zeros) * streams));
-    std::string stream = Bzip2(std::string(zeros, '\0'));
-    for (int i = 0; i < streams; ++i)
+    std::string bomb = Bzip2(h), stream = Bzip2(std::string(zeros, '\0'));
+    for (unsigned i = 0; i < streams; ++i)
         bomb += stream;
     return bomb;
 }
 
-void Put(std::string& out, uint32_t value, int bytes)
+std::string Le(uint32_t value, int bytes)
 {
+    std::string out;
     for (int i = 0; i < bytes; ++i)
         out += static_cast<char>(value >> (8 * i));
+    return out;
 }
 
-// One zip member in LZMA whose properties declare a dictionary of 4 GiB
-// (the data itself was packed with a small one). No checksum: the member
-// must be refused before any of its data is decoded.
+// One zip member in LZMA whose properties declare a dictionary of 4 GiB.
 std::string ZipWithLzmaMember()
 {
-    lzma_options_lzma options;
-    lzma_lzma_preset(&options, 0);
-    lzma_stream stream = LZMA_STREAM_INIT;
-    EXPECT_EQ(LZMA_OK, lzma_alone_encoder(&stream, &options));
-    std::string data(65536, 'x'), packed(70000, '\0');
-    stream.next_in = reinterpret_cast<const uint8_t*>(data.data());
-    stream.avail_in = data.size();
-    stream.next_out = reinterpret_cast<uint8_t*>(&packed[0]);
-    stream.avail_out = packed.size();
-    EXPECT_EQ(LZMA_STREAM_END, lzma_code(&stream, LZMA_FINISH));
-    packed.resize(stream.total_out);
-    lzma_end(&stream);
-    std::string body = std::string("\x09\x14\x05\x00", 4) + packed[0] + "\xff\xff\xff\xff" +
-                       packed.substr(13); // version, size and properties, then the raw data
-    // What a local header and its central entry share: version needed,
-    // flags, method (LZMA), time and date, checksum, sizes, name length and
-    // extra length.
     const std::string name = "INFO";
-    std::string shared;
-    for (auto [value, bytes] : {std::pair<size_t, int>{63, 2}, {0, 2}, {14, 2}, {0, 4}, {0, 4},
-                                {body.size(), 4}, {data.size(), 4}, {name.size(), 2}, {0, 2}})
-        Put(shared, static_cast<uint32_t>(value), bytes);
-    std::string zip, central, end;
-    Put(zip, 0x04034b50, 4);
-    zip += shared + name + body;
-    Put(central, 0x02014b50, 4);
-    Put(central, 63, 2);
-    central += shared + std::string(14, '\0') + name; // comment, disk, attributes, offset 0
-    Put(end, 0x06054b50, 4);
-    for (auto [value, bytes] : {std::pair<size_t, int>{0, 4}, {1, 2}, {1, 2}, {central.size(), 4},
-                                {zip.size(), 4}, {0, 2}})
-        Put(end, static_cast<uint32_t>(value), bytes);
-    return zip + central + end;
+    const std::string body = std::string("\x09\x14\x05\x00\x5d\xff\xff\xff\xff", 9) + "lzma data";
+    // Version needed, flags, method (LZMA), time, date and checksum, sizes,
+    // name and extra lengths: the same in the local and the central header.
+    const std::string shared = Le(63, 2) + Le(0, 2) + Le(14, 2) + Le(0, 4) + Le(0, 4) +
+                               Le(body.size(), 4) + Le(1u << 30, 4) + Le(name.size(), 2) + Le(0, 2);
+    const std::string local = Le(0x04034b50, 4) + shared + name + body;
+    const std::string central = Le(0x02014b50, 4) + Le(63, 2) + shared + std::string(14, '\0') + name;
+    return local + central + Le(0x06054b50, 4) + Le(0, 4) + Le(1, 2) + Le(1, 2) +
+           Le(central.size(), 4) + Le(local.size(), 4) + Le(0, 2);
 }
 
 std::vector<HostileCase> HostileCases()
