@@ -249,8 +249,7 @@ void MakeDevice(const std::string& path)
 
 // Changes the file the moment the packer opens it, without a race: a write
 // lease holds the opener back until the holder, told by the kernel, has
-// written and let go. The holder outlives a child that exits at once, so
-// that nothing waits for it.
+// written and let go. The holder is a grandchild, so that nothing waits.
 void ChangeWhenOpened(const std::string& path)
 {
     int ready[2];
@@ -265,15 +264,15 @@ void ChangeWhenOpened(const std::string& path)
         sigprocmask(SIG_BLOCK, &io, nullptr);
         int fd = open(path.c_str(), O_RDWR);
         bool held = fd >= 0 && fcntl(fd, F_SETLEASE, F_WRLCK) == 0;
-        (void)!write(ready[1], held ? "1" : "0", 1);
         const timespec limit{60, 0};
-        if (held && sigtimedwait(&io, nullptr, &limit) == SIGIO)
+        if (write(ready[1], held ? "1" : "0", 1) == 1 && held &&
+            sigtimedwait(&io, nullptr, &limit) == SIGIO)
             (void)!pwrite(fd, "grown", 5, 0);
         _exit(0);
     }
     waitpid(child, nullptr, 0);
     char held = '0';
-    ASSERT_EQ(read(ready[0], &held, 1), 1);
+    EXPECT_EQ(read(ready[0], &held, 1), 1);
     close(ready[0]);
     close(ready[1]);
     if (held != '1')
