@@ -197,6 +197,7 @@ bool MakeEntry(const std::string& root, const std::string& name, TreeEntry* entr
         entry->dev = st.st_dev;
         entry->ino = st.st_ino;
         entry->nlink = static_cast<unsigned>(st.st_nlink);
+        entry->changed = st.st_ctim;
     }
     return true;
 }

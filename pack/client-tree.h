@@ -2,6 +2,7 @@
 #define HALVORA_PACK_CLIENT_TREE_H
 
 #include <cstdint>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@ struct TreeEntry {
     uint64_t dev = 0;        // files only: which names share one file
     uint64_t ino = 0;
     unsigned nlink = 1;
+    timespec changed{};      // files only: its change time when the tree was checked
     std::string link_target; // links only
 };
 

@@ -5,11 +5,9 @@
 #include <archive_entry.h>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <memory>
-#include <unistd.h>
 
-#include "digest-stream.h"
+#include "file-snapshot.h"
 #include "hashed-output.h"
 #include "package-digest.h"
 #include "xz-block-encoder.h"
@@ -138,73 +136,30 @@ EntryPtr MakeHeader(const TreeEntry& entry)
     return header;
 }
 
-// The file must still have the size it had when the tree was checked: a
-// header that promises other than what follows would break the archive.
-bool CopyData(archive* a, const TreeEntry& entry, const std::string& package, std::string* error)
+// Where a large file is held between its read and its write: beside the
+// package, on the disk that must take the package anyway.
+std::string SpoolDir(const std::string& package)
 {
-    int fd = open(entry.disk_path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0) {
-        *error = entry.disk_path + ": " + strerror(errno);
-        return false;
-    }
-    std::unique_ptr<char[]> buffer(new char[256 * 1024]);
-    int64_t copied = 0;
-    bool ok = true;
-    for (;;) {
-        ssize_t n = read(fd, buffer.get(), 256 * 1024);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            *error = entry.disk_path + ": " + strerror(errno);
-            ok = false;
-            break;
-        }
-        if (n == 0 || copied + n > entry.size)
-            break;
-        if (archive_write_data(a, buffer.get(), static_cast<size_t>(n)) != n) {
-            *error = package + ": " + ArchiveError(a);
-            ok = false;
-            break;
-        }
-        copied += n;
-    }
-    close(fd);
-    if (ok && copied != entry.size) {
-        *error = entry.disk_path + ": changed while it was packed";
-        ok = false;
-    }
-    return ok;
+    size_t slash = package.rfind('/');
+    return slash == std::string::npos ? "." : package.substr(0, slash);
 }
 
 // The checksum of the file's content goes into its header, so that the
 // launcher can tell an unchanged file before it reads the data, and link
-// the copy it already has instead of writing it again.
-bool AddContentDigest(archive_entry* header, const TreeEntry& entry, std::string* error)
+// the copy it already has instead of writing it again. One read serves both.
+bool WriteFileEntry(archive* a, archive_entry* header, const TreeEntry& entry,
+                    const std::string& package, std::string* error)
 {
-    int fd = open(entry.disk_path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0) {
-        *error = entry.disk_path + ": " + strerror(errno);
+    FileSnapshot snapshot;
+    if (!snapshot.Take(entry, SpoolDir(package), error))
         return false;
-    }
-    DigestStream content;
-    std::unique_ptr<char[]> buffer(new char[256 * 1024]);
-    bool ok = content.Ready();
-    for (ssize_t n; ok && (n = read(fd, buffer.get(), 256 * 1024)) != 0;) {
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            *error = entry.disk_path + ": " + strerror(errno);
-            ok = false;
-            break;
-        }
-        content.Update(buffer.get(), static_cast<size_t>(n));
-    }
-    close(fd);
-    if (!ok)
-        return false;
-    std::string text = FormatDigest(content.Digest());
+    std::string text = FormatDigest(snapshot.Digest());
     archive_entry_xattr_add_entry(header, kEntryDigestAttribute, text.data(), text.size());
-    return true;
+    if (archive_write_header(a, header) != ARCHIVE_OK) {
+        *error = entry.disk_path + ": " + ArchiveError(a);
+        return false;
+    }
+    return snapshot.WriteTo(a, package, error);
 }
 
 // A second name of a file already written becomes a hard link to the first
@@ -240,14 +195,13 @@ bool WriteEntries(archive* a, const std::vector<TreeEntry>& entries, const std::
         archive_entry_set_ino64(header.get(), 0);
         archive_entry_set_nlink(header.get(), 1);
         const bool has_data = entry.kind == EK_FILE && !archive_entry_hardlink(header.get());
-        if (has_data && !AddContentDigest(header.get(), entry, error))
-            return false;
-        if (archive_write_header(a, header.get()) != ARCHIVE_OK) {
+        if (has_data) {
+            if (!WriteFileEntry(a, header.get(), entry, package, error))
+                return false;
+        } else if (archive_write_header(a, header.get()) != ARCHIVE_OK) {
             *error = entry.disk_path + ": " + ArchiveError(a);
             return false;
         }
-        if (has_data && !CopyData(a, entry, package, error))
-            return false;
         facts->entries += 1;
         facts->unpacked_size += archive_entry_size(header.get());
     }

@@ -13,7 +13,7 @@ packages=(
   cmake g++ make
   qtbase5-dev qttools5-dev-tools
   libicu-dev libarchive-dev zlib1g-dev libgtest-dev
-  liblzma-dev libzstd-dev libxxhash-dev
+  liblzma-dev libzstd-dev libbz2-dev libxxhash-dev
   dpkg-dev file lintian desktop-file-utils
   gnupg apt-utils  # scripts/publish-repo.sh: signing, apt-ftparchive
   clang libclang-rt-14-dev llvm  # scripts/fuzz.sh: clang, libFuzzer, llvm-symbolizer

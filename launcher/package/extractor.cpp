@@ -3,6 +3,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 #include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -43,6 +44,59 @@ struct WriterFree {
 };
 using ReaderPtr = std::unique_ptr<archive, ReaderFree>;
 using WriterPtr = std::unique_ptr<archive, WriterFree>;
+
+// The read's clock of the unpack running on this thread, if any. Each call
+// into the home (the disk writer, a link to the old copy) hands its time
+// back to it, so that a slow home is never taken for a slow package.
+thread_local ReadClock* home_clock = nullptr;
+
+class HomeTime {
+public:
+    HomeTime() = default;
+    HomeTime(const HomeTime&) = delete;
+    HomeTime& operator=(const HomeTime&) = delete;
+    ~HomeTime()
+    {
+        if (home_clock)
+            home_clock->writing += std::chrono::steady_clock::now() - start;
+    }
+
+private:
+    std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+};
+
+// Sets the thread's clock for one unpack, and takes it away again.
+class HomeClockOnThisThread {
+public:
+    explicit HomeClockOnThisThread(ReadClock* clock) { home_clock = clock; }
+    ~HomeClockOnThisThread() { home_clock = nullptr; }
+    HomeClockOnThisThread(const HomeClockOnThisThread&) = delete;
+    HomeClockOnThisThread& operator=(const HomeClockOnThisThread&) = delete;
+};
+
+int WriteHeader(archive* writer, archive_entry* entry)
+{
+    HomeTime home;
+    return archive_write_header(writer, entry);
+}
+
+int WriteBlock(archive* writer, const void* buffer, size_t size, la_int64_t offset)
+{
+    HomeTime home;
+    return static_cast<int>(archive_write_data_block(writer, buffer, size, offset));
+}
+
+int FinishEntry(archive* writer)
+{
+    HomeTime home;
+    return archive_write_finish_entry(writer);
+}
+
+int CloseWriter(archive* writer)
+{
+    HomeTime home;
+    return archive_write_close(writer);
+}
 
 const char* ErrorText(archive* a)
 {
@@ -145,6 +199,22 @@ int CloseAtEnd(archive* reader)
     return -1;
 }
 
+// A zip member that the library would decode without a memory bound is
+// refused from its header, before its data is read, in the scan as in the
+// unpack.
+int CheckMemberMethod(archive* reader, archive_entry* entry)
+{
+    std::string method;
+    if (ZipMemberMethodAllowed(reader, method))
+        return 0;
+    const char* name = archive_entry_pathname(entry);
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] extractor(%d): refusing '%s': a package's zip members are stored or "
+                   "deflated, not compressed with '%s'\n",
+                   __LINE__, name ? name : "", method.c_str());
+    return -1;
+}
+
 // A package that cannot be read to its end must be refused before anything
 // is touched, so only ARCHIVE_EOF ends the walk well: a warning, a damaged
 // header or a truncated body is a failure.
@@ -161,6 +231,8 @@ int ScanEntries(archive* reader, ArchiveSummary& summary)
                            __LINE__, ErrorText(reader));
             return -1;
         }
+        if (CheckMemberMethod(reader, entry) != 0)
+            return -1;
         int64_t size = 0;
         if (SkipEntryData(reader, entry, size) != ARCHIVE_OK) {
             Logger::LogMsg(Logger::L_ERR, kLogComponent,
@@ -462,7 +534,7 @@ CopyStep CopyBlocks(archive* reader, archive* writer, DigestStream* digest)
             return CopyStep::None;
         if (ret != ARCHIVE_OK)
             return CopyStep::Read;
-        if (writer && archive_write_data_block(writer, buffer, size, offset) != ARCHIVE_OK)
+        if (writer && WriteBlock(writer, buffer, size, offset) != ARCHIVE_OK)
             return CopyStep::Write;
         if (digest)
             digest->Update(buffer, size);
@@ -492,16 +564,34 @@ int CopyCheckedData(archive* reader, archive* writer, const char* name, const Pa
     return -1;
 }
 
+// What the library's archive_read_extract2 does, with the writer's calls
+// timed apart from the reading.
+int ExtractEntry(archive* reader, archive_entry* entry, archive* writer)
+{
+    int ret = WriteHeader(writer, entry);
+    if (ret == ARCHIVE_OK && (!archive_entry_size_is_set(entry) || archive_entry_size(entry) > 0))
+        ret = CopyBlocks(reader, writer, nullptr) == CopyStep::None ? ARCHIVE_OK : ARCHIVE_FAILED;
+    int finished = FinishEntry(writer);
+    return ret != ARCHIVE_OK ? ret : finished;
+}
+
+// Whether the old copy has the file: a look into the home, timed as such.
+FileWay LookInTheOldCopy(const Reuse& reuse, archive_entry* entry, PackageDigest& digest)
+{
+    HomeTime home;
+    return ReuseEntry(reuse, entry, digest);
+}
+
 // One entry onto the disk: a file with a checksum written or linked and
 // checked, anything else as the library extracts it.
 int UnpackEntry(archive* reader, archive* writer, archive_entry* entry, const Reuse& reuse)
 {
     PackageDigest digest;
-    FileWay way = ReuseEntry(reuse, entry, digest);
+    FileWay way = LookInTheOldCopy(reuse, entry, digest);
     if (way == FileWay::Linked)
         return CopyCheckedData(reader, nullptr, archive_entry_pathname(entry), digest);
     if (way == FileWay::Written) {
-        if (archive_write_header(writer, entry) != ARCHIVE_OK) {
+        if (WriteHeader(writer, entry) != ARCHIVE_OK) {
             Logger::LogMsg(Logger::L_ERR, kLogComponent,
                            "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
                            ExtractErrorText(reader, writer));
@@ -509,7 +599,7 @@ int UnpackEntry(archive* reader, archive* writer, archive_entry* entry, const Re
         }
         return CopyCheckedData(reader, writer, archive_entry_pathname(entry), digest);
     }
-    if (archive_read_extract2(reader, entry, writer) != ARCHIVE_OK) {
+    if (ExtractEntry(reader, entry, writer) != ARCHIVE_OK) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
                        ExtractErrorText(reader, writer));
@@ -541,6 +631,8 @@ int ExtractEntries(archive* reader, archive* writer, const ArchiveSummary& expec
         // Stopped before it is written, so progress never passes 100 %.
         if (progress == total)
             return CheckEntryCount(progress + 1, total);
+        if (CheckMemberMethod(reader, entry) != 0)
+            return -1;
         AddSize(read, entry, archive_entry_size(entry));
         if (CheckSize(read, expected, false) != 0)
             return -1;
@@ -550,7 +642,7 @@ int ExtractEntries(archive* reader, archive* writer, const ArchiveSummary& expec
             return -1;
         ++progress;
         Notify_Adapter::GetInstance().UpdateProgress(total, progress);
-        if (archive_write_finish_entry(writer) != ARCHIVE_OK) {
+        if (FinishEntry(writer) != ARCHIVE_OK) {
             Logger::LogMsg(Logger::L_ERR, kLogComponent,
                            "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
                            __LINE__, ErrorText(writer));
@@ -576,6 +668,19 @@ struct OldCopy {
     OldCopy& operator=(const OldCopy&) = delete;
     int fd = -1;
 };
+
+// A home that took longer to write than reading the whole package may take
+// explains a long wait, and why it was not held against the package.
+void LogSlowHome(const ReadClock& clock, const ustring& target)
+{
+    long long seconds = std::chrono::duration_cast<std::chrono::seconds>(clock.writing).count();
+    if (seconds <= clock.allowed_seconds)
+        return;
+    Logger::LogMsg(Logger::L_NOTICE, kLogComponent,
+                   "[NOTE] extractor(%d): writing the copy to '%s' took %lld s, longer than the "
+                   "%d s that reading the package may take: the home is slow\n",
+                   __LINE__, target.c_str(), seconds, clock.allowed_seconds);
+}
 
 } // namespace
 
@@ -755,6 +860,8 @@ int Extractor::Unpack(const PackageFile& file, const ArchiveSummary& expected)
     // modes by relative name, while the thread still works in the copy.
     WorkInDirectoryOnThisThread in_target;
     PackageRead record;
+    ReadClock clock;
+    HomeClockOnThisThread timed(&clock);
     ReaderPtr reader(archive_read_new());
     if (!reader) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
@@ -768,7 +875,7 @@ int Extractor::Unpack(const PackageFile& file, const ArchiveSummary& expected)
         return -1;
     }
     archive_write_disk_set_options(writer.get(), kDiskOptions);
-    if (OpenPackageReader(reader.get(), file, &record) != ARCHIVE_OK) {
+    if (OpenPackageReader(reader.get(), file, &record, UsableCores(), &clock) != ARCHIVE_OK) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n", __LINE__,
                        source.c_str(), ErrorText(reader.get()));
@@ -789,11 +896,12 @@ int Extractor::Unpack(const PackageFile& file, const ArchiveSummary& expected)
     OldCopy old_copy(reuse_dir);
     Reuse from_old_copy{old_copy.fd, reuse, &unpacked, &linked};
     int result = ExtractEntries(reader.get(), writer.get(), expected, from_old_copy);
+    LogSlowHome(clock, target);
     if (result == 0)
         result = CheckDigest(record, expected);
     // Directory modes and times are applied only when the writer closes;
     // a failure there must not pass for a complete unpack.
-    if (result == 0 && archive_write_close(writer.get()) != ARCHIVE_OK) {
+    if (result == 0 && CloseWriter(writer.get()) != ARCHIVE_OK) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] extractor(%d): archive_write_close failed: '%s'\n", __LINE__,
                        ErrorText(writer.get()));

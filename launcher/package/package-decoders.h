@@ -8,7 +8,7 @@
 
 // The compressions the package pipeline decodes itself; anything else is
 // left to the archive library's own filters.
-enum class PackageCodec { Tar, Gzip, Xz, Zstd, Other };
+enum class PackageCodec { Tar, Gzip, Xz, Zstd, Bzip2, Other };
 
 // Tells the codec from the first bytes of the package (at least 512 are
 // needed to recognise a plain tar).

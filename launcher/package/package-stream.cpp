@@ -1,8 +1,11 @@
 #include "package-stream.h"
 
+#include <algorithm>
 #include <archive.h>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <climits>
 #include <condition_variable>
 #include <cstring>
 #include <deque>
@@ -33,10 +36,11 @@ const uint64_t kXzThreadingMemory = 40ull << 20;
 const size_t kHeadSize = 512;
 // Guards against a decoder that neither consumes nor produces.
 const int kMaxIdleRounds = 16;
-// However slow the disk, a read of a package that takes longer than this is
-// not reading a package: a minute, and a second per MiB it holds.
-const int64_t kBaseSeconds = 60;
-const int64_t kSlowestBytesPerSecond = 1 << 20;
+// A read of a package that takes longer than this, its writes to the home
+// not counted, is not reading a package: a minute, and a second per MiB it
+// holds.
+std::atomic<int> base_seconds{60};
+std::atomic<int> seconds_per_mib{1};
 // One compression at most, and the library's pass-through filter.
 const int kMaxFilters = 2;
 
@@ -156,10 +160,11 @@ private:
     static const size_t kDrainLimit = 2 * kChunkSize;
 };
 
-// A format or compression the library decodes itself: the file's bytes as
-// they are. A zip keeps its file modes and links in the directory at its
-// end, so the library seeks; once it has, the checksum is taken by a read
-// of its own through the same descriptor when the reader is done.
+// A format the library reads itself (a zip, or a tar without the ustar
+// magic): the file's bytes as they are. A zip keeps its file modes and
+// links in the directory at its end, so the library seeks; once it has, the
+// checksum is taken by a read of its own through the same descriptor when
+// the reader is done.
 class RawInput : public PackageInput {
 public:
     explicit RawInput(const PackageFile& package) : file(package), bytes(new PackageBytes(file)) {}
@@ -343,20 +348,31 @@ private:
 };
 
 // The callbacks' own data: the input, the record of the read, and the time
-// by which the read must be over.
+// by which the read must be over, later by what the unpack spent writing.
 struct ReaderInput {
     std::unique_ptr<PackageInput> input;
     PackageRead* record;
     std::chrono::steady_clock::time_point deadline;
     int allowed_seconds;
+    ReadClock* clock;
+    bool timed_out = false;
 };
 
 la_ssize_t ReadDecoded(archive* reader, void* data, const void** buffer)
 {
     ReaderInput* in = static_cast<ReaderInput*>(data);
     // Nothing a package holds may keep the launcher, and its locks, past a
-    // bound set by the package's size.
-    if (std::chrono::steady_clock::now() > in->deadline) {
+    // bound set by the package's size; a slow home is no reason to refuse.
+    auto writing = in->clock ? in->clock->writing : std::chrono::steady_clock::duration{};
+    if (std::chrono::steady_clock::now() - writing > in->deadline) {
+        // Logged here, once: a skip that fails puts its own text in place
+        // of the reader's error.
+        if (!in->timed_out)
+            Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                           "[ERROR] package-stream(%d): reading the package took longer than %d "
+                           "s, it is damaged\n",
+                           __LINE__, in->allowed_seconds);
+        in->timed_out = true;
         archive_set_error(reader, ETIMEDOUT,
                           "reading the package took longer than %d s, it is damaged",
                           in->allowed_seconds);
@@ -441,17 +457,15 @@ std::unique_ptr<PackageInput> MakeDecodedInput(const PackageFile& file, PackageC
 // The kinds of archive a package can be, and nothing else: every other
 // format and filter of the library is a way for a file to loop, to grow
 // without bound or to start an outside program. What the pipeline decodes
-// reaches the library as a plain tar; the rest may be a bzip2 tar or a zip
-// (whose members the library decodes in the process).
+// reaches the library as a plain tar; the rest may only be a zip (whose
+// members the library decodes, see ZipMemberMethodAllowed). No filter of the
+// library decodes: it would decode within one read of the file, out of
+// reach of the time bound.
 int ChooseReaders(archive* reader, PackageCodec codec)
 {
     int ret = archive_read_support_format_tar(reader);
-    if (ret == ARCHIVE_OK && codec == PackageCodec::Other) {
+    if (ret == ARCHIVE_OK && codec == PackageCodec::Other)
         ret = archive_read_support_format_zip(reader);
-        // The library's own bzip2 decoder, never the outside program.
-        if (ret == ARCHIVE_OK)
-            ret = archive_read_support_filter_bzip2(reader);
-    }
     if (ret == ARCHIVE_OK)
         ret = archive_read_support_filter_none(reader);
     return ret;
@@ -459,7 +473,8 @@ int ChooseReaders(archive* reader, PackageCodec codec)
 
 int AllowedSeconds(const PackageFile& file)
 {
-    return static_cast<int>(kBaseSeconds + file.Size() / kSlowestBytesPerSecond);
+    int64_t per_size = (file.Size() >> 20) * seconds_per_mib;
+    return static_cast<int>(base_seconds + std::min<int64_t>(per_size, INT_MAX / 2));
 }
 
 } // namespace
@@ -474,7 +489,30 @@ int UsableCores()
     return cores > 0 ? static_cast<int>(cores) : 1;
 }
 
-int OpenPackageReader(archive* reader, const PackageFile& file, PackageRead* record, int cores)
+void SetPackageReadBound(int base, int per_mib)
+{
+    base_seconds = base;
+    seconds_per_mib = per_mib;
+}
+
+bool ZipMemberMethodAllowed(archive* reader, std::string& method)
+{
+    if ((archive_format(reader) & ARCHIVE_FORMAT_BASE_MASK) != ARCHIVE_FORMAT_ZIP)
+        return true;
+    // The reader names each member's method in its format name, as in
+    // "ZIP 2.0 (deflation)"; there is no other way to ask for it.
+    const char* name = archive_format_name(reader);
+    std::string format = name ? name : "";
+    size_t open = format.rfind('(');
+    size_t close = format.rfind(')');
+    method = open != std::string::npos && close != std::string::npos && close > open
+                 ? format.substr(open + 1, close - open - 1)
+                 : format;
+    return method == "uncompressed" || method == "deflation";
+}
+
+int OpenPackageReader(archive* reader, const PackageFile& file, PackageRead* record, int cores,
+                      ReadClock* clock)
 {
     PackageCodec codec = SniffFile(file.Descriptor());
     if (ChooseReaders(reader, codec) != ARCHIVE_OK) {
@@ -497,7 +535,10 @@ int OpenPackageReader(archive* reader, const PackageFile& file, PackageRead* rec
     if (codec == PackageCodec::Other)
         archive_read_set_seek_callback(reader, SeekRaw);
     in->record = record;
+    in->clock = clock;
     in->allowed_seconds = AllowedSeconds(file);
+    if (clock)
+        clock->allowed_seconds = in->allowed_seconds;
     in->deadline = std::chrono::steady_clock::now() + std::chrono::seconds(in->allowed_seconds);
     int ret = archive_read_open(reader, in.release(), nullptr, ReadDecoded, CloseDecoded);
     // A compressed stream inside a compressed stream, or one that decodes to

@@ -2,12 +2,15 @@
 // the tree, and client trees an installation could not run or should not
 // hold. Refusals are checked on the real executable: exit 1, a line naming
 // each offending path, and nothing left behind.
+#include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <functional>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "client-tree-maker.h"
@@ -244,6 +247,38 @@ void MakeDevice(const std::string& path)
         GTEST_SKIP() << "cannot make a device here (needs root)";
 }
 
+// Changes the file the moment the packer opens it, without a race: a write
+// lease holds the opener back until the holder, told by the kernel, has
+// written and let go. The holder is a grandchild, so that nothing waits.
+void ChangeWhenOpened(const std::string& path)
+{
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    pid_t child = fork();
+    if (child == 0) {
+        if (fork() != 0)
+            _exit(0);
+        sigset_t io;
+        sigemptyset(&io);
+        sigaddset(&io, SIGIO);
+        sigprocmask(SIG_BLOCK, &io, nullptr);
+        int fd = open(path.c_str(), O_RDWR);
+        bool held = fd >= 0 && fcntl(fd, F_SETLEASE, F_WRLCK) == 0;
+        const timespec limit{60, 0};
+        if (write(ready[1], held ? "1" : "0", 1) == 1 && held &&
+            sigtimedwait(&io, nullptr, &limit) == SIGIO)
+            (void)!pwrite(fd, "grown", 5, 0);
+        _exit(0);
+    }
+    waitpid(child, nullptr, 0);
+    char held = '0';
+    EXPECT_EQ(read(ready[0], &held, 1), 1);
+    close(ready[0]);
+    close(ready[1]);
+    if (held != '1')
+        GTEST_SKIP() << "no write lease can be taken here";
+}
+
 void Info(const std::string& tree, const std::string& text)
 {
     ASSERT_TRUE(testsupport::WriteFile(tree + "/INFO", text));
@@ -331,6 +366,9 @@ const RefusalCase kRefusalCases[] = {
     {"link_target_not_utf8",
      [](const std::string& t) { ASSERT_EQ(symlink("a\xc0\xaf" "b", (t + "/lib/odd").c_str()), 0); },
      {{"lib/odd", "not UTF-8"}}},
+    {"file_changed_while_packed",
+     [](const std::string& t) { ChangeWhenOpened(t + "/lib/empty.dat"); },
+     {{"lib/empty.dat", "changed while it was packed"}}},
     {"tree_missing", [](const std::string& t) { testsupport::RemoveTree(t); },
      {{"", "No such file"}}},
     // Made, found to be inside the tree, and removed again.

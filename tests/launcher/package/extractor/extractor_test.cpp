@@ -6,12 +6,16 @@
 #include <QThread>
 #include <archive.h>
 #include <archive_entry.h>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include "adapter.h"
 #include "extractor.h"
+#include "package-stream.h"
 #include "progress-recorder.h"
 #include "strtab.h"
 #include "test-archive.h"
@@ -302,6 +306,74 @@ INSTANTIATE_TEST_SUITE_P(Packages, DamageTest, ::testing::ValuesIn(kDamages),
                          [](const ::testing::TestParamInfo<DamageCase>& info) {
                              return std::string(info.param.name);
                          });
+
+// A disk that takes a set number of bytes a second, as a throttled or
+// network disk does: ext4 on a loop device mounted for synchronous writes,
+// and the block I/O controller holding the writer to that rate.
+class SlowDisk {
+public:
+    explicit SlowDisk(const std::string& dir)
+        : image(dir + "/disk.img"), home(dir + "/home"),
+          group("/sys/fs/cgroup/blkio/halvora-slow-" + std::to_string(getpid()))
+    {
+    }
+    ~SlowDisk()
+    {
+        umount2(home.c_str(), 0);
+        if (!loop.empty())
+            (void)!system(("losetup -d " + loop).c_str());
+        rmdir(group.c_str());
+    }
+    // True once the disk is there.
+    bool Make(long bytes_per_second)
+    {
+        FILE* out = popen(("truncate -s 64M " + image + " && mkfs.ext4 -q " + image +
+                           " && losetup -f --show " + image + " 2>/dev/null").c_str(), "r");
+        char name[64] = "";
+        if (!out || !fgets(name, sizeof name, out) || pclose(out) != 0)
+            return false;
+        loop = std::string(name, strcspn(name, "\n"));
+        struct stat st;
+        return testsupport::MakeDirs(home) && stat(loop.c_str(), &st) == 0 &&
+               mount(loop.c_str(), home.c_str(), "ext4", MS_SYNCHRONOUS, nullptr) == 0 &&
+               mkdir(group.c_str(), 0755) == 0 &&
+               testsupport::WriteFile(group + "/blkio.throttle.write_bps_device",
+                                      std::to_string(major(st.st_rdev)) + ":" +
+                                          std::to_string(minor(st.st_rdev)) + " " +
+                                          std::to_string(bytes_per_second));
+    }
+    const std::string image, home, group;
+
+private:
+    std::string loop;
+};
+
+// The read's bound is for the package, not for the home: a healthy home that
+// writes far slower than the bound allows still gets its copy, with a line.
+TEST_F(ExtractorTest, SlowHomeIsNoDamagedPackage)
+{
+    SlowDisk disk(dir.path());
+    if (geteuid() != 0 || !disk.Make(256 << 10))
+        GTEST_SKIP() << "no loop device, ext4 or block I/O controller here (needs root)";
+    std::vector<Entry> entries = {File("INFO", "[Version]\nbuild_version=42\n"),
+                                  File("lib/data.bin", PseudoRandom(1 << 20, 7))};
+    ASSERT_TRUE(WriteArchive(dir / "pkg", Format::TarZst, entries));
+    const std::string target = disk.home + "/Halvora.app";
+    // Some four seconds of writing against a read bound of one.
+    int status = testsupport::RunWithDeadline(
+        [&] {
+            SetPackageReadBound(1, 0);
+            std::string self = std::to_string(getpid());
+            bool slow = testsupport::WriteFile(disk.group + "/cgroup.procs", self);
+            return slow && RunExtract(dir / "pkg", target) == 0 ? 0 : 1;
+        },
+        120);
+    EXPECT_EQ(0, status) << testsupport::ReadFile(log);
+    EXPECT_EQ(Expected(entries), Snapshot(target));
+    EXPECT_EQ(1, testsupport::CountLines(log, R"(\[NOTE\] extractor\(\d+\): writing the copy to )"
+                                              R"('.+' took \d+ s, longer than the 1 s that )"))
+        << testsupport::ReadFile(log);
+}
 
 // The unpack takes its total from a scan made earlier and reads the archive
 // once more only; a package that then holds another number of entries is

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <archive.h>
 #include <archive_entry.h>
+#include <bzlib.h>
 #include <clocale>
 #include <gtest/gtest.h>
 #include <string>
@@ -16,6 +17,7 @@
 
 #include "exposed-service.h"
 #include "extractor.h"
+#include "package-stream.h"
 #include "strtab.h"
 #include "test-archive.h"
 #include "test-support.h"
@@ -92,6 +94,8 @@ protected:
         return service.PrepareUserEnv();
     }
 
+    void TearDown() override { SetPackageReadBound(60, 1); }
+
     Tree InstallOldCopy()
     {
         testsupport::MakeDirs(app + "/bin");
@@ -110,11 +114,66 @@ struct HostileCase {
     Format format;
     std::vector<Entry> entries;
     std::string line; // the refusal expected in the log
+    std::string (*bytes)() = nullptr; // the package as made by hand, if not by entries
+    int bound = 60;                   // seconds the read may take
 };
 
 void PrintTo(const HostileCase& c, std::ostream* os) { *os << c.name; }
 
 const char kThroughLink[] = R"(refusing '.+': its path passes through the symbolic link '.+'$)";
+
+std::string Bzip2(const std::string& data)
+{
+    std::string out(data.size() / 100 + 1000, '\0');
+    unsigned int size = static_cast<unsigned int>(out.size());
+    EXPECT_EQ(BZ_OK, BZ2_bzBuffToBuffCompress(&out[0], &size, const_cast<char*>(data.data()),
+                                              static_cast<unsigned int>(data.size()), 9, 0, 0));
+    return out.substr(0, size);
+}
+
+// 180 bzip2 streams of 45 MiB of zeros, 81 bytes each, behind one that holds
+// the ustar header of a file of them all: 15 KB that decode to 8 GB.
+std::string Bzip2StreamBomb()
+{
+    const unsigned long long zeros = 45u << 20, streams = 180;
+    std::string h(512, '\0');
+    snprintf(&h[0], 100, "zeros");
+    snprintf(&h[100], 8, "%07o", 0644);
+    snprintf(&h[124], 12, "%011llo", zeros * streams);
+    h.replace(148, 9, "        0");
+    h.replace(257, 8, std::string("ustar\0" "00", 8));
+    unsigned sum = 0;
+    for (unsigned char c : h)
+        sum += c;
+    snprintf(&h[148], 8, "%06o", sum);
+    std::string bomb = Bzip2(h), stream = Bzip2(std::string(zeros, '\0'));
+    for (unsigned i = 0; i < streams; ++i)
+        bomb += stream;
+    return bomb;
+}
+
+std::string Le(uint32_t value, int bytes)
+{
+    std::string out;
+    for (int i = 0; i < bytes; ++i)
+        out += static_cast<char>(value >> (8 * i));
+    return out;
+}
+
+// One zip member in LZMA whose properties declare a dictionary of 4 GiB.
+std::string ZipWithLzmaMember()
+{
+    const std::string name = "INFO";
+    const std::string body = std::string("\x09\x14\x05\x00\x5d\xff\xff\xff\xff", 9) + "lzma data";
+    // Version needed, flags, method (LZMA), time, date and checksum, sizes,
+    // name and extra lengths: the same in the local and the central header.
+    const std::string shared = Le(63, 2) + Le(0, 2) + Le(14, 2) + Le(0, 4) + Le(0, 4) +
+                               Le(body.size(), 4) + Le(1u << 30, 4) + Le(name.size(), 2) + Le(0, 2);
+    const std::string local = Le(0x04034b50, 4) + shared + name + body;
+    const std::string central = Le(0x02014b50, 4) + Le(63, 2) + shared + std::string(14, '\0') + name;
+    return local + central + Le(0x06054b50, 4) + Le(0, 4) + Le(1, 2) + Le(1, 2) +
+           Le(central.size(), 4) + Le(local.size(), 4) + Le(0, 2);
+}
 
 std::vector<HostileCase> HostileCases()
 {
@@ -164,6 +223,16 @@ std::vector<HostileCase> HostileCases()
     cases.push_back({"tar_gz_compressed_again", Format::TarGzGz, ClientPackage("2"),
                      kNotAPackage});
     cases.push_back({"lrzip_needs_a_program", Format::Lrzip, {}, kNotAPackage});
+    // bzip2 is decoded a chunk at a time, so the time bound holds between
+    // chunks; a small bound keeps the row quick.
+    cases.push_back({"bzip2_stream_bomb", Format::Tar, {},
+                     R"(package-stream\(\d+\): reading the package took longer than 1 s, it )"
+                     R"(is damaged$)",
+                     Bzip2StreamBomb, 1});
+    cases.push_back({"zip_lzma_member_of_4_gib_dictionary", Format::Zip, {},
+                     R"(refusing 'INFO': a package's zip members are stored or deflated, not )"
+                     R"(compressed with 'lzma'$)",
+                     ZipWithLzmaMember});
     return cases;
 }
 
@@ -178,12 +247,21 @@ std::vector<Entry> Aimed(std::vector<Entry> entries, const std::string& outside)
 }
 
 class HostilePackageTest : public HostileTest,
-                           public ::testing::WithParamInterface<HostileCase> {};
+                           public ::testing::WithParamInterface<HostileCase> {
+protected:
+    bool WritePackage(const HostileCase& c)
+    {
+        SetPackageReadBound(c.bound, 0);
+        if (c.bytes)
+            return testsupport::WriteFile(package, c.bytes());
+        return WriteArchive(package, c.format, Aimed(c.entries, outside));
+    }
+};
 
 TEST_P(HostilePackageTest, IsRefusedByTheExtractor)
 {
     const HostileCase& c = GetParam();
-    ASSERT_TRUE(WriteArchive(package, c.format, Aimed(c.entries, outside)));
+    ASSERT_TRUE(WritePackage(c));
     // Decoders that are programs, found in PATH, each leave a mark if run.
     std::string bin = logs / "bin";
     ASSERT_TRUE(testsupport::MakeDirs(bin));
@@ -205,7 +283,7 @@ TEST_P(HostilePackageTest, IsRefusedByTheExtractor)
 TEST_P(HostilePackageTest, FailsTheInstallationAndTheOldCopyComesBack)
 {
     const HostileCase& c = GetParam();
-    ASSERT_TRUE(WriteArchive(package, c.format, Aimed(c.entries, outside)));
+    ASSERT_TRUE(WritePackage(c));
     Tree old_copy = InstallOldCopy();
     Tree before = Surroundings();
     EXPECT_EQ(-1, Install());

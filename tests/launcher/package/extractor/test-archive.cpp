@@ -57,6 +57,7 @@ const char* FormatName(Format format)
     case Format::TarXz: return "tar_xz";
     case Format::TarXzBlocks: return "tar_xz_blocks";
     case Format::TarZst: return "tar_zst";
+    case Format::TarBz2: return "tar_bz2";
     case Format::Zip: return "zip";
     case Format::Cpio: return "cpio";
     case Format::Pax: return "pax";
@@ -118,6 +119,11 @@ bool Configure(archive* a, Format format)
         ret = archive_write_set_format_pax_restricted(a);
         if (ret == ARCHIVE_OK)
             ret = archive_write_add_filter_zstd(a);
+        break;
+    case Format::TarBz2:
+        ret = archive_write_set_format_pax_restricted(a);
+        if (ret == ARCHIVE_OK)
+            ret = archive_write_add_filter_bzip2(a);
         break;
     // Written as a plain tar, then compressed in blocks by CompressInBlocks.
     case Format::TarXzBlocks: ret = archive_write_set_format_pax_restricted(a); break;

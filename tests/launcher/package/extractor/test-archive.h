@@ -36,7 +36,7 @@ Entry Special(const std::string& path, Kind kind);
 // multi-threaded encoder writes them, so that they can be decoded in parallel.
 // The last three are no kind of package: an ISO image, a tar.gz compressed
 // once more, and the header of an lrzip file (whose decoder is a program).
-enum class Format { Tar, TarGz, TarXz, TarXzBlocks, TarZst, Zip, Cpio, Pax, GnuTar, Iso, TarGzGz, Lrzip };
+enum class Format { Tar, TarGz, TarXz, TarXzBlocks, TarZst, TarBz2, Zip, Cpio, Pax, GnuTar, Iso, TarGzGz, Lrzip };
 const char* FormatName(Format format);
 
 // Hard links are handed to the writer the way its format stores them. Names

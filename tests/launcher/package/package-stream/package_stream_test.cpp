@@ -127,8 +127,8 @@ protected:
     std::string log;
 };
 
-const Format kStreamFormats[] = {Format::Tar, Format::TarGz, Format::TarXz, Format::TarXzBlocks,
-                                 Format::TarZst};
+const Format kStreamFormats[] = {Format::Tar,    Format::TarGz,  Format::TarXz,
+                                 Format::TarXzBlocks, Format::TarZst, Format::TarBz2};
 
 std::string FormatLabel(const ::testing::TestParamInfo<Format>& info)
 {
@@ -250,6 +250,7 @@ const Damage kDamages[] = {
     {"TarXzCut", Format::TarXz, CutAtThreeQuarters},
     {"TarXzBlocksCut", Format::TarXzBlocks, CutAtThreeQuarters},
     {"TarZstCut", Format::TarZst, CutAtThreeQuarters},
+    {"TarBz2Cut", Format::TarBz2, CutAtThreeQuarters},
     {"TarCut", Format::Tar, CutAtThreeQuarters},
     {"TarGzHeaderOnly", Format::TarGz, CutAfterTheMagic},
     {"TarXzHeaderOnly", Format::TarXz, CutAfterTheMagic},
@@ -257,6 +258,7 @@ const Damage kDamages[] = {
     {"TarGzScrambled", Format::TarGz, Scramble},
     {"TarXzScrambled", Format::TarXz, Scramble},
     {"TarXzBlocksScrambled", Format::TarXzBlocks, Scramble},
+    {"TarBz2Scrambled", Format::TarBz2, Scramble},
     {"TarGzGarbage", Format::TarGz, GarbageAfterTheMagic},
     {"TarXzGarbage", Format::TarXz, GarbageAfterTheMagic},
     {"TarZstGarbage", Format::TarZst, GarbageAfterTheMagic},
