@@ -9,6 +9,8 @@
 #include "package-file.h"
 #include "ustring/ustring.h"
 
+class HomeProbe;
+
 // Decides whether the user's private copy of the client must be installed
 // from the system-wide package, installs it, and starts it. The platform
 // part (stopping and starting the client, the decision) is a subclass.
@@ -51,9 +53,24 @@ protected:
     int CopyFolderEntries(const ustring& src, const ustring& dest);
 
 private:
-    int ScanPackage(ArchiveSummary& summary);
+    int ScanPackage(ArchiveSummary& summary, PackageContents& contents);
     int ForgetMarkerWithoutRecord();
-    int CheckRoomFor(const ArchiveSummary& summary);
+    // What a check of the home's room found.
+    struct RoomCheck {
+        int64_t to_write = 0;
+        int64_t needed = 0;
+        int64_t free_bytes = 0;
+        int64_t free_files = -1;
+        bool short_of_room = false;
+        int reserve_error = 0;
+    };
+    int CheckRoomFor(const ArchiveSummary& summary, PackageContents& contents, bool scanned);
+    int CheckLinkKinds(HomeProbe& probe, PackageContents& contents, bool& scanned);
+    int CheckBytes(HomeProbe& probe, const ArchiveSummary& summary, PackageContents& contents,
+                   bool& scanned);
+    int MeasureRoom(HomeProbe& probe, const ArchiveSummary& summary, RoomCheck& check);
+    static bool RoomFits(const RoomCheck& check);
+    void LogRoom(const HomeProbe& probe, const ArchiveSummary& summary, const RoomCheck& check);
 
 protected:
 

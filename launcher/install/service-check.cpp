@@ -1,13 +1,18 @@
 // The checks an upgrade must pass before anything of the user's is touched:
-// the package reads to its end, and what it unpacks to fits in the home.
+// the package reads to its end, and what it unpacks to fits in the home,
+// quota included, which must also make every kind of entry it holds.
 #include "halvora-service.h"
 
 #include <cerrno>
 #include <cstring>
+#include <string>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 
 #include "extractor.h"
 #include "file/file-op.h"
+#include "home-probe.h"
+#include "installed-files-record.h"
 #include "log-place.h"
 #include "log.h"
 #include "package-file.h"
@@ -78,6 +83,45 @@ void LogDamaged(const ustring& package, int entries)
                    kLinePlace + __LINE__, package.c_str(), entries);
 }
 
+// The line of a home that cannot take the package; what names what is
+// missing, with the system's reason.
+void LogCannotTake(const ustring& package, const ustring& home, const char* what, int err)
+{
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] halvora-service(%d): package '%s' does not fit in '%s': %s: %s (%d), "
+                   "nothing is changed\n",
+                   kLinePlace + __LINE__, package.c_str(), home.c_str(), what, strerror(err), err);
+}
+
+// Whether the upgrade will likely link this file from the old copy rather
+// than write it: the record has it with the package's checksum and mode, and
+// the old file is still the regular file recorded. The unpack decides for
+// itself; this keeps out of the count only what it will not write.
+bool LikelyLinked(const InstalledFile& recorded, const PackageFileEntry& entry,
+                  const struct stat& old)
+{
+    return entry.digest_known && recorded.digest == entry.digest && recorded.mode == entry.mode &&
+           recorded.size == entry.size && S_ISREG(old.st_mode) &&
+           static_cast<uint64_t>(old.st_ino) == recorded.inode && old.st_size == recorded.size;
+}
+
+int64_t LikelyLinkedBytes(const InstalledFiles& record, const PackageContents& contents,
+                          const ustring& app, int& files)
+{
+    int64_t bytes = 0;
+    files = 0;
+    for (const auto& [path, entry] : contents.files) {
+        auto it = record.files.find(path);
+        struct stat st;
+        if (it == record.files.end() || lstat((app + "/" + path.c_str()).c_str(), &st) != 0 ||
+            !LikelyLinked(it->second, entry, st))
+            continue;
+        bytes += entry.size;
+        ++files;
+    }
+    return bytes;
+}
+
 // The count and size a check found, or the INFO's, and the checksum the
 // unpack must read again.
 ArchiveSummary DescribedSummary(const PackageMetadata& metadata)
@@ -94,12 +138,12 @@ ArchiveSummary DescribedSummary(const PackageMetadata& metadata)
 
 // The package is read in full: it must read to its end and hold something.
 // The lines of an unpack that meets such a package are logged as well.
-int Service::ScanPackage(ArchiveSummary& summary)
+int Service::ScanPackage(ArchiveSummary& summary, PackageContents& contents)
 {
     Extractor extractor;
     extractor.SetSource(package_file.get());
     extractor.SetTarget(per_user_install_path);
-    int scanned = extractor.Scan(summary);
+    int scanned = extractor.Scan(summary, contents);
     if (scanned == 0 && summary.entries > 0)
         return 0;
     Extractor::LogNoEntries(scanned == 0 ? summary.entries : -1);
@@ -107,45 +151,156 @@ int Service::ScanPackage(ArchiveSummary& summary)
     return -1;
 }
 
-int Service::CheckRoomFor(const ArchiveSummary& summary)
+// What the file system says is free, and what a reservation proves (a
+// quota counts there), against what the unpack writes; -1 only for a
+// failure to measure or a package that claims the impossible (logged).
+int Service::MeasureRoom(HomeProbe& probe, const ArchiveSummary& summary, RoomCheck& check)
 {
-    ustring home = GetUserHalvoraInstallPath();
-    const char* package = package_file->Path().c_str();
     FreeRoom room;
-    if (MeasureFreeRoom(home, room) != 0)
+    if (MeasureFreeRoom(GetUserHalvoraInstallPath(), room) != 0)
         return -1;
-    int64_t needed = BytesNeeded(summary, room.block);
-    if (needed < 0) {
+    ArchiveSummary written = summary;
+    written.unpacked_size = check.to_write;
+    check.needed = BytesNeeded(written, room.block);
+    if (check.needed < 0) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] halvora-service(%d): package '%s' claims %lld bytes in %d "
                        "entries, more than any disk holds: it is damaged, nothing is changed\n",
-                       kLinePlace + __LINE__, package,
+                       kLinePlace + __LINE__, package_file->Path().c_str(),
                        static_cast<long long>(summary.unpacked_size), summary.entries);
         return -1;
     }
+    check.free_bytes = room.bytes;
+    check.free_files = room.inodes;
     bool inodes_short = room.inodes >= 0 && room.inodes < summary.entries + kOwnFiles;
-    if (room.bytes < needed || inodes_short) {
+    check.short_of_room = room.bytes < check.needed || inodes_short;
+    check.reserve_error = check.short_of_room ? 0 : probe.Reserve(check.needed);
+    return 0;
+}
+
+bool Service::RoomFits(const RoomCheck& check)
+{
+    return !check.short_of_room && (check.reserve_error == 0 || check.reserve_error == EOPNOTSUPP);
+}
+
+void Service::LogRoom(const HomeProbe& probe, const ArchiveSummary& summary,
+                      const RoomCheck& check)
+{
+    const char* package = package_file->Path().c_str();
+    if (check.short_of_room) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] halvora-service(%d): package '%s' does not fit in '%s': %lld bytes "
-                       "in %d entries unpacked, %lld bytes needed with the margin, %lld bytes "
-                       "and %lld files free, nothing is changed\n",
-                       kLinePlace + __LINE__, package, home.c_str(),
+                       "in %d entries unpacked, %lld of them to write, %lld bytes needed with the "
+                       "margin, %lld bytes and %lld files free, nothing is changed\n",
+                       kLinePlace + __LINE__, package, GetUserHalvoraInstallPath().c_str(),
                        static_cast<long long>(summary.unpacked_size), summary.entries,
-                       static_cast<long long>(needed), static_cast<long long>(room.bytes),
-                       static_cast<long long>(room.inodes));
-        return -1;
+                       static_cast<long long>(check.to_write), static_cast<long long>(check.needed),
+                       static_cast<long long>(check.free_bytes),
+                       static_cast<long long>(check.free_files));
+    } else if (check.reserve_error == EOPNOTSUPP) {
+        Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
+                       "[DEBUG] halvora-service(%d): '%s' cannot reserve bytes (%s): its free "
+                       "room is all that is checked\n",
+                       kLinePlace + __LINE__, probe.Folder().c_str(), strerror(EOPNOTSUPP));
+    } else if (check.reserve_error != 0) {
+        char what[112];
+        snprintf(what, sizeof what, "%lld bytes (to write %lld) cannot be reserved there",
+                 static_cast<long long>(check.needed), static_cast<long long>(check.to_write));
+        LogCannotTake(package_file->Path(), probe.Folder(), what, check.reserve_error);
     }
+}
+
+// Every byte of the package first; where that does not fit and the upgrade
+// can link files of the copy in place, only what it must write.
+int Service::CheckBytes(HomeProbe& probe, const ArchiveSummary& summary,
+                        PackageContents& contents, bool& scanned)
+{
+    RoomCheck check;
+    check.to_write = summary.unpacked_size;
+    if (MeasureRoom(probe, summary, check) != 0)
+        return -1;
+    if (!RoomFits(check) && !recorded_files.empty() && LinkingPossible()) {
+        ArchiveSummary read;
+        if (!scanned && ScanPackage(read, contents) != 0)
+            return -1;
+        scanned = true;
+        int files = 0;
+        int64_t linked =
+            LikelyLinkedBytes(recorded_files, contents, per_user_install_path, files);
+        Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
+                       "[DEBUG] halvora-service(%d): %d files of %lld bytes likely linked from "
+                       "the copy in place\n",
+                       kLinePlace + __LINE__, files, static_cast<long long>(linked));
+        check.to_write = linked < summary.unpacked_size ? summary.unpacked_size - linked : 0;
+        if (MeasureRoom(probe, summary, check) != 0)
+            return -1;
+    }
+    LogRoom(probe, summary, check);
+    if (!RoomFits(check))
+        return -1;
     Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
                    "[DEBUG] halvora-service(%d): package '%s' checked: %d entries, %lld bytes, "
-                   "%lld bytes free\n",
-                   kLinePlace + __LINE__, package, summary.entries,
+                   "%lld of them to write, %lld bytes free\n",
+                   kLinePlace + __LINE__, package_file->Path().c_str(), summary.entries,
                    static_cast<long long>(summary.unpacked_size),
-                   static_cast<long long>(room.bytes));
+                   static_cast<long long>(check.to_write),
+                   static_cast<long long>(check.free_bytes));
+    return 0;
+}
+
+// The kinds of links the package holds must be made there; its headers are
+// read for them only where the home cannot make one kind or the other.
+int Service::CheckLinkKinds(HomeProbe& probe, PackageContents& contents, bool& scanned)
+{
+    int link_error = probe.TryHardLink();
+    int symlink_error = probe.TrySymbolicLink();
+    link_refusal.clear();
+    if (link_error != 0)
+        link_refusal = std::string("the home cannot make hard links (") + strerror(link_error) + ")";
+    if (link_error == 0 && symlink_error == 0)
+        return 0;
+    ArchiveSummary read;
+    if (!scanned && ScanPackage(read, contents) != 0)
+        return -1;
+    scanned = true;
+    const ustring& package = package_file->Path();
+    if (contents.hard_links && link_error != 0) {
+        LogCannotTake(package, probe.Folder(), "it holds hard links, which the home cannot make",
+                      link_error);
+        return -1;
+    }
+    if (contents.symbolic_links && symlink_error != 0) {
+        LogCannotTake(package, probe.Folder(),
+                      "it holds symbolic links, which the home cannot make", symlink_error);
+        return -1;
+    }
+    return 0;
+}
+
+// Whatever the home cannot take is found here, before the client is
+// stopped, by doing it: a file of the launcher's own is given the bytes and
+// the links, then removed.
+int Service::CheckRoomFor(const ArchiveSummary& summary, PackageContents& contents, bool scanned)
+{
+    HomeProbe probe(per_user_install_path);
+    if (int err = probe.Create()) {
+        LogCannotTake(package_file->Path(), probe.Folder(), "no file can be created there", err);
+        return -1;
+    }
+    if (CheckLinkKinds(probe, contents, scanned) != 0 ||
+        CheckBytes(probe, summary, contents, scanned) != 0)
+        return -1;
+    if (int err = probe.Remove()) {
+        LogCannotTake(package_file->Path(), probe.Folder(), "its probe cannot be removed", err);
+        return -1;
+    }
     return 0;
 }
 
 int Service::CheckPackage()
 {
+    // What the copy in place was installed as: the files an upgrade links
+    // are not counted among those it writes.
     LoadRecord();
     ustring package = GetPackagePath();
     // Opened once: the unpack reads this same file, whatever is renamed over
@@ -166,12 +321,16 @@ int Service::CheckPackage()
                                                      *package_file, metadata);
     if (described == PackageCheck::Mismatch)
         return -1;
+    // Read in full where nothing else proves the package whole; otherwise
+    // its headers are read only where the home's checks need them.
     ArchiveSummary summary;
-    if (described == PackageCheck::Described)
-        summary = DescribedSummary(metadata);
-    else if (ScanPackage(summary) != 0)
+    PackageContents contents;
+    bool scanned = described != PackageCheck::Described;
+    if (scanned && ScanPackage(summary, contents) != 0)
         return -1;
-    if (CheckRoomFor(summary) != 0)
+    if (!scanned)
+        summary = DescribedSummary(metadata);
+    if (CheckRoomFor(summary, contents, scanned) != 0)
         return -1;
     package_summary = summary;
     package_checked = true;

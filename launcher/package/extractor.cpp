@@ -215,10 +215,30 @@ int CheckMemberMethod(archive* reader, archive_entry* entry)
     return -1;
 }
 
+bool EntryDigest(archive_entry* entry, PackageDigest& digest);
+
+// What the checks before the stop need to know of one entry.
+void NoteContents(archive_entry* entry, PackageContents& contents)
+{
+    if (archive_entry_hardlink(entry)) {
+        contents.hard_links = true;
+        return;
+    }
+    if (archive_entry_filetype(entry) == AE_IFLNK)
+        contents.symbolic_links = true;
+    const char* name = archive_entry_pathname(entry);
+    if (archive_entry_filetype(entry) != AE_IFREG || !name)
+        return;
+    PackageFileEntry& file = contents.files[RecordName(name)];
+    file.size = archive_entry_size(entry);
+    file.mode = archive_entry_perm(entry) & 07777;
+    file.digest_known = EntryDigest(entry, file.digest);
+}
+
 // A package that cannot be read to its end must be refused before anything
 // is touched, so only ARCHIVE_EOF ends the walk well: a warning, a damaged
 // header or a truncated body is a failure.
-int ScanEntries(archive* reader, ArchiveSummary& summary)
+int ScanEntries(archive* reader, ArchiveSummary& summary, PackageContents* contents)
 {
     for (;;) {
         archive_entry* entry = nullptr;
@@ -242,6 +262,8 @@ int ScanEntries(archive* reader, ArchiveSummary& summary)
         }
         ++summary.entries;
         AddSize(summary, entry, size);
+        if (contents)
+            NoteContents(entry, *contents);
     }
 }
 
@@ -740,16 +762,25 @@ int Extractor::Scan(ArchiveSummary& summary)
     summary = ArchiveSummary();
     PackageFile own;
     const PackageFile* file = OpenPackage(own);
-    return file ? Scan(*file, summary) : -1;
+    return file ? Scan(*file, summary, nullptr) : -1;
 }
 
-int Extractor::Scan(const PackageFile& file, ArchiveSummary& summary)
+int Extractor::Scan(ArchiveSummary& summary, PackageContents& contents)
+{
+    summary = ArchiveSummary();
+    contents = PackageContents();
+    PackageFile own;
+    const PackageFile* file = OpenPackage(own);
+    return file ? Scan(*file, summary, &contents) : -1;
+}
+
+int Extractor::Scan(const PackageFile& file, ArchiveSummary& summary, PackageContents* contents)
 {
     Utf8NamesOnThisThread names;
     summary = ArchiveSummary();
     PackageRead record;
     ReaderPtr reader = OpenForScan(file, target, &record);
-    if (!reader || ScanEntries(reader.get(), summary) != 0)
+    if (!reader || ScanEntries(reader.get(), summary, contents) != 0)
         return -1;
     summary.digest_known = record.whole;
     summary.digest = record.digest;
@@ -820,7 +851,7 @@ int Extractor::Run(const ArchiveSummary* expected)
     // can tell it read the very bytes the scan did.
     ArchiveSummary scanned;
     if (!expected) {
-        if (!file || Scan(*file, scanned) != 0)
+        if (!file || Scan(*file, scanned, nullptr) != 0)
             scanned.entries = -1;
         expected = &scanned;
     }

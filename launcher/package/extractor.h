@@ -2,6 +2,7 @@
 #define HALVORA_EXTRACTOR_H
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,25 @@ struct ArchiveSummary {
     bool sized = true;
     bool digest_known = false;
     PackageDigest digest;
+};
+
+// A regular file of the package as its header gives it.
+struct PackageFileEntry {
+    int64_t size = 0;
+    unsigned mode = 0; // permission bits
+    bool digest_known = false;
+    PackageDigest digest;
+};
+
+// What a package holds, read from its headers before anything is stopped:
+// enough to tell which files an upgrade may link from the old copy rather
+// than write, and which kinds of entries the home must be able to make.
+struct PackageContents {
+    // By path relative to the copy, as the unpack records them; a later
+    // entry of one path replaces an earlier one, as on the disk.
+    std::map<std::string, PackageFileEntry> files;
+    bool symbolic_links = false;
+    bool hard_links = false;
 };
 
 // Unpacks a package (a tar, plain or compressed, or a zip: see
@@ -59,6 +79,8 @@ public:
     // Reads every entry to the end of the archive; 0, or -1 (logged) when
     // any other end is met.
     int Scan(ArchiveSummary& summary);
+    // The same, noting each regular file and the kinds of links it holds.
+    int Scan(ArchiveSummary& summary, PackageContents& contents);
     // Writes every entry's path name to standard output, one per line.
     int List();
 
@@ -81,7 +103,7 @@ public:
 
 private:
     const PackageFile* OpenPackage(PackageFile& own);
-    int Scan(const PackageFile& file, ArchiveSummary& summary);
+    int Scan(const PackageFile& file, ArchiveSummary& summary, PackageContents* contents);
     int Run(const ArchiveSummary* expected);
     int Unpack(const PackageFile& file, const ArchiveSummary& expected);
     int CheckDigest(const PackageRead& record, const ArchiveSummary& expected) const;

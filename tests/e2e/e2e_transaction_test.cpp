@@ -8,11 +8,13 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sys/mount.h>
 #include <sys/statvfs.h>
 #include <thread>
 
 #include "launch-fixture.h"
+#include "loop-mount.h"
 #include "package-manifest.h"
 #include "test-support.h"
 
@@ -32,6 +34,7 @@ protected:
             Stop(pid);
         if (!mounted.empty())
             umount2(mounted.c_str(), MNT_DETACH);
+        loop.reset();
         LaunchFixture::TearDown();
     }
 
@@ -72,6 +75,7 @@ protected:
     }
 
     std::string mounted;
+    std::unique_ptr<testsupport::LoopMount> loop;
 };
 
 // The launcher is killed while it unpacks an upgrade; by the next start the
@@ -108,39 +112,121 @@ TEST_F(TransactionTest, KilledDuringTheUnpackThenADamagedPackage)
     ExpectClientFromCopy();
 }
 
-// An upgrade the home's file system cannot hold is refused before the
-// client is stopped: too few bytes, or exactly as many free files as the
-// package has entries (the installation makes files of its own). Needs a
-// small tmpfs, where the machine lets the test mount one.
-class CannotFitTest : public TransactionTest, public ::testing::WithParamInterface<bool> {};
+// A home that cannot take an installation is found out before the client
+// is stopped, and the line names what it lacks: bytes or files on a small
+// tmpfs (an upgrade whose record is gone, so that it links nothing), bytes
+// under a btrfs quota group (a first installation and an upgrade, run as an
+// ordinary user), symbolic links on exFAT as its FUSE daemon serves it. The
+// client keeps running and nothing is left behind. Each home is mounted for
+// real, and the row skips where the machine cannot mount it.
+enum class Home { TmpfsBytes, TmpfsFiles, BtrfsQuota, Exfat };
 
-TEST_P(CannotFitTest, UpgradeThatCannotFitLeavesTheClientRunning)
-{
-    const bool short_of_files = GetParam();
-    Prepare();
-    fs::create_directories(home);
-    int64_t unpacked = 0;
-    for (const auto& [path, entry] : ReadManifest(std::string(HALVORA_STAGE_NEXT_DIR) +
-                                                  "/package/halvora.hpk"))
-        unpacked += entry.size;
+struct CannotTake {
+    const char* name;
+    Home home;
+    bool upgrade;
+    const char* missing; // in the line that refuses it
+};
+
+class CannotFitTest : public TransactionTest, public ::testing::WithParamInterface<CannotTake> {
+protected:
     // Room for one copy and the log, not for a second one beside it.
-    std::string size = "size=" + std::to_string(unpacked * (short_of_files ? 6 : 3) / 2 + (8 << 20));
-    if (mount("tmpfs", home.c_str(), "tmpfs", 0, size.c_str()) != 0)
-        GTEST_SKIP() << "cannot mount a tmpfs here: " << strerror(errno);
-    mounted = home;
-    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
-    int old_build = BuildOf(app + "/INFO");
-    Manifest old_manifest = ReadManifest(package);
-    pid_t client = ClientPid();
-    UseNextPackage();
-    if (short_of_files) {
+    void MountTmpfs()
+    {
+        int64_t unpacked = 0;
+        for (const auto& [path, entry] : ReadManifest(std::string(HALVORA_STAGE_NEXT_DIR) +
+                                                      "/package/halvora.hpk"))
+            unpacked += entry.size;
+        bool files = GetParam().home == Home::TmpfsFiles;
+        std::string size = "size=" + std::to_string(unpacked * (files ? 6 : 3) / 2 + (8 << 20));
+        if (mount("tmpfs", home.c_str(), "tmpfs", 0, size.c_str()) != 0)
+            GTEST_SKIP() << "cannot mount a tmpfs here: " << strerror(errno);
+        mounted = home;
+    }
+
+    void MountHome()
+    {
+        if (GetParam().home == Home::TmpfsBytes || GetParam().home == Home::TmpfsFiles)
+            return MountTmpfs();
+        loop.reset(new testsupport::LoopMount(RunReaped));
+        bool btrfs = GetParam().home == Home::BtrfsQuota;
+        std::string why = loop->Make(btrfs ? testsupport::MountKind::BtrfsQuota
+                                           : testsupport::MountKind::ExfatFuse,
+                                     256 << 20, testsupport::NobodyUid());
+        if (!why.empty())
+            GTEST_SKIP() << why;
+        UseHome(loop->Folder() + "/home");
+        fs::create_directories(home);
+        ASSERT_NO_FATAL_FAILURE(RunAsNobody());
+        // Below what a first installation writes from the start.
+        if (btrfs && !GetParam().upgrade)
+            loop->LimitQuota(16 << 20);
+    }
+
+    // What the home lacks once the copy in place is there.
+    void Narrow()
+    {
+        int next = BuildOf(std::string(HALVORA_STAGE_NEXT_DIR) + "/INFO");
+        switch (GetParam().home) {
+        case Home::TmpfsBytes:
+            UseNextPackage();
+            fs::remove(app + ".files");
+            return;
+        case Home::TmpfsFiles: return NarrowFiles();
+        case Home::BtrfsQuota:
+            UseNextPackage();
+            loop->LimitQuota(loop->QuotaUsed() + (1 << 20));
+            return;
+        case Home::Exfat: return UsePackageOfBuild(next, false, true);
+        }
+    }
+
+    // Exactly as many free files as the package has entries: the
+    // installation makes files of its own.
+    void NarrowFiles()
+    {
+        UseNextPackage();
         std::string info = testsupport::ReadFile(root + "/INFO");
         int64_t entries = atoll(info.c_str() + info.find("entries=") + strlen("entries="));
         struct statvfs fs_now;
         ASSERT_EQ(statvfs(home.c_str(), &fs_now), 0);
         std::string files = "nr_inodes=" + std::to_string(fs_now.f_files - fs_now.f_ffree + entries);
-        ASSERT_EQ(mount("tmpfs", home.c_str(), "tmpfs", MS_REMOUNT, files.c_str()), 0) << strerror(errno);
+        ASSERT_EQ(mount("tmpfs", home.c_str(), "tmpfs", MS_REMOUNT, files.c_str()), 0)
+            << strerror(errno);
     }
+
+    // Names the launcher makes beside the copy, other than the copy and its
+    // record: a marker, a backup, a probe of the home.
+    std::vector<std::string> LeftBehind()
+    {
+        std::vector<std::string> left;
+        for (const fs::directory_entry& e : fs::directory_iterator(user)) {
+            std::string name = e.path().filename();
+            if (name.rfind("Halvora.app", 0) == 0 && name != "Halvora.app" &&
+                name != "Halvora.app.files")
+                left.push_back(name);
+        }
+        return left;
+    }
+};
+
+TEST_P(CannotFitTest, RefusedBeforeTheStop)
+{
+    const CannotTake& row = GetParam();
+    Prepare();
+    ASSERT_NO_FATAL_FAILURE(MountHome());
+    if (IsSkipped())
+        return;
+    int old_build = -1;
+    Manifest old_manifest;
+    pid_t client = 0;
+    if (row.upgrade) {
+        ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+        old_build = BuildOf(app + "/INFO");
+        old_manifest = ReadManifest(package);
+        client = ClientPid();
+    }
+    ASSERT_NO_FATAL_FAILURE(Narrow());
     size_t before = LogLineCount();
 
     ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
@@ -148,15 +234,33 @@ TEST_P(CannotFitTest, UpgradeThatCannotFitLeavesTheClientRunning)
     std::vector<std::string> log = LogMessages(before);
     EXPECT_EQ(CountContaining(log, "/package/halvora.hpk' does not fit in '" + user + "': "), 1)
         << LogText();
+    EXPECT_EQ(CountContaining(log, row.missing), 1) << LogText();
     EXPECT_TRUE(InOrder(log, {kRunning, kUpgradeFailed, kDone}));
     EXPECT_EQ(CountContaining(log, "local appdata exist"), 0);
+    EXPECT_EQ(LeftBehind(), std::vector<std::string>());
+    if (!row.upgrade) {
+        EXPECT_FALSE(fs::exists(app));
+        return;
+    }
     EXPECT_EQ(ClientPid(), client);
     EXPECT_TRUE(Running(client));
-    ExpectCompleteCopyOf(old_manifest, old_build);
+    EXPECT_EQ(BuildOf(app + "/INFO"), old_build);
+    // exFAT keeps no modes: there every file may be executed.
+    if (row.home != Home::Exfat)
+        ExpectCompleteCopyOf(old_manifest, old_build);
 }
 
-INSTANTIATE_TEST_SUITE_P(Room, CannotFitTest, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Files" : "Bytes"; });
+INSTANTIATE_TEST_SUITE_P(
+    Room, CannotFitTest,
+    ::testing::Values(CannotTake{"Bytes", Home::TmpfsBytes, true, "files free, nothing is changed"},
+                      CannotTake{"Files", Home::TmpfsFiles, true, "files free, nothing is changed"},
+                      CannotTake{"QuotaFirstInstallation", Home::BtrfsQuota, false,
+                                 "cannot be reserved there: Disk quota exceeded"},
+                      CannotTake{"QuotaUpgrade", Home::BtrfsQuota, true,
+                                 "cannot be reserved there: Disk quota exceeded"},
+                      CannotTake{"SymbolicLinksOnExfat", Home::Exfat, true,
+                                 "symbolic links, which the home cannot make"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Each package ships a read-only folder; as an ordinary user, twelve
 // upgrades in a row all land, and no backup piles up.

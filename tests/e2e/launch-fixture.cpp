@@ -55,16 +55,22 @@ void LaunchFixture::Prepare(const std::string& root_name, const std::string& hom
     scratch = MakeScratch();
     root = scratch + "/" + root_name;
     home = scratch + "/" + home_name;
-    user = home + "/.HalvoraBackup";
-    app = user + "/Halvora.app";
-    marker = app + ".installing";
-    log = user + "/log/launcher.log";
-    pid_file = user + "/ui.pid";
+    UseHome(home);
     package = root + "/package/halvora.hpk";
     ASSERT_EQ(RunToEnd({"/bin/cp", "-a", HALVORA_STAGE_DIR, root}, 60s), 0)
         << "copying " << HALVORA_STAGE_DIR;
     ASSERT_TRUE(fs::is_symlink(root + "/lib/plugins/platforms")) << "plug-in links lost";
     fs::create_directories(home);
+}
+
+void LaunchFixture::UseHome(const std::string& dir)
+{
+    home = dir;
+    user = home + "/.HalvoraBackup";
+    app = user + "/Halvora.app";
+    marker = app + ".installing";
+    log = user + "/log/launcher.log";
+    pid_file = user + "/ui.pid";
 }
 
 void LaunchFixture::TearDown()
@@ -200,9 +206,11 @@ void LaunchFixture::Stop(pid_t pid)
 {
     if (!Running(pid))
         return;
-    // Only what this test started: a pid file may name anything by now.
+    // Only what this test started: a pid file may name anything by now. A
+    // home on a mount of the test's own is outside the scratch folder.
     std::string exe = ExecutableOf(pid);
-    if (exe.rfind(scratch, 0) != 0 && exe != "/usr/bin/sleep" && exe != "/bin/sleep")
+    if (exe.rfind(scratch, 0) != 0 && exe.rfind(home + "/", 0) != 0 &&
+        exe != "/usr/bin/sleep" && exe != "/bin/sleep")
         return;
     kill(pid, SIGTERM);
     if (!WaitGone(pid, 3s)) {
@@ -249,10 +257,10 @@ void LaunchFixture::RunAsNobody()
     ASSERT_EQ(RunToEnd({"/bin/chown", "-R", "nobody:nogroup", home}, 30s), 0);
 }
 
-void LaunchFixture::UsePackageOfBuild(int build, bool read_only_folder)
+void LaunchFixture::UsePackageOfBuild(int build, bool read_only_folder, bool symbolic_link)
 {
     std::string staged = std::string(HALVORA_STAGE_DIR) + "/package/halvora.hpk";
-    ASSERT_TRUE(RewritePackage(staged, package, build, read_only_folder)) << staged;
+    ASSERT_TRUE(RewritePackage(staged, package, build, read_only_folder, symbolic_link)) << staged;
     std::string info = ReadAll(std::string(HALVORA_STAGE_DIR) + "/INFO");
     info = std::regex_replace(info, std::regex("build_version=[0-9]*"),
                               "build_version=" + std::to_string(build));
@@ -281,6 +289,16 @@ std::vector<std::string> LaunchFixture::Backups()
             found.push_back(name);
     }
     return found;
+}
+
+int RunReaped(const std::vector<std::string>& argv, const std::string& out_path)
+{
+    ChildReaper& reaper = ChildReaper::Instance();
+    pid_t pid = reaper.Spawn(argv, EnvironmentWith({}), out_path);
+    ChildReaper::Ending ending;
+    if (pid == 0 || !reaper.WaitEnded(pid, 120s, &ending))
+        return -1;
+    return WIFEXITED(ending.status) ? WEXITSTATUS(ending.status) : -1;
 }
 
 std::string Builds(int source, int target)

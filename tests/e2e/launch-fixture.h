@@ -32,6 +32,8 @@ protected:
     // Creates <scratch>/<root_name> from the staged tree and an empty
     // <scratch>/<home_name>. Call first in every test.
     void Prepare(const std::string& root_name = "Halvora", const std::string& home_name = "home");
+    // The home is dir from now on (a folder on a real mount, say).
+    void UseHome(const std::string& dir);
 
     pid_t StartLauncher(const std::vector<std::string>& extra_env = {});
     // From now on the launcher runs as the unprivileged user "nobody", who
@@ -66,8 +68,8 @@ protected:
     void UseNextPackage();
     // Makes the system INFO and package those of `build`, rewritten from the
     // staged package; with read_only_folder the package also ships a folder
-    // of mode 0555 with a file in it.
-    void UsePackageOfBuild(int build, bool read_only_folder);
+    // of mode 0555 with a file in it, with symbolic_link a link to the client.
+    void UsePackageOfBuild(int build, bool read_only_folder, bool symbolic_link = false);
     // build_version of an INFO file, -1 when it has none.
     static int BuildOf(const std::string& info);
     // Entries of the per-user directory whose name starts with "Halvora.app_tmp".
@@ -81,6 +83,10 @@ private:
     int m_runs = 0;
     std::map<pid_t, std::string> m_outputs; // output file of each launcher started
 };
+
+// Runs argv (argv[0] a path) to its end through the reaper, standard output
+// and error to out_path: its exit code, or -1. For tests/support's mounts.
+int RunReaped(const std::vector<std::string>& argv, const std::string& out_path);
 
 // The launcher's own log messages (without the time prefix), with the line
 // numbers support tools match them by.

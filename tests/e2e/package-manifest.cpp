@@ -156,10 +156,22 @@ bool AddLockedFolder(archive* writer)
     return ok;
 }
 
+bool AddSymbolicLink(archive* writer)
+{
+    archive_entry* entry = archive_entry_new();
+    archive_entry_set_pathname(entry, "bin/halvora-backup");
+    archive_entry_set_filetype(entry, AE_IFLNK);
+    archive_entry_set_perm(entry, 0777);
+    archive_entry_set_symlink(entry, "halvora-backup-ui");
+    bool ok = WriteEntry(writer, entry, "");
+    archive_entry_free(entry);
+    return ok;
+}
+
 } // namespace
 
 bool RewritePackage(const std::string& package, const std::string& to, int build,
-                    bool read_only_folder)
+                    bool read_only_folder, bool symbolic_link)
 {
     Reader reader = OpenPackage(package);
     Writer writer(archive_write_new());
@@ -181,6 +193,8 @@ bool RewritePackage(const std::string& package, const std::string& to, int build
     }
     if (ok && read_only_folder)
         ok = AddLockedFolder(writer.get());
+    if (ok && symbolic_link)
+        ok = AddSymbolicLink(writer.get());
     return archive_write_close(writer.get()) == ARCHIVE_OK && ok;
 }
 

@@ -28,9 +28,10 @@ bool ExtractPrefix(const std::string& package, const std::string& dest, int entr
 
 // Writes the entries of package to `to` as an uncompressed tar, with the
 // build number of its INFO set to `build`; with read_only_folder, a folder
-// "share/locked" of mode 0555 holding one file is added.
+// "share/locked" of mode 0555 holding one file is added; with
+// symbolic_link, a link "bin/halvora-backup" to the client beside it.
 bool RewritePackage(const std::string& package, const std::string& to, int build,
-                    bool read_only_folder);
+                    bool read_only_folder, bool symbolic_link = false);
 
 // Group "Package" of a system INFO describing the package as halvora-pack
 // does: its entry count, unpacked size and XXH3-128.
