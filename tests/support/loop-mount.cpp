@@ -47,6 +47,8 @@ std::vector<std::string> MkfsArguments(MountKind kind)
 // The tool's full path, or empty: runners that reap elsewhere start a path.
 std::string FindTool(const std::string& tool)
 {
+    if (tool.find('/') != std::string::npos)
+        return access(tool.c_str(), X_OK) == 0 ? tool : std::string();
     const char* path = getenv("PATH");
     std::string dirs = std::string(path ? path : "") + ":/usr/sbin:/sbin";
     size_t start = 0;
@@ -59,6 +61,15 @@ std::string FindTool(const std::string& tool)
             return full;
     }
     return std::string();
+}
+
+std::string ThrottledFs()
+{
+#ifdef HALVORA_THROTTLED_FS
+    return HALVORA_THROTTLED_FS;
+#else
+    return "halvora-throttled-fs";
+#endif
 }
 
 // A busy mount (a process still closing its files) is given a moment, then
@@ -192,7 +203,9 @@ std::string LoopMount::MakeFuse(MountKind kind, const std::string& device, uid_t
         failed = MountImage("ext4", device, lower);
         if (failed.empty() && chown(lower.c_str(), owner, owner) != 0)
             failed = std::string("chown: ") + strerror(errno);
-        if (failed.empty())
+        if (failed.empty() && kind == MountKind::SlowExt4)
+            failed = Run({ThrottledFs(), lower, top, std::to_string(m_rate)});
+        else if (failed.empty())
             failed = Run({"bindfs", "-o", "allow_other", lower, top});
         m_folder = top;
     }
@@ -207,12 +220,14 @@ std::string LoopMount::Make(MountKind kind, int64_t bytes, uid_t owner,
     if (geteuid() != 0)
         return "mounting a file system needs root";
     const char* mkfs = MkfsOf(kind);
-    for (const char* tool : {"losetup", mkfs, kind == MountKind::BtrfsQuota ? "btrfs" : mkfs,
-                             kind == MountKind::ExfatFuse    ? "mount.exfat-fuse"
-                             : kind == MountKind::BindfsExt4 ? "bindfs"
-                                                             : mkfs}) {
+    std::string daemon = kind == MountKind::ExfatFuse    ? "mount.exfat-fuse"
+                         : kind == MountKind::BindfsExt4 ? "bindfs"
+                         : kind == MountKind::SlowExt4   ? ThrottledFs()
+                                                         : mkfs;
+    for (const std::string& tool : {std::string("losetup"), std::string(mkfs), daemon,
+                                    std::string(kind == MountKind::BtrfsQuota ? "btrfs" : mkfs)}) {
         if (FindTool(tool).empty())
-            return std::string(tool) + " is not installed (scripts/setup.sh installs it)";
+            return tool + " is missing (scripts/setup.sh installs what it needs)";
     }
     const char* base = getenv("TMPDIR");
     std::string tmpl = std::string(base && *base ? base : "/tmp") + "/halvora-mount-XXXXXX";
@@ -229,7 +244,8 @@ std::string LoopMount::Make(MountKind kind, int64_t bytes, uid_t owner,
         return failed;
     if (kind == MountKind::BtrfsQuota)
         return MakeBtrfs(device, owner);
-    if (kind == MountKind::ExfatFuse || kind == MountKind::BindfsExt4)
+    if (kind == MountKind::ExfatFuse || kind == MountKind::BindfsExt4 ||
+        kind == MountKind::SlowExt4)
         return MakeFuse(kind, device, owner);
     failed = MountImage(kind == MountKind::Xfs ? "xfs" : "ext4", device, m_dir + "/mnt");
     m_folder = m_dir + "/mnt/home";
