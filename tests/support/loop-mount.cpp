@@ -209,8 +209,8 @@ std::string LoopMount::MakeFuse(MountKind kind, const std::string& device, uid_t
             failed = Run({"bindfs", "-o", "allow_other", lower, top});
         m_folder = top;
     }
-    if (failed.empty())
-        m_mounts.push_back(top);
+    // A daemon that failed late may have mounted all the same.
+    m_mounts.push_back(top);
     return failed;
 }
 
