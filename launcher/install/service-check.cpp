@@ -256,7 +256,8 @@ int Service::CheckLinkKinds(HomeProbe& probe, PackageContents& contents, bool& s
     int symlink_error = probe.TrySymbolicLink();
     link_refusal.clear();
     if (link_error != 0)
-        link_refusal = std::string("the home cannot make hard links (") + strerror(link_error) + ")";
+        link_refusal =
+            std::string("the home cannot make hard links (") + strerror(link_error) + ")";
     if (link_error == 0 && symlink_error == 0)
         return 0;
     ArchiveSummary read;
