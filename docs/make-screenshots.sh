@@ -7,8 +7,8 @@
 #                                    allows (icewm), in English and in German
 #   dialog-enu-scale2.png            the same at 192 dpi (1280x720), which the
 #                                    toolkit scales by 2
-#   dialog-enu-wayland.png,          Wayland: weston's headless back-end
-#   dialog-enu-wayland-scale2.png    (pixman renderer), scale 1 and 2
+#   dialog-enu-wayland.png,          Wayland: weston's kiosk shell (pixman
+#   dialog-enu-wayland-scale2.png    renderer, in Xvfb), scale 1 and 2
 # usage: docs/make-screenshots.sh [build directory]   (default: build/debug)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,8 +19,7 @@ scripts/setup.sh --with-tools
 cmake --build "$build" --target halvora_stage dialog-screenshot -j2
 
 work=$(mktemp -d /tmp/halvora-screenshots.XXXXXX)
-weston_pid=''
-trap '[ -z "$weston_pid" ] || kill "$weston_pid" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'rm -rf "$work"' EXIT
 
 # A copy of the staged installation with the tool as its launcher, and a
 # fresh home; the stand-in client the installation starts is stopped after.
@@ -47,26 +46,32 @@ shoot_x11() { # <language env> <output> [dpi]
 }
 
 shoot_wayland() { # <language env> <output> <scale>
-    local runtime="$work/runtime-$2" socket=halvora-shot
     prepare "$2"
-    mkdir -m 700 "$runtime"
+    mkdir -m 700 "$work/runtime-$2"
+    # weston's kiosk shell centres a window of fixed size on the output. It
+    # shows a new window only when a seat activates it, and the headless
+    # back-end has none: weston runs in a window of an X server of its own
+    # instead (no window manager), whose keyboard and pointer are the seat.
+    # The X screen is larger than weston's window, so that the pointer, in
+    # the middle of the screen, is outside it and no cursor is drawn.
     # --debug offers the screenshooter to weston-screenshooter.
-    XDG_RUNTIME_DIR="$runtime" weston --backend=headless-backend.so --use-pixman \
-        --width=640 --height=360 --scale="$3" --socket="$socket" \
-        --idle-time=0 --debug >"$work/weston-$2.log" 2>&1 &
-    weston_pid=$!
-    for _ in $(seq 100); do
-        [ -S "$runtime/$socket" ] && break
-        sleep 0.1
-    done
-    sleep 1 # the desktop shell's background and panel
-    env -u DISPLAY HOME="$work/home-$2" LANG="$1" LC_ALL="$1" LANGUAGE= XDG_RUNTIME_DIR="$runtime" \
-        WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland \
-        "$work/root-$2/bin/dialog-screenshot" "$PWD/docs/$2" 40 ||
-        { cat "$work/weston-$2.log" >&2; exit 1; }
-    kill "$weston_pid"
-    wait "$weston_pid" 2>/dev/null || true
-    weston_pid=''
+    env -u DISPLAY -u WAYLAND_DISPLAY HOME="$work/home-$2" LANG="$1" LC_ALL="$1" LANGUAGE= \
+        XDG_RUNTIME_DIR="$work/runtime-$2" \
+        xvfb-run -a -s "-screen 0 3000x1600x24" bash -c '
+            socket=halvora-shot
+            weston --backend=x11-backend.so --use-pixman --shell=kiosk-shell.so \
+                --width=640 --height=360 --scale="$3" --socket=$socket \
+                --idle-time=0 --debug >"$4" 2>&1 & weston=$!
+            for _ in $(seq 100); do
+                [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
+                sleep 0.1
+            done
+            sleep 1 # the shell draws its background
+            WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$1" "$2" 40; rc=$?
+            kill $weston; wait $weston
+            [ $rc = 0 ] || cat "$4" >&2
+            exit $rc' shot "$work/root-$2/bin/dialog-screenshot" "$PWD/docs/$2" "$3" \
+        "$work/weston-$2.log"
     stop_client "$2"
 }
 

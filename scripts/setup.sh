@@ -5,7 +5,8 @@
 # --with-tools adds what only the benchmarks and the screenshots use: bsdtar
 # as the unpacking reference, an X server with a window manager that
 # honours the buttons a window allows (icewm), and a Wayland compositor with
-# a headless back-end and Qt's Wayland platform (weston, qtwayland5).
+# a kiosk shell and an X11 back-end, and Qt's Wayland platform (weston,
+# qtwayland5).
 # Skips what is already installed; uses sudo when not run as root.
 set -euo pipefail
 

@@ -124,6 +124,11 @@ void ProcessingProgressDialog::reject()
 
 void ProcessingProgressDialog::showEvent(QShowEvent* event)
 {
+    // Its height is fixed at what its text needs, as its width is, so that a
+    // compositor that offers every top-level window the whole output leaves
+    // the dialog at its size. Its texts are one line each: one set while it
+    // is shown needs no more room.
+    setFixedHeight(sizeHint().height());
     // The base class grows the dialog to fit its text first; the toolkit's
     // own placement happened before that, for a size the dialog never has.
     QProgressDialog::showEvent(event);
