@@ -5,12 +5,16 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <unistd.h>
 
 #include "extractor.h"
 #include "file/file-op.h"
+#include "file/disk-stat.h"
+#include "file/open-beneath.h"
 #include "home-probe.h"
 #include "installed-files-record.h"
 #include "log-place.h"
@@ -97,28 +101,39 @@ void LogCannotTake(const ustring& package, const ustring& home, const char* what
 // than write it: the record has it with the package's checksum and mode, and
 // the old file is still the regular file recorded. The unpack decides for
 // itself; this keeps out of the count only what it will not write.
-bool LikelyLinked(const InstalledFile& recorded, const PackageFileEntry& entry,
-                  const struct stat& old)
+bool LikelyLinked(const InstalledFile& recorded, const FileTime& taken,
+                  const PackageFileEntry& entry, const struct stat& old)
 {
     return entry.digest_known && recorded.digest == entry.digest && recorded.mode == entry.mode &&
-           recorded.size == entry.size && S_ISREG(old.st_mode) &&
-           static_cast<uint64_t>(old.st_ino) == recorded.inode && old.st_size == recorded.size;
+           recorded.size == entry.size && ProveUnchanged(recorded, taken, old) != FileProof::Changed;
 }
 
+// The old file is reached as the unpack reaches it: below the copy, through
+// no link.
 int64_t LikelyLinkedBytes(const InstalledFiles& record, const PackageContents& contents,
                           const ustring& app, int& files)
 {
     int64_t bytes = 0;
     files = 0;
+    int dir = open(app.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (dir < 0)
+        return 0;
     for (const auto& [path, entry] : contents.files) {
         auto it = record.files.find(path);
+        if (it == record.files.end())
+            continue;
+        int fd = OpenBeneath(dir, path.c_str(), O_PATH | O_NOFOLLOW);
         struct stat st;
-        if (it == record.files.end() || lstat((app + "/" + path.c_str()).c_str(), &st) != 0 ||
-            !LikelyLinked(it->second, entry, st))
+        bool linked = fd >= 0 && StatOnDisk(fd, "", st) == 0 &&
+                      LikelyLinked(it->second, record.taken, entry, st);
+        if (fd >= 0)
+            close(fd);
+        if (!linked)
             continue;
         bytes += entry.size;
         ++files;
     }
+    close(dir);
     return bytes;
 }
 

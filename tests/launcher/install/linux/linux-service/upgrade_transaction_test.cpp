@@ -20,6 +20,7 @@
 #include "installed-files-record.h"
 #include "linux/client-process.h"
 #include "linux/linux-service.h"
+#include "loop-mount.h"
 #include "package-file.h"
 #include "test-archive.h"
 #include "test-support.h"
@@ -393,10 +394,15 @@ enum class Change {
     HardLinkWithData, SecondEntryUnchecked, SecondEntryOther, StrictUmask, LeadingBlank
 };
 
+// Where ~/.HalvoraBackup lives: beside the home, or on a file system of
+// its own that it links to.
+enum class Disk { Plain, WholeSeconds, Bindfs };
+
 struct ReuseCase {
     const char* name;
     Change change;
     bool kept_linked; // the file kept between builds is linked
+    Disk disk = Disk::Plain;
 };
 
 void PrintTo(const ReuseCase& c, std::ostream* os) { *os << c.name; }
@@ -527,7 +533,30 @@ protected:
     void SetUp() override
     {
         ASSERT_NO_FATAL_FAILURE(PrepareUserHome(GetParam().change == Change::StrictUmask ? 077 : 022));
+        if (GetParam().disk != Disk::Plain) {
+            ASSERT_NO_FATAL_FAILURE(PutUserFolderOnItsOwnDisk(GetParam().disk));
+        }
     }
+
+    // A file system of whole seconds (ext4 with 128-byte inodes), or one a
+    // user-space daemon serves (bindfs, with its attribute cache).
+    void PutUserFolderOnItsOwnDisk(Disk disk)
+    {
+        std::vector<std::string> options;
+        if (disk == Disk::WholeSeconds)
+            options = {"-I", "128"};
+        testsupport::MountKind kind = disk == Disk::WholeSeconds ? testsupport::MountKind::Ext4
+                                                                 : testsupport::MountKind::BindfsExt4;
+        std::string why = mount.Make(kind, 64 << 20, testsupport::NobodyUid(), options);
+        if (!why.empty()) {
+            GTEST_SKIP() << why;
+        }
+        ASSERT_EQ(0, rmdir(user.c_str()));
+        ASSERT_EQ(0, symlink(mount.Folder().c_str(), user.c_str()));
+        ASSERT_EQ(0, lchown(user.c_str(), testsupport::NobodyUid(), static_cast<gid_t>(-1)));
+    }
+
+    testsupport::LoopMount mount;
     void TearDown() override { umask(022); }
 
     void Install(int build) { UpgradeHome::Install(build, GetParam().change); }
@@ -541,6 +570,9 @@ TEST_P(LinkUnchangedTest, LinksOnlyWhatIsUnchangedAndEndsWithThePackage)
     Tree old_copy = Snapshot(app);
     ino_t a = Stat(kept).st_ino;
     ino_t b = Stat("share/b").st_ino;
+    if (c.disk == Disk::WholeSeconds) {
+        EXPECT_EQ(0, Stat(kept).st_ctim.tv_nsec) << "not a disk of whole seconds";
+    }
     // Edited in place, then its size and modification time put back: only
     // the change time tells.
     if (c.change == Change::UserEdit) {
@@ -602,7 +634,14 @@ INSTANTIATE_TEST_SUITE_P(
                       ReuseCase{"SecondEntryOfAPathWithoutChecksum", Change::SecondEntryUnchecked, false},
                       ReuseCase{"SecondEntryOfAPathWithAnotherChecksum", Change::SecondEntryOther, false},
                       ReuseCase{"StrictUmask", Change::StrictUmask, true},
-                      ReuseCase{"NameWithLeadingBlanks", Change::LeadingBlank, true}),
+                      ReuseCase{"NameWithLeadingBlanks", Change::LeadingBlank, true},
+                      // Change times of whole seconds prove nothing: an
+                      // unchanged file is linked once its content matches,
+                      // an edit made in the second of the record is seen.
+                      ReuseCase{"WholeSecondsUnchanged", Change::None, true, Disk::WholeSeconds},
+                      ReuseCase{"WholeSecondsClientEditsAtStart", Change::ClientEditsAtStart, false,
+                                Disk::WholeSeconds},
+                      ReuseCase{"BindfsUnchanged", Change::None, true, Disk::Bindfs}),
     [](const ::testing::TestParamInfo<ReuseCase>& info) { return info.param.name; });
 
 // Names of the launcher's own, and the temporary names it writes through:
