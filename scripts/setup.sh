@@ -20,7 +20,6 @@ packages=(
   clang libclang-rt-14-dev llvm  # scripts/fuzz.sh: clang, libFuzzer, llvm-symbolizer
   # homes on real mounts in the tests (loop images, as root)
   e2fsprogs btrfs-progs xfsprogs exfatprogs exfat-fuse fuse3 bindfs
-  libfuse3-dev pkg-config  # a slow home: tests/support/throttled-fs.cpp
 )
 if [ "${1:-}" = "--with-tools" ]; then
   packages+=(libarchive-tools xvfb xauth icewm weston qtwayland5)

@@ -6,15 +6,12 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <memory>
 #include <thread>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "launch-fixture.h"
-#include "loop-mount.h"
 #include "package-manifest.h"
-#include "test-support.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -299,52 +296,18 @@ TEST_F(InstallTest, LanguageFollowsTheSystemLocale)
 }
 
 // Blanks in the home directory (and in the installation root) must neither
-// split the start command nor any path; a home on a slow disk (writes bound
-// far below the package's size a second, through FUSE) takes as long as it
-// takes. Mounted homes are an ordinary user's, and skip where the machine
-// cannot mount them.
+// split the start command nor any path.
 struct Places {
     const char* name;
     const char* root;
     const char* home;
-    int64_t write_rate = 0; // bytes a second, 0: the scratch folder itself
 };
 
-class OddPlacesTest : public InstallTest, public ::testing::WithParamInterface<Places> {
-protected:
-    void TearDown() override
-    {
-        ClientPid();
-        for (pid_t pid : seen)
-            Stop(pid);
-        loop.reset();
-        InstallTest::TearDown();
-    }
-
-    void MountSlowHome()
-    {
-        loop.reset(new testsupport::LoopMount(RunReaped));
-        loop->SetWriteRate(GetParam().write_rate);
-        std::string why =
-            loop->Make(testsupport::MountKind::SlowExt4, 256 << 20, testsupport::NobodyUid());
-        if (!why.empty())
-            GTEST_SKIP() << why;
-        UseHome(loop->Folder() + "/" + GetParam().home);
-        fs::create_directories(home);
-        ASSERT_NO_FATAL_FAILURE(RunAsNobody());
-    }
-
-    std::unique_ptr<testsupport::LoopMount> loop;
-};
+class OddPlacesTest : public InstallTest, public ::testing::WithParamInterface<Places> {};
 
 TEST_P(OddPlacesTest, InstallsAndStartsTheClient)
 {
     Prepare(GetParam().root, GetParam().home);
-    if (GetParam().write_rate) {
-        ASSERT_NO_FATAL_FAILURE(MountSlowHome());
-    }
-    if (IsSkipped())
-        return;
     Outcome run = RunLauncher();
     ASSERT_TRUE(run.ended);
     EXPECT_EQ(run.exit_code, 0) << run.out;
@@ -358,8 +321,7 @@ TEST_P(OddPlacesTest, InstallsAndStartsTheClient)
 INSTANTIATE_TEST_SUITE_P(Blanks, OddPlacesTest,
                          ::testing::Values(Places{"HomeWithBlank", "Halvora", "my home"},
                                            Places{"BothWithBlanks", "Veltrane Halvora",
-                                                  "home  of  Ann"},
-                                           Places{"SlowHome", "Halvora", "home", 4 << 20}),
+                                                  "home  of  Ann"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(InstallTest, StalePidFileNamingAnotherProgramLeavesItAlone)

@@ -63,15 +63,6 @@ std::string FindTool(const std::string& tool)
     return std::string();
 }
 
-std::string ThrottledFs()
-{
-#ifdef HALVORA_THROTTLED_FS
-    return HALVORA_THROTTLED_FS;
-#else
-    return "halvora-throttled-fs";
-#endif
-}
-
 // A busy mount (a process still closing its files) is given a moment, then
 // detached lazily so that it never outlives the test; a test that leaves a
 // process running there fails all the same.
@@ -203,9 +194,7 @@ std::string LoopMount::MakeFuse(MountKind kind, const std::string& device, uid_t
         failed = MountImage("ext4", device, lower);
         if (failed.empty() && chown(lower.c_str(), owner, owner) != 0)
             failed = std::string("chown: ") + strerror(errno);
-        if (failed.empty() && kind == MountKind::SlowExt4)
-            failed = Run({ThrottledFs(), lower, top, std::to_string(m_rate)});
-        else if (failed.empty())
+        if (failed.empty())
             failed = Run({"bindfs", "-o", "allow_other", lower, top});
         m_folder = top;
     }
@@ -222,7 +211,6 @@ std::string LoopMount::Make(MountKind kind, int64_t bytes, uid_t owner,
     const char* mkfs = MkfsOf(kind);
     std::string daemon = kind == MountKind::ExfatFuse    ? "mount.exfat-fuse"
                          : kind == MountKind::BindfsExt4 ? "bindfs"
-                         : kind == MountKind::SlowExt4   ? ThrottledFs()
                                                          : mkfs;
     for (const std::string& tool : {std::string("losetup"), std::string(mkfs), daemon,
                                     std::string(kind == MountKind::BtrfsQuota ? "btrfs" : mkfs)}) {
@@ -244,8 +232,7 @@ std::string LoopMount::Make(MountKind kind, int64_t bytes, uid_t owner,
         return failed;
     if (kind == MountKind::BtrfsQuota)
         return MakeBtrfs(device, owner);
-    if (kind == MountKind::ExfatFuse || kind == MountKind::BindfsExt4 ||
-        kind == MountKind::SlowExt4)
+    if (kind == MountKind::ExfatFuse || kind == MountKind::BindfsExt4)
         return MakeFuse(kind, device, owner);
     failed = MountImage(kind == MountKind::Xfs ? "xfs" : "ext4", device, m_dir + "/mnt");
     m_folder = m_dir + "/mnt/home";

@@ -16,7 +16,6 @@ enum class MountKind {
     Xfs,        // at least 300 MiB
     ExfatFuse,  // exFAT as its FUSE daemon serves it: no links of either kind
     BindfsExt4, // bindfs over a folder of an ext4 image
-    SlowExt4,   // an ext4 folder through a FUSE file system that bounds writes
 };
 
 // Runs argv (argv[0] a path or a name on PATH) to its end with standard
@@ -43,8 +42,6 @@ public:
     std::string Make(MountKind kind, int64_t bytes, uid_t owner,
                      const std::vector<std::string>& mkfs_options = {});
     const std::string& Folder() const { return m_folder; }
-    // SlowExt4: the bytes a second it writes, set before Make.
-    void SetWriteRate(int64_t bytes_per_second) { m_rate = bytes_per_second; }
 
     // BtrfsQuota: the limit of the folder's quota group, and what it uses.
     bool LimitQuota(int64_t bytes);
@@ -70,7 +67,6 @@ private:
     std::vector<std::string> m_mounts;  // unmounted last first
     std::vector<std::string> m_devices;
     int m_commands = 0;
-    int64_t m_rate = 1 << 20;
 };
 
 } // namespace testsupport

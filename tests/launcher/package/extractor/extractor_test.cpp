@@ -15,6 +15,7 @@
 
 #include "adapter.h"
 #include "extractor.h"
+#include "loop-mount.h"
 #include "package-stream.h"
 #include "progress-recorder.h"
 #include "strtab.h"
@@ -308,57 +309,47 @@ INSTANTIATE_TEST_SUITE_P(Packages, DamageTest, ::testing::ValuesIn(kDamages),
                          });
 
 // A disk that takes a set number of bytes a second, as a throttled or
-// network disk does: ext4 on a loop device mounted for synchronous writes,
-// and the block I/O controller holding the writer to that rate.
+// network disk does: ext4 on a loop device, remounted for synchronous writes
+// so that the block I/O controller holds the writer to that rate.
 class SlowDisk {
 public:
-    explicit SlowDisk(const std::string& dir)
-        : image(dir + "/disk.img"), home(dir + "/home"),
-          group("/sys/fs/cgroup/blkio/halvora-slow-" + std::to_string(getpid()))
+    ~SlowDisk() { rmdir(group.c_str()); }
+    // Empty once the disk is there, else why it cannot be.
+    std::string Make(long bytes_per_second)
     {
-    }
-    ~SlowDisk()
-    {
-        umount2(home.c_str(), 0);
-        if (!loop.empty())
-            (void)!system(("losetup -d " + loop).c_str());
-        rmdir(group.c_str());
-    }
-    // True once the disk is there.
-    bool Make(long bytes_per_second)
-    {
-        FILE* out = popen(("truncate -s 64M " + image + " && mkfs.ext4 -q " + image +
-                           " && losetup -f --show " + image + " 2>/dev/null").c_str(), "r");
-        char name[64] = "";
-        if (!out || !fgets(name, sizeof name, out) || pclose(out) != 0)
-            return false;
-        loop = std::string(name, strcspn(name, "\n"));
+        std::string why = disk.Make(testsupport::MountKind::Ext4, 64 << 20, geteuid());
+        if (!why.empty())
+            return why;
+        std::string top = disk.Folder().substr(0, disk.Folder().rfind('/'));
         struct stat st;
-        return testsupport::MakeDirs(home) && stat(loop.c_str(), &st) == 0 &&
-               mount(loop.c_str(), home.c_str(), "ext4", MS_SYNCHRONOUS, nullptr) == 0 &&
-               mkdir(group.c_str(), 0755) == 0 &&
-               testsupport::WriteFile(group + "/blkio.throttle.write_bps_device",
-                                      std::to_string(major(st.st_rdev)) + ":" +
-                                          std::to_string(minor(st.st_rdev)) + " " +
-                                          std::to_string(bytes_per_second));
+        bool slow = stat(disk.Folder().c_str(), &st) == 0 &&
+                    mount(nullptr, top.c_str(), nullptr, MS_REMOUNT | MS_SYNCHRONOUS, nullptr) == 0 &&
+                    mkdir(group.c_str(), 0755) == 0 &&
+                    testsupport::WriteFile(group + "/blkio.throttle.write_bps_device",
+                                           std::to_string(major(st.st_dev)) + ":" +
+                                               std::to_string(minor(st.st_dev)) + " " +
+                                               std::to_string(bytes_per_second));
+        return slow ? "" : "no block I/O controller for the loop device here";
     }
-    const std::string image, home, group;
+    const std::string& home() const { return disk.Folder(); }
+    const std::string group = "/sys/fs/cgroup/blkio/halvora-slow-" + std::to_string(getpid());
 
 private:
-    std::string loop;
+    testsupport::LoopMount disk;
 };
 
 // The read's bound is for the package, not for the home: a healthy home that
 // writes far slower than the bound allows still gets its copy, with a line.
 TEST_F(ExtractorTest, SlowHomeIsNoDamagedPackage)
 {
-    SlowDisk disk(dir.path());
-    if (geteuid() != 0 || !disk.Make(256 << 10))
-        GTEST_SKIP() << "no loop device, ext4 or block I/O controller here (needs root)";
+    SlowDisk disk;
+    std::string why = disk.Make(256 << 10);
+    if (!why.empty())
+        GTEST_SKIP() << why;
     std::vector<Entry> entries = {File("INFO", "[Version]\nbuild_version=42\n"),
                                   File("lib/data.bin", PseudoRandom(1 << 20, 7))};
     ASSERT_TRUE(WriteArchive(dir / "pkg", Format::TarZst, entries));
-    const std::string target = disk.home + "/Halvora.app";
+    const std::string target = disk.home() + "/Halvora.app";
     // Some four seconds of writing against a read bound of one.
     int status = testsupport::RunWithDeadline(
         [&] {
