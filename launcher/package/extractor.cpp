@@ -104,12 +104,23 @@ const char* ErrorText(archive* a)
     return text ? text : "";
 }
 
+// The disk writer's own text names the file ("Can't create '...'") but not
+// always why: the system's reason (a quota, a full disk, a file system that
+// cannot make such an entry) is its errno.
+std::string WriterErrorText(archive* writer)
+{
+    std::string text = ErrorText(writer);
+    int err = archive_errno(writer);
+    if (err > 0 && text.find(strerror(err)) == std::string::npos)
+        text += std::string(": ") + strerror(err);
+    return text;
+}
+
 // A damaged archive fails while the entry's data is read: then only the
 // reader knows why.
-const char* ExtractErrorText(archive* reader, archive* writer)
+std::string ExtractErrorText(archive* reader, archive* writer)
 {
-    const char* text = ErrorText(writer);
-    return *text ? text : ErrorText(reader);
+    return *ErrorText(writer) ? WriterErrorText(writer) : ErrorText(reader);
 }
 
 // A reader for walking the entries without unpacking them (Count, List).
@@ -574,7 +585,7 @@ int CopyCheckedData(archive* reader, archive* writer, const char* name, const Pa
     if (CopyBlocks(reader, writer, &content) != CopyStep::None) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
-                       writer ? ExtractErrorText(reader, writer) : ErrorText(reader));
+                       writer ? ExtractErrorText(reader, writer).c_str() : ErrorText(reader));
         return -1;
     }
     if (content.Digest() == digest)
@@ -616,7 +627,7 @@ int UnpackEntry(archive* reader, archive* writer, archive_entry* entry, const Re
         if (WriteHeader(writer, entry) != ARCHIVE_OK) {
             Logger::LogMsg(Logger::L_ERR, kLogComponent,
                            "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
-                           ExtractErrorText(reader, writer));
+                           ExtractErrorText(reader, writer).c_str());
             return -1;
         }
         return CopyCheckedData(reader, writer, archive_entry_pathname(entry), digest);
@@ -624,7 +635,7 @@ int UnpackEntry(archive* reader, archive* writer, archive_entry* entry, const Re
     if (ExtractEntry(reader, entry, writer) != ARCHIVE_OK) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
-                       ExtractErrorText(reader, writer));
+                       ExtractErrorText(reader, writer).c_str());
         return -1;
     }
     return 0;
@@ -667,7 +678,7 @@ int ExtractEntries(archive* reader, archive* writer, const ArchiveSummary& expec
         if (FinishEntry(writer) != ARCHIVE_OK) {
             Logger::LogMsg(Logger::L_ERR, kLogComponent,
                            "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
-                           __LINE__, ErrorText(writer));
+                           __LINE__, WriterErrorText(writer).c_str());
             return -1;
         }
     }
@@ -935,7 +946,7 @@ int Extractor::Unpack(const PackageFile& file, const ArchiveSummary& expected)
     if (result == 0 && CloseWriter(writer.get()) != ARCHIVE_OK) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] extractor(%d): archive_write_close failed: '%s'\n", __LINE__,
-                       ErrorText(writer.get()));
+                       WriterErrorText(writer.get()).c_str());
         result = -1;
     }
     return result;
@@ -956,6 +967,6 @@ int Extractor::copy_data(archive* ar, archive* aw)
     if (failed == CopyStep::Write)
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] extractor(%d): archive_write_data_block failed: '%s'\n", __LINE__,
-                       ErrorText(aw));
+                       WriterErrorText(aw).c_str());
     return failed == CopyStep::None ? 0 : -1;
 }

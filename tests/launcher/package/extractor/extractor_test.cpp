@@ -481,6 +481,22 @@ TEST_F(ExtractorTest, HardLinkCannotReachOutsideTheTarget)
     EXPECT_EQ(1, testsupport::CountLines(log, R"(\[ERROR\] extractor\(\d+\): archive_read_extract2 failed: '.+'$)"));
 }
 
+// A file the home does not let the user create: the line says why, as the
+// system does, not only which file.
+TEST_F(ExtractorTest, AFileThatCannotBeCreatedIsLoggedWithTheReason)
+{
+    std::string package = dir / "pkg.tar";
+    ASSERT_TRUE(WriteArchive(package, Format::Tar, {File("lib/x", "data")}));
+    std::string target = dir / "out";
+    ASSERT_TRUE(testsupport::MakeDirs(target + "/lib"));
+    ASSERT_EQ(0, system(("chown -R nobody '" + dir.path() + "'").c_str()));
+    ASSERT_EQ(0, chmod((target + "/lib").c_str(), 0555));
+
+    EXPECT_EQ(1, testsupport::RunAsNobody([&] { return -RunExtract(package, target); }));
+    EXPECT_EQ(1, testsupport::CountLines(log, R"(Can't create 'lib/x'.*: Permission denied)"))
+        << testsupport::ReadFile(log);
+}
+
 TEST_F(ExtractorTest, ReplacesWhatAlreadyStandsUnderTheTarget)
 {
     std::string target = dir / "out";
