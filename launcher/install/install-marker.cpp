@@ -25,7 +25,7 @@ const size_t kMaxMarkerBytes = 4096;
 // The temporary name is the launcher's alone: whatever stands there (a FIFO
 // whose open would block, a link, a folder) is cleared, and the file is
 // created anew, never opened as found.
-int WriteAndSync(const ustring& path, const std::string& text)
+int WriteAndSync(const ustring& path, const std::string& text, bool flush)
 {
     int err = ClearOwnTemporaryName(path);
     int fd = err != 0 ? -1
@@ -44,7 +44,7 @@ int WriteAndSync(const ustring& path, const std::string& text)
     // A short write sets no errno; it can only mean the disk is full.
     err = written < 0 ? errno : ENOSPC;
     if (written == len)
-        err = fsync(fd) == 0 ? 0 : errno;
+        err = !flush || fsync(fd) == 0 ? 0 : errno;
     if (err != 0) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] install-marker(%d): failed to write '%s': %s (%d)\n", __LINE__,
@@ -60,8 +60,15 @@ int WriteAndSync(const ustring& path, const std::string& text)
 
 int WriteFileDurably(const ustring& path, const std::string& text)
 {
+    if (WriteFileWhole(path, text, true) != 0)
+        return -1;
+    return FlushToDisk(FSParentPath(path), FlushScope::FolderEntries);
+}
+
+int WriteFileWhole(const ustring& path, const std::string& text, bool flush)
+{
     ustring temporary = path + kTemporarySuffix;
-    if (WriteAndSync(temporary, text) != 0) {
+    if (WriteAndSync(temporary, text, flush) != 0) {
         unlink(temporary.c_str());
         return -1;
     }
@@ -77,7 +84,7 @@ int WriteFileDurably(const ustring& path, const std::string& text)
         unlink(temporary.c_str());
         return -1;
     }
-    return FlushToDisk(FSParentPath(path), FlushScope::FolderEntries);
+    return 0;
 }
 
 int FlushToDisk(const ustring& dir, FlushScope scope)

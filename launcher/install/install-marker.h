@@ -28,6 +28,11 @@ int FlushToDisk(const ustring& dir, FlushScope scope);
 // it was or holds the whole text, never part of it. 0, or -1 (logged).
 int WriteFileDurably(const ustring& path, const std::string& text);
 
+// The same without the flushes (flush false): path holds the old text or the
+// whole new one once the rename is done, but either may be lost to a power
+// cut. For files whose loss costs nothing but time.
+int WriteFileWhole(const ustring& path, const std::string& text, bool flush);
+
 // app_dir + ".installing".
 ustring InstallMarkerPath(const ustring& app_dir);
 

@@ -172,7 +172,9 @@ int WriteRecord(const ustring& app_dir, const InstalledFiles& files)
     std::string text = header;
     for (const auto& [path, file] : files.files)
         text += FormatLine(path, file);
-    return WriteFileDurably(InstalledFilesPath(app_dir), text);
+    // Not flushed: it is written while the user has no client, and a record
+    // a power cut takes only costs the next upgrade its links.
+    return WriteFileWhole(InstalledFilesPath(app_dir), text, false);
 }
 
 int OpenCopy(const ustring& app_dir)

@@ -130,14 +130,24 @@ void ReleaseLinkedNames(const ustring& backup, const std::vector<std::string>& n
     int dir = open(backup.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (dir < 0)
         return;
+    // Names come in the package's order, folder by folder: each folder is
+    // opened once for a run of its files.
+    std::string folder;
+    int parent = -1;
     for (const std::string& name : names) {
-        const char* base = nullptr;
-        int parent = OpenParentBeneath(dir, name.c_str(), &base);
-        if (parent < 0)
-            continue;
-        unlinkat(parent, base, 0);
-        close(parent);
+        size_t slash = name.rfind('/');
+        std::string this_folder = slash == std::string::npos ? "." : name.substr(0, slash);
+        if (parent < 0 || this_folder != folder) {
+            if (parent >= 0)
+                close(parent);
+            folder = this_folder;
+            parent = OpenBeneath(dir, folder.c_str(), O_RDONLY | O_DIRECTORY);
+        }
+        if (parent >= 0)
+            unlinkat(parent, name.c_str() + (slash == std::string::npos ? 0 : slash + 1), 0);
     }
+    if (parent >= 0)
+        close(parent);
     close(dir);
 }
 

@@ -1,10 +1,10 @@
 #include "file/open-beneath.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <linux/openat2.h>
-#include <string>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -21,14 +21,4 @@ int OpenBeneath(int dirfd, const char* path, int flags)
             continue;
         return static_cast<int>(fd);
     }
-}
-
-int OpenParentBeneath(int dirfd, const char* path, const char** base)
-{
-    const char* slash = strrchr(path, '/');
-    *base = slash ? slash + 1 : path;
-    if (!slash)
-        return OpenBeneath(dirfd, ".", O_RDONLY | O_DIRECTORY);
-    std::string parent(path, static_cast<size_t>(slash - path));
-    return OpenBeneath(dirfd, parent.c_str(), O_RDONLY | O_DIRECTORY);
 }

@@ -9,9 +9,4 @@
 // way, ENOSYS on a kernel that cannot resolve so strictly).
 int OpenBeneath(int dirfd, const char* path, int flags);
 
-// The same for the folder that holds path's last element, which is left
-// in *base (a pointer into path): for calls that act on a name in a folder
-// (unlinkat, linkat) rather than on an open file.
-int OpenParentBeneath(int dirfd, const char* path, const char** base);
-
 #endif
