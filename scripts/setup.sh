@@ -19,7 +19,7 @@ packages=(
   gnupg apt-utils  # scripts/publish-repo.sh: signing, apt-ftparchive
   clang libclang-rt-14-dev llvm  # scripts/fuzz.sh: clang, libFuzzer, llvm-symbolizer
   # homes on real mounts in the tests (loop images, as root)
-  e2fsprogs btrfs-progs xfsprogs exfatprogs exfat-fuse fuse3 bindfs
+  e2fsprogs btrfs-progs exfatprogs exfat-fuse fuse3 bindfs
 )
 if [ "${1:-}" = "--with-tools" ]; then
   packages+=(libarchive-tools xvfb xauth icewm weston qtwayland5)

@@ -24,21 +24,10 @@ namespace testsupport {
 
 namespace {
 
-const char* MkfsOf(MountKind kind)
-{
-    switch (kind) {
-    case MountKind::BtrfsQuota: return "mkfs.btrfs";
-    case MountKind::Xfs: return "mkfs.xfs";
-    case MountKind::ExfatFuse: return "mkfs.exfat";
-    default: return "mkfs.ext4";
-    }
-}
-
 std::vector<std::string> MkfsArguments(MountKind kind)
 {
     switch (kind) {
     case MountKind::BtrfsQuota: return {"mkfs.btrfs", "-q", "-f"};
-    case MountKind::Xfs: return {"mkfs.xfs", "-q", "-f"};
     case MountKind::ExfatFuse: return {"mkfs.exfat"};
     default: return {"mkfs.ext4", "-q", "-F"};
     }
@@ -208,12 +197,12 @@ std::string LoopMount::Make(MountKind kind, int64_t bytes, uid_t owner,
 {
     if (geteuid() != 0)
         return "mounting a file system needs root";
-    const char* mkfs = MkfsOf(kind);
+    const std::string mkfs = MkfsArguments(kind)[0];
     std::string daemon = kind == MountKind::ExfatFuse    ? "mount.exfat-fuse"
                          : kind == MountKind::BindfsExt4 ? "bindfs"
                                                          : mkfs;
-    for (const std::string& tool : {std::string("losetup"), std::string(mkfs), daemon,
-                                    std::string(kind == MountKind::BtrfsQuota ? "btrfs" : mkfs)}) {
+    const std::string tools = kind == MountKind::BtrfsQuota ? "btrfs" : mkfs;
+    for (const std::string& tool : {std::string("losetup"), mkfs, daemon, tools}) {
         if (FindTool(tool).empty())
             return tool + " is missing (scripts/setup.sh installs what it needs)";
     }
@@ -234,7 +223,7 @@ std::string LoopMount::Make(MountKind kind, int64_t bytes, uid_t owner,
         return MakeBtrfs(device, owner);
     if (kind == MountKind::ExfatFuse || kind == MountKind::BindfsExt4)
         return MakeFuse(kind, device, owner);
-    failed = MountImage(kind == MountKind::Xfs ? "xfs" : "ext4", device, m_dir + "/mnt");
+    failed = MountImage("ext4", device, m_dir + "/mnt");
     m_folder = m_dir + "/mnt/home";
     MakeDirs(m_folder);
     if (failed.empty() && chown(m_folder.c_str(), owner, owner) != 0)

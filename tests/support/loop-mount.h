@@ -13,7 +13,6 @@ namespace testsupport {
 enum class MountKind {
     Ext4,       // extra mkfs.ext4 options, say {"-I", "128"} for whole seconds
     BtrfsQuota, // the folder is a subvolume with a quota group of its own
-    Xfs,        // at least 300 MiB
     ExfatFuse,  // exFAT as its FUSE daemon serves it: no links of either kind
     BindfsExt4, // bindfs over a folder of an ext4 image
 };

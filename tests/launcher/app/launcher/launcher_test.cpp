@@ -225,18 +225,20 @@ TEST_F(LauncherTest, DialogIsCentredOnItsScreenAtTheSizeItIsShownWith)
     ProcessingProgressDialog* dialog = FindLauncherDialog();
     ASSERT_NE(dialog, nullptr);
     const QPoint centre = dialog->screen()->availableGeometry().center();
+    auto expect_centred = [&] {
+        QPoint at = dialog->frameGeometry().center();
+        EXPECT_LE((at - centre).manhattanLength(), 1) << "frame centre " << at.x() << "," << at.y()
+                                                       << ", screen's " << centre.x() << ","
+                                                       << centre.y();
+    };
     const int one_line = dialog->height();
-    EXPECT_LE((dialog->frameGeometry().center() - centre).manhattanLength(), 1)
-        << "frame centre " << dialog->frameGeometry().center().x() << ","
-        << dialog->frameGeometry().center().y() << ", screen's " << centre.x() << "," << centre.y();
+    expect_centred();
 
     dialog->hide();
     dialog->setLabelText("1\n2\n3\n4");
     dialog->show();
     EXPECT_GT(dialog->height(), one_line);
-    EXPECT_LE((dialog->frameGeometry().center() - centre).manhattanLength(), 1)
-        << "frame centre " << dialog->frameGeometry().center().x() << ","
-        << dialog->frameGeometry().center().y() << ", screen's " << centre.x() << "," << centre.y();
+    expect_centred();
 }
 
 TEST_F(LauncherTest, NothingToUpgradeNeverShowsTheDialog)

@@ -140,12 +140,9 @@ std::string Bzip2StreamBomb()
     snprintf(&h[0], 100, "zeros");
     snprintf(&h[100], 8, "%07o", 0644);
     snprintf(&h[124], 12, "%011llo", zeros * streams);
-    h.replace(148, 9, "        0");
+    h.replace(156, 1, "0");
     h.replace(257, 8, std::string("ustar\0" "00", 8));
-    unsigned sum = 0;
-    for (unsigned char c : h)
-        sum += c;
-    snprintf(&h[148], 8, "%06o", sum);
+    SetUstarChecksum(h, 0);
     std::string bomb = Bzip2(h), stream = Bzip2(std::string(zeros, '\0'));
     for (unsigned i = 0; i < streams; ++i)
         bomb += stream;

@@ -324,6 +324,17 @@ bool WriteArchive(const std::string& path, Format format, const std::vector<Entr
     return ok;
 }
 
+void SetUstarChecksum(std::string& bytes, size_t at)
+{
+    bytes.replace(at + 148, 8, 8, ' ');
+    unsigned sum = 0;
+    for (size_t i = 0; i < 512; ++i)
+        sum += static_cast<unsigned char>(bytes[at + i]);
+    char field[8];
+    snprintf(field, sizeof field, "%06o", sum);
+    bytes.replace(at + 148, 7, std::string(field, 6) + '\0');
+}
+
 std::string PseudoRandom(size_t size, uint64_t seed)
 {
     std::string out(size, '\0');

@@ -44,6 +44,10 @@ const char* FormatName(Format format);
 // False (with a test failure) when the writer reports an error.
 bool WriteArchive(const std::string& path, Format format, const std::vector<Entry>& entries);
 
+// Writes the checksum of the 512-byte ustar header at `at` in bytes, for
+// headers a test makes or changes by hand.
+void SetUstarChecksum(std::string& bytes, size_t at);
+
 // Deterministic bytes that do not compress to nothing.
 std::string PseudoRandom(size_t size, uint64_t seed);
 

@@ -464,13 +464,7 @@ bool MakeHardLinkWithData(const std::string& tar, const std::string& path, const
             continue;
         bytes[at + 156] = '1';
         bytes.replace(at + 157, original.size(), original);
-        bytes.replace(at + 148, 8, 8, ' ');
-        unsigned sum = 0;
-        for (size_t i = 0; i < 512; ++i)
-            sum += static_cast<unsigned char>(bytes[at + i]);
-        char field[8];
-        snprintf(field, sizeof field, "%06o", sum);
-        bytes.replace(at + 148, 7, std::string(field, 6) + '\0');
+        SetUstarChecksum(bytes, at);
         return testsupport::WriteFile(tar, bytes);
     }
     return false;
