@@ -164,8 +164,18 @@ std::string FormatLine(const std::string& path, const InstalledFile& file)
     return fields + Escape(path) + "\n";
 }
 
-int WriteRecord(const ustring& app_dir, const InstalledFiles& files)
+// Taken once the clock has passed every change time it records. A later
+// moment never proves a change as none: a change after an earlier moment
+// already carries a time other than the one recorded.
+int WriteRecord(const ustring& app_dir, InstalledFiles& files)
 {
+    FileTime latest;
+    for (const auto& [path, file] : files.files) {
+        FileTime changed{file.ctime_sec, file.ctime_nsec};
+        if (After(changed, latest))
+            latest = changed;
+    }
+    files.taken = TakenAfter(latest);
     char header[80];
     snprintf(header, sizeof header, "%s%lld %lld\n", kHeader,
              static_cast<long long>(files.taken.sec), static_cast<long long>(files.taken.nsec));
@@ -238,18 +248,12 @@ int WriteInstalledFiles(const ustring& app_dir, const InstalledFiles& installed)
     if (app_fd < 0)
         return -1;
     InstalledFiles record;
-    FileTime latest;
     for (const auto& [path, wanted] : installed.files) {
         InstalledFile file = wanted;
-        if (!StatInstalled(app_fd, path, file))
-            continue;
-        record.files[path] = file;
-        FileTime changed{file.ctime_sec, file.ctime_nsec};
-        if (After(changed, latest))
-            latest = changed;
+        if (StatInstalled(app_fd, path, file))
+            record.files[path] = file;
     }
     close(app_fd);
-    record.taken = TakenAfter(latest);
     return WriteRecord(app_dir, record);
 }
 
@@ -260,7 +264,6 @@ int RenewInstalledFiles(const ustring& app_dir, const InstalledFiles& recorded,
     if (app_fd < 0)
         return -1;
     InstalledFiles record = recorded;
-    FileTime latest;
     for (const std::string& path : touched) {
         auto it = record.files.find(path);
         if (it == record.files.end())
@@ -274,15 +277,7 @@ int RenewInstalledFiles(const ustring& app_dir, const InstalledFiles& recorded,
             continue;
         }
         it->second = now;
-        FileTime changed{now.ctime_sec, now.ctime_nsec};
-        if (After(changed, latest))
-            latest = changed;
     }
     close(app_fd);
-    FileTime taken = TakenAfter(latest);
-    // The untouched files keep what proved them: a later time of the record
-    // would prove changes made in between as no change.
-    if (After(taken, record.taken) && !touched.empty())
-        record.taken = taken;
     return WriteRecord(app_dir, record);
 }
