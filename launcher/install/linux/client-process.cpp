@@ -13,6 +13,8 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include "config.h"
+
 pid_t ParsePid(const ustring& text)
 {
     const char* begin = text.c_str();
@@ -28,6 +30,17 @@ pid_t ParsePid(const ustring& text)
     if (errno != 0 || *end != '\0' || value <= 0 || value > INT_MAX)
         return 0;
     return static_cast<pid_t>(value);
+}
+
+int PidOfPidFile(const std::string& text, pid_t& pid, ustring& value)
+{
+    pid = 0;
+    Config pid_conf;
+    if (pid_conf.read_text(text) < 0)
+        return -1;
+    value = pid_conf["pid"];
+    pid = ParsePid(value);
+    return 0;
 }
 
 bool HasProcessEnded(pid_t pid)

@@ -1,6 +1,8 @@
 #ifndef HALVORA_CLIENT_PROCESS_H
 #define HALVORA_CLIENT_PROCESS_H
 
+#include <cstddef>
+#include <string>
 #include <sys/types.h>
 
 #include "ustring/ustring.h"
@@ -18,6 +20,14 @@ enum class ClientIdentity {
 // 0 when the text is empty, not a number, zero, negative or out of range, so
 // that no signal can ever reach a process group or every process of the user.
 pid_t ParsePid(const ustring& text);
+
+// A pid file holds one short line; anything larger is not the client's.
+const size_t kPidFileMaxBytes = 4096;
+
+// The pid that the text of a pid file gives under its key "pid", by
+// ParsePid's rules, with what the key held in value: -1 when the text is
+// no key-value text at all, else 0 (pid 0 when it names no process).
+int PidOfPidFile(const std::string& text, pid_t& pid, ustring& value);
 
 // True once the process has ended: no such process, or one that has exited
 // and waits only to be reaped (a zombie still answers signal 0).

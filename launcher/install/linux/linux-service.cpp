@@ -12,7 +12,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "config.h"
 #include "file/own-file.h"
 #include "install-marker.h"
 #include "linux/client-process.h"
@@ -34,9 +33,6 @@ enum FixedLine {
     kBuildNumbersLine = 127,
     kAppDataExistLine = 140,
 };
-
-// A pid file holds one short line; anything larger is not the client's.
-const size_t kPidFileMaxBytes = 4096;
 
 // When the file at path was last written, in seconds since the epoch; a
 // time no process can have started after when it cannot be looked at.
@@ -186,8 +182,9 @@ void LinuxService::StopService()
                        __LINE__, ui_pid_file.c_str(), OwnFileErrorText(err));
         return;
     }
-    Config pid_conf;
-    if (pid_conf.read_text(text) < 0) {
+    pid_t pid = 0;
+    ustring value;
+    if (PidOfPidFile(text, pid, value) < 0) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
                        "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n",
                        kPidFileUnreadableLine, ui_pid_file.c_str());
@@ -195,12 +192,11 @@ void LinuxService::StopService()
     }
     // A pid of 0 or below would signal our own process group or every process
     // of the user: only a plain positive number names a process.
-    pid_t pid = ParsePid(pid_conf["pid"]);
     if (pid <= 0) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
                        "[NOTE] linux/linux-service(%d): pid file '%s' names no valid process id "
                        "('%s'), nothing to terminate\n",
-                       __LINE__, ui_pid_file.c_str(), pid_conf["pid"].c_str());
+                       __LINE__, ui_pid_file.c_str(), value.c_str());
         return;
     }
     TerminateClient(pid, ui_pid_file);

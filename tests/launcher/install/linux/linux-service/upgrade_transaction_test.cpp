@@ -7,8 +7,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <csignal>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <tuple>
 #include <fcntl.h>
@@ -41,7 +43,9 @@ enum class Backup { Complete, Absent };
 enum class Package {
     Good, Damaged, TooBig, TarCut, MalformedGroup, ZeroSize, HugeSize, Empty, NoClient
 };
-enum class Home { Writable, ReadOnly };
+// The record beside the copy: emptied by a power cut, or of more files than
+// any package holds, in as many bytes as a record may have.
+enum class Home { Writable, ReadOnly, EmptyRecord, RecordPastCap };
 // Unidentified: the pid file names a process of the user hidden from /proc.
 enum class Client { None, Unidentified };
 
@@ -127,6 +131,9 @@ protected:
         ASSERT_TRUE(testsupport::WriteFile(root + "/INFO", "[Version]\nbuild_version=2\n"));
         ASSERT_NO_FATAL_FAILURE(WritePackage());
         ASSERT_NO_FATAL_FAILURE(LayOutState());
+        if (home_state == Home::EmptyRecord || home_state == Home::RecordPastCap) {
+            ASSERT_TRUE(testsupport::WriteFile(InstalledFilesPath(app.c_str()).c_str(), RecordText()));
+        }
         ASSERT_EQ(0, chmod(home.path().c_str(), 0755));
         ASSERT_EQ(0, system(("chown -R nobody '" + home.path() + "'").c_str()));
     }
@@ -216,6 +223,18 @@ protected:
         }
     }
 
+    // 1.3 million short lines fill the 64 MiB a record may have.
+    std::string RecordText() const
+    {
+        if (home_state != Home::RecordPastCap)
+            return "";
+        std::string text = "halvora installed files 2 1 0\n";
+        const std::string fields = "0 0 0 0 0 0 " + std::string(32, 'a') + " ";
+        for (unsigned n = 0; text.size() + 64 < (64u << 20); ++n)
+            text += fields + std::to_string(n) + "\n";
+        return text;
+    }
+
     // Which copy the user must end with, by the rules of the transaction: a
     // marker names the last complete copy (the backup if it is there, else
     // the copy never moved); without one, or with one that names nothing the
@@ -242,11 +261,11 @@ protected:
     // stopped, or fails after (a copy without the client).
     bool Lands() const
     {
-        return package == Package::Good && home_state == Home::Writable && client == Client::None;
+        return package == Package::Good && home_state != Home::ReadOnly && client == Client::None;
     }
     bool PassesChecks() const
     {
-        return Lands() || (package == Package::NoClient && home_state == Home::Writable);
+        return Lands() || (package == Package::NoClient && home_state != Home::ReadOnly);
     }
 
     Marker marker;
@@ -268,8 +287,24 @@ public:
     bool stopped = false;
 };
 
+long StatusKb(const char* field)
+{
+    std::string status = testsupport::ReadFile("/proc/self/status");
+    size_t at = status.find(field);
+    return at == std::string::npos ? -1 : atol(status.c_str() + at + strlen(field));
+}
+
+// The peak memory is counted from what the process holds now on (a process
+// that changed its user must be dumpable to write its own /proc files).
+long ResetPeakKb()
+{
+    prctl(PR_SET_DUMPABLE, 1, 0, 0, 0);
+    return testsupport::WriteFile("/proc/self/clear_refs", "5") ? StatusKb("VmRSS:") : -1;
+}
+
 // The worker's sequence of steps; 1 in the exit code when a stop was asked,
-// 2 when a process the pid file named did not survive it.
+// 2 when a process the pid file named did not survive it, 4 when the steps
+// took more than 64 MiB of memory at their peak.
 int RunLauncherSteps(Client client, const std::string& user)
 {
     pid_t other = 0;
@@ -277,6 +312,7 @@ int RunLauncherSteps(Client client, const std::string& user)
         other = testsupport::StartNonDumpable();
         testsupport::WriteFile(user + "/ui.pid", "pid=" + std::to_string(other) + "\n");
     }
+    long before = ResetPeakKb();
     RecordingService service;
     service.PreUpgrade();
     if (service.IsNeedUpgrade())
@@ -286,7 +322,8 @@ int RunLauncherSteps(Client client, const std::string& user)
     bool survived = other == 0 || !HasProcessEnded(other);
     if (other > 0)
         kill(other, SIGKILL);
-    return (service.stopped ? 1 : 0) + (survived ? 0 : 2);
+    bool bounded = before > 0 && StatusKb("VmHWM:") - before <= 64 * 1024;
+    return (service.stopped ? 1 : 0) + (survived ? 0 : 2) + (bounded ? 0 : 4);
 }
 
 TEST_P(UpgradeTransactionTest, EndsWithACompleteCopy)
@@ -294,7 +331,9 @@ TEST_P(UpgradeTransactionTest, EndsWithACompleteCopy)
     if (home_state == Home::ReadOnly) {
         ASSERT_EQ(0, chmod(user.c_str(), 0555));
     }
-    int stopped = testsupport::RunAsNobody([this] { return RunLauncherSteps(client, user); });
+    int code = testsupport::RunAsNobody([this] { return RunLauncherSteps(client, user); });
+    EXPECT_EQ(0, code & 4) << "the steps took more than 64 MiB at their peak";
+    int stopped = code & ~4;
     ASSERT_TRUE(stopped == 0 || stopped == 1) << stopped;
     ASSERT_EQ(0, chmod(user.c_str(), 0755));
 
@@ -318,6 +357,13 @@ TEST_P(UpgradeTransactionTest, EndsWithACompleteCopy)
         EXPECT_NE(std::string::npos, testsupport::ReadFile(log).find("no complete copy"));
     }
     EXPECT_EQ("the user's", testsupport::ReadFile(user + "/data/backup-set"));
+    const char* why = home_state == Home::EmptyRecord     ? "it is empty"
+                      : home_state == Home::RecordPastCap ? "it holds more files than any package"
+                                                          : nullptr;
+    if (why) {
+        EXPECT_EQ(1, testsupport::CountLines(log, "\\[WARNING\\] .*Halvora.app.files' cannot serve \\(" +
+                                                      std::string(why) + "\\), nothing is linked"));
+    }
     // Refused before the unpack, with the line the unpack gave it as well.
     if (package == Package::Empty) {
         EXPECT_EQ(1, testsupport::CountLines(log, "Failed to calculate total file numbers, ret: 0$"));
@@ -340,8 +386,8 @@ std::string RowName(const ::testing::TestParamInfo<State>& info)
     const State& s = info.param;
     std::string name = std::string(Name(std::get<0>(s))) + Name(std::get<1>(s)) +
                        Name(std::get<2>(s)) + Name(std::get<3>(s));
-    if (std::get<4>(s) == Home::ReadOnly)
-        name += "ReadOnlyHome";
+    const char* homes[] = {"", "ReadOnlyHome", "EmptyRecord", "RecordPastCap"};
+    name += homes[static_cast<int>(std::get<4>(s))];
     if (std::get<5>(s) == Client::Unidentified)
         name += "UnidentifiedClient";
     return name;
@@ -380,7 +426,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(State{Marker::Absent, Copy::Complete, Backup::Absent, Package::Good,
                             Home::ReadOnly, Client::None},
                       State{Marker::Absent, Copy::Complete, Backup::Absent, Package::Good,
-                            Home::Writable, Client::Unidentified}),
+                            Home::Writable, Client::Unidentified},
+                      State{Marker::Absent, Copy::Complete, Backup::Absent, Package::Good,
+                            Home::EmptyRecord, Client::None},
+                      State{Marker::Absent, Copy::Complete, Backup::Absent, Package::Good,
+                            Home::RecordPastCap, Client::None}),
     RowName);
 
 } // namespace
