@@ -20,6 +20,7 @@ namespace {
 const char* const kLogComponent = "service_debug";
 // Bumped when a line's fields change: a record of another version is ignored.
 const char kHeader[] = "halvora installed files 2 ";
+const char kHeaderWords[] = "halvora installed files ";
 // A line is under a hundred bytes and a path; far more than any client's
 // files.
 const size_t kMaxRecordBytes = 64u << 20;
@@ -228,6 +229,7 @@ struct RecordReading {
     bool header_seen = false;
     size_t name_bytes = 0;
     size_t dropped = 0;
+    size_t last_line = 0;
     const char* refused = nullptr;
 };
 
@@ -238,8 +240,7 @@ bool TakeHeader(RecordReading& reading, const std::string& line)
         return true;
     }
     // The same words with another version: written by another launcher.
-    const size_t words = sizeof(kHeader) - 3;
-    reading.refused = line.compare(0, words, kHeader, words) == 0
+    reading.refused = line.compare(0, sizeof(kHeaderWords) - 1, kHeaderWords) == 0
                           ? "it is of another format"
                           : "it does not begin with the header of its format";
     return false;
@@ -249,6 +250,9 @@ bool TakeHeader(RecordReading& reading, const std::string& line)
 // have put there: such a record is no installation's, and is dropped whole.
 bool TakeLine(RecordReading& reading, const std::string& line, size_t number)
 {
+    // A line too long for any name was skipped: it counts as garbled.
+    reading.dropped += number - reading.last_line - 1;
+    reading.last_line = number;
     if (number == 1)
         return TakeHeader(reading, line);
     if (!reading.header_seen) {
