@@ -74,11 +74,7 @@ int WriteAll(int fd, const std::string& text)
 // with the log; a note says why, once.
 void WriteToStandardError(const std::string& line, const ustring& path, int err)
 {
-    if (!told_log_failure)
-        fprintf(stderr, "halvora log: cannot write the log %s: %s; its lines go to standard "
-                        "error\n",
-                path.c_str(), err != 0 ? strerror(err) : "it could not be opened again");
-    told_log_failure = true;
+    Logger::NoteUnwritable(path, err);
     fwrite(line.data(), 1, line.size(), stderr);
     fflush(stderr);
 }
@@ -139,6 +135,7 @@ FILE* OpenLogFile(const char* path)
     struct stat st;
     if (stat(path, &st) == 0 && !S_ISREG(st.st_mode)) {
         ReportNonRegular(path, st.st_mode);
+        errno = 0;
         return nullptr;
     }
     // Close-on-exec: the client started later must not hold our log open.
@@ -146,11 +143,14 @@ FILE* OpenLogFile(const char* path)
     if (fd < 0)
         return nullptr;
     FILE* fp = nullptr;
+    bool regular = IsRegularFile(fd, path);
     int flags = fcntl(fd, F_GETFL);
-    if (IsRegularFile(fd, path) && flags >= 0 && fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0)
+    if (regular && flags >= 0 && fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0)
         fp = fdopen(fd, "a");
+    int err = regular ? errno : 0; // what is no regular file has said so
     if (!fp)
         close(fd);
+    errno = err;
     return fp;
 }
 
@@ -214,7 +214,11 @@ int Logger::OpenDestination(Type type, const ustring& path, int count)
     }
     if (path.empty())
         return -1;
+    errno = 0;
     FILE* fp = OpenLogFile(path.c_str_utf8());
+    // A file that is there but no regular file has said so already.
+    if (!fp && errno != 0)
+        NoteUnwritable(path, errno);
     if (!fp)
         return -1;
     ReplaceStream(fp);
@@ -253,6 +257,15 @@ void Logger::Destroy()
     }
     DestroySharedData();
     DestroyLock();
+}
+
+void Logger::NoteUnwritable(const ustring& path, int err)
+{
+    if (!told_log_failure)
+        fprintf(stderr, "halvora log: cannot write the log %s: %s; its lines go to standard "
+                        "error\n",
+                path.c_str(), err != 0 ? strerror(err) : "it could not be opened again");
+    told_log_failure = true;
 }
 
 void Logger::LogMsg(Level level, const ustring& comp, const xchar* fmt, ...)

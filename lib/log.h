@@ -41,6 +41,10 @@ public:
         __attribute__((format(printf, 3, 4)));
     static void LogMsg2(Level level, const ustring& comp, const xchar* fmt, va_list args)
         __attribute__((format(printf, 3, 0)));
+    // Tells standard error, once, that the log at path cannot be written
+    // (err, or 0 when it could not be opened again) and that its lines go
+    // there instead: a full disk, a quota, a read-only or unwritable home.
+    static void NoteUnwritable(const ustring& path, int err);
 
 private:
     // Tests reach the private state through this class only.

@@ -2,12 +2,13 @@
 # Builds the libFuzzer targets with the fuzz preset and runs each one for a
 # bounded time; fails on a crash, a leak, undefined behaviour or an entry
 # unpacked outside its folder. What a run found is kept under
-# build/fuzz/runs (<target>-crash-*, <target>-leak-*).
-# usage: scripts/fuzz.sh [seconds per target]   (default: 40)
+# build/fuzz/runs (<target>-crash-*, <target>-leak-*). The files the targets
+# write go to a folder of this run's own in memory, removed at the end.
+# usage: scripts/fuzz.sh [seconds per target]   (default: 24)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-seconds=${1:-40}
+seconds=${1:-24}
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$(nproc)"
 
@@ -15,14 +16,20 @@ cmake --build --preset fuzz -j"$(nproc)"
 bin=$PWD/build/fuzz/fuzz
 out=$PWD/build/fuzz/runs
 rm -rf "$out"
-mkdir -p "$out/extractor-seeds"
+mkdir -p "$out/extractor-seeds" "$out/record-seeds" "$out/marker_pid-seeds"
+shm=/dev/shm
+[ -d "$shm" ] && [ -w "$shm" ] || shm=$out
+TMPDIR=$(mktemp -d "$shm/halvora-fuzz.XXXXXX")
+export TMPDIR
+trap 'rm -rf "$TMPDIR"' EXIT
 "$bin/make_extractor_seeds" "$out/extractor-seeds"
+"$bin/make_own_file_seeds" "$out/record-seeds" "$out/marker_pid-seeds"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
-for target in config ustring extractor; do
+for target in config ustring extractor record marker_pid; do
   seeds=("$PWD/tests/fuzz/$target")
-  [ "$target" = extractor ] && seeds+=("$out/extractor-seeds")
+  [ -d "$out/$target-seeds" ] && seeds+=("$out/$target-seeds")
   mkdir -p "$out/$target-corpus"
   echo "== $target: $seconds s"
   # The first folder collects what the run discovers; the seeds stay as they are.

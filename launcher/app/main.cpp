@@ -6,8 +6,11 @@
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
+#include <cerrno>
+#include <climits>
 #include <clocale>
 #include <cstdio>
+#include <unistd.h>
 
 #include "VeltLocale.h"
 #include "halvora-service.h"
@@ -23,13 +26,26 @@ namespace {
 // Support tools match this line by its number; it must not follow the code.
 const int kAlreadyLaunchedLine = 80;
 
+// The executable itself, however it was started (through a symbolic link, a
+// bare name found on PATH, a relative path): argv[0] only says how it was
+// called. bin when the system does not tell.
+QString ExecutablePath(const char* bin)
+{
+    char target[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", target, sizeof target - 1);
+    if (n <= 0)
+        return QString::fromUtf8(bin);
+    target[n] = '\0';
+    return QString::fromUtf8(target);
+}
+
 void initialize_resources(const char* bin)
 {
     setlocale(LC_ALL, "");
     qInitResources_texts();
-    // bin names the executable itself: the first ".." leaves the file, the
-    // second its directory, giving <root>/lib/plugins.
-    QString bin_path = QString(bin);
+    // bin_path names the executable itself: the first ".." leaves the file,
+    // the second its directory, giving <root>/lib/plugins.
+    QString bin_path = ExecutablePath(bin);
     QString path = QDir::cleanPath(bin_path + "/../../lib/plugins");
     QStringList paths;
     paths << path;
@@ -42,8 +58,13 @@ void initialize_logger()
     ustring log_level = Service::GetRootHalvoraInstallPath() + "/log/launcher.debug";
     ustring log_folder_path = Service::GetUserHalvoraInstallPath() + "/log";
     QDir d("");
-    if (!d.mkpath(QString::fromUtf8(log_folder_path.c_str())))
+    errno = 0;
+    if (!d.mkpath(QString::fromUtf8(log_folder_path.c_str()))) {
+        // A read-only or unwritable home: its lines go to standard error,
+        // which the session's journal keeps, after a note that says why.
+        Logger::NoteUnwritable(log_folder_path + "/launcher.log", errno);
         return;
+    }
     Logger::Initialize(Logger::FILE_LOGGER, log_folder_path + "/launcher.log", log_level, 50);
 }
 

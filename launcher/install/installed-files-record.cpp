@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <climits>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -19,9 +20,19 @@ namespace {
 const char* const kLogComponent = "service_debug";
 // Bumped when a line's fields change: a record of another version is ignored.
 const char kHeader[] = "halvora installed files 2 ";
+const char kHeaderWords[] = "halvora installed files ";
 // A line is under a hundred bytes and a path; far more than any client's
-// files, and a bound on what a file under this name can cost the launcher.
+// files.
 const size_t kMaxRecordBytes = 64u << 20;
+// What the record read may hold, so that a file under this name costs the
+// launcher a bounded amount of memory whatever it holds: forty times the
+// files of a real client (about 3,000), and names that together take half
+// the bound of the file (a few long names cost as much as many short ones).
+const size_t kMaxRecordEntries = 1u << 17;
+const size_t kMaxRecordNameBytes = 32u << 20;
+// The fields, and a name of PATH_MAX bytes each of them escaped.
+const size_t kMaxLineBytes = 2 * PATH_MAX + 128;
+const long long kNanosecondsPerSecond = 1000000000;
 // How long the record waits for the clock to leave the tick of the last
 // change it records; past that, such files are hashed at the next upgrade.
 const int kMaxTickWaitMs = 50;
@@ -42,18 +53,23 @@ std::string Escape(const std::string& path)
     return out;
 }
 
-bool Unescape(const char* text, std::string& path)
+// Names never hold NUL: a line with one is no line of ours.
+bool Unescape(const char* text, const char* end, std::string& path)
 {
+    // Kept as it is made: no room beyond the name, which the reading counts.
     path.clear();
-    for (; *text; ++text) {
+    path.reserve(static_cast<size_t>(end - text));
+    for (; text < end; ++text) {
+        if (*text == '\0')
+            return false;
         if (*text != '\\') {
             path += *text;
             continue;
         }
         ++text;
-        if (*text == 'n')
+        if (text < end && *text == 'n')
             path += '\n';
-        else if (*text == '\\')
+        else if (text < end && *text == '\\')
             path += '\\';
         else
             return false;
@@ -87,7 +103,8 @@ bool ParseLine(const std::string& line, std::string& path, InstalledFile& file)
         !TakeNumber(p, nsec) || !TakeNumber(p, mode, 8) || !TakeNumber(p, disk_mode, 8))
         return false;
     const char* blank = strchr(p, ' ');
-    if (!blank || !ParseDigest(std::string(p, static_cast<size_t>(blank - p)), file.digest))
+    if (!blank || !ParseDigest(std::string(p, static_cast<size_t>(blank - p)), file.digest) ||
+        nsec >= kNanosecondsPerSecond)
         return false;
     file.inode = static_cast<uint64_t>(inode);
     file.size = size;
@@ -95,7 +112,7 @@ bool ParseLine(const std::string& line, std::string& path, InstalledFile& file)
     file.ctime_nsec = nsec;
     file.mode = static_cast<unsigned>(mode) & 07777;
     file.disk_mode = static_cast<unsigned>(disk_mode) & 07777;
-    return Unescape(blank + 1, path);
+    return Unescape(blank + 1, line.data() + line.size(), path);
 }
 
 bool ParseHeader(const std::string& line, FileTime& taken)
@@ -105,7 +122,7 @@ bool ParseHeader(const std::string& line, FileTime& taken)
     long long sec = 0, nsec = 0;
     std::string rest = line.substr(sizeof(kHeader) - 1) + " ";
     const char* p = rest.c_str();
-    if (!TakeNumber(p, sec) || !TakeNumber(p, nsec) || *p)
+    if (!TakeNumber(p, sec) || !TakeNumber(p, nsec) || *p || nsec >= kNanosecondsPerSecond)
         return false;
     taken.sec = sec;
     taken.nsec = nsec;
@@ -200,6 +217,65 @@ int OpenCopy(const ustring& app_dir)
     return fd;
 }
 
+bool IsEmptyFile(const ustring& path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0 && st.st_size == 0;
+}
+
+// A record as it is read, and why it cannot serve once that is known.
+struct RecordReading {
+    InstalledFiles record;
+    bool header_seen = false;
+    size_t name_bytes = 0;
+    size_t dropped = 0;
+    size_t last_line = 0;
+    const char* refused = nullptr;
+};
+
+bool TakeHeader(RecordReading& reading, const std::string& line)
+{
+    if (ParseHeader(line, reading.record.taken)) {
+        reading.header_seen = true;
+        return true;
+    }
+    // The same words with another version: written by another launcher.
+    reading.refused = line.compare(0, sizeof(kHeaderWords) - 1, kHeaderWords) == 0
+                          ? "it is of another format"
+                          : "it does not begin with the header of its format";
+    return false;
+}
+
+// Ends the reading (false) once the record holds more than any package can
+// have put there: such a record is no installation's, and is dropped whole.
+bool TakeLine(RecordReading& reading, const std::string& line, size_t number)
+{
+    // A line too long for any name was skipped: it counts as garbled.
+    reading.dropped += number - reading.last_line - 1;
+    reading.last_line = number;
+    if (number == 1)
+        return TakeHeader(reading, line);
+    if (!reading.header_seen) {
+        reading.refused = "it does not begin with the header of its format";
+        return false;
+    }
+    std::string name;
+    InstalledFile file;
+    if (!ParseLine(line, name, file)) {
+        ++reading.dropped;
+        return true;
+    }
+    reading.name_bytes += name.size();
+    reading.record.files[std::move(name)] = file;
+    if (reading.record.files.size() > kMaxRecordEntries ||
+        reading.name_bytes > kMaxRecordNameBytes) {
+        reading.record = InstalledFiles();
+        reading.refused = "it holds more files than any package";
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 ustring InstalledFilesPath(const ustring& app_dir)
@@ -209,37 +285,30 @@ ustring InstalledFilesPath(const ustring& app_dir)
 
 InstalledFiles ReadInstalledFiles(const ustring& path)
 {
-    InstalledFiles record;
-    std::string text;
-    int err = ReadOwnFile(path, kMaxRecordBytes, text);
-    if (err != 0) {
-        if (err != ENOENT)
-            Logger::LogMsg(Logger::L_NOTICE, kLogComponent,
-                           "[NOTE] installed-files(%d): the record '%s' is not read (%s), "
-                           "nothing is linked from it\n",
-                           __LINE__, path.c_str(), OwnFileErrorText(err));
-        return record;
+    RecordReading reading;
+    int err = ReadOwnFileLines(path, kMaxRecordBytes, kMaxLineBytes,
+                               [&reading](const std::string& line, size_t number) {
+                                   return TakeLine(reading, line, number);
+                               });
+    if (err == ENOENT)
+        return InstalledFiles();
+    if (err != 0)
+        reading.refused = OwnFileErrorText(err);
+    else if (!reading.refused && !reading.header_seen)
+        reading.refused = IsEmptyFile(path) ? "it is empty" : "it holds no whole first line";
+    if (reading.refused) {
+        Logger::LogMsg(Logger::L_WARNING, kLogComponent,
+                       "[WARNING] installed-files(%d): the record '%s' cannot serve (%s), nothing "
+                       "is linked from it\n",
+                       __LINE__, path.c_str(), reading.refused);
+        return InstalledFiles();
     }
-    size_t begin = 0;
-    bool first = true;
-    while (begin < text.size()) {
-        size_t end = text.find('\n', begin);
-        if (end == std::string::npos)
-            break; // a line without its end was cut short
-        std::string line = text.substr(begin, end - begin);
-        begin = end + 1;
-        if (first) {
-            first = false;
-            if (!ParseHeader(line, record.taken))
-                return InstalledFiles();
-            continue;
-        }
-        std::string name;
-        InstalledFile file;
-        if (ParseLine(line, name, file))
-            record.files[name] = file;
-    }
-    return record;
+    if (reading.dropped > 0)
+        Logger::LogMsg(Logger::L_WARNING, kLogComponent,
+                       "[WARNING] installed-files(%d): %zu lines of the record '%s' are garbled, "
+                       "their files are not linked\n",
+                       __LINE__, reading.dropped, path.c_str());
+    return std::move(reading.record);
 }
 
 int WriteInstalledFiles(const ustring& app_dir, const InstalledFiles& installed)

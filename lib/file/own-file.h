@@ -2,6 +2,7 @@
 #define HALVORA_OWN_FILE_H
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 #include "ustring/ustring.h"
@@ -18,6 +19,16 @@
 // when it is larger than max_bytes. text is empty on any failure.
 const int EFTYPE_NOT_REGULAR = 79; // EFTYPE on the BSDs; Linux has no such errno
 int ReadOwnFile(const ustring& path, size_t max_bytes, std::string& text);
+
+// Reads the same kind of file line by line, holding one line at a time, so
+// that what the file costs is what the caller keeps of it. take gets each
+// line that ends in "\n" (without it) and its number from 1; a line longer
+// than max_line is skipped whole (its number counts), and a last line
+// without its end was cut short and is dropped. Reading stops where take
+// returns false. 0, or an errno value as ReadOwnFile gives.
+using OwnFileLine = std::function<bool(const std::string& line, size_t number)>;
+int ReadOwnFileLines(const ustring& path, size_t max_bytes, size_t max_line,
+                     const OwnFileLine& take);
 
 // What ReadOwnFile's result means, for a log line.
 const char* OwnFileErrorText(int err);

@@ -296,22 +296,43 @@ TEST_F(InstallTest, LanguageFollowsTheSystemLocale)
 }
 
 // Blanks in the home directory (and in the installation root) must neither
-// split the start command nor any path.
+// split the start command nor any path; started through a symbolic link
+// elsewhere or by its bare name from PATH, the launcher still finds its
+// installation.
+enum class Started { ByPath, ThroughALink, FromPath };
+
 struct Places {
     const char* name;
     const char* root;
     const char* home;
+    Started started = Started::ByPath;
 };
 
-class OddPlacesTest : public InstallTest, public ::testing::WithParamInterface<Places> {};
+class OddPlacesTest : public InstallTest, public ::testing::WithParamInterface<Places> {
+protected:
+    std::vector<std::string> StartUp()
+    {
+        Started started = GetParam().started;
+        if (started == Started::ThroughALink) {
+            fs::create_directories(scratch + "/links");
+            fs::create_symlink(root + "/bin/halvora-launcher", scratch + "/links/halvora");
+            command = {scratch + "/links/halvora"};
+        } else if (started == Started::FromPath) {
+            command = {"/bin/sh", "-c", "exec halvora-launcher"};
+            return {"PATH=" + root + "/bin:/usr/bin:/bin"};
+        }
+        return {};
+    }
+};
 
 TEST_P(OddPlacesTest, InstallsAndStartsTheClient)
 {
     Prepare(GetParam().root, GetParam().home);
-    Outcome run = RunLauncher();
+    Outcome run = RunLauncher(StartUp());
     ASSERT_TRUE(run.ended);
     EXPECT_EQ(run.exit_code, 0) << run.out;
-    EXPECT_NE(run.out.find("lib path = '" + root + "/lib/plugins'"), std::string::npos) << run.out;
+    std::string plugins = fs::canonical(root).string() + "/lib/plugins";
+    EXPECT_NE(run.out.find("lib path = '" + plugins + "'"), std::string::npos) << run.out;
     std::vector<std::string> log = LogMessages();
     EXPECT_TRUE(InOrder(log, {kRunning, kDone}));
     ExpectCompleteCopy();
@@ -321,7 +342,11 @@ TEST_P(OddPlacesTest, InstallsAndStartsTheClient)
 INSTANTIATE_TEST_SUITE_P(Blanks, OddPlacesTest,
                          ::testing::Values(Places{"HomeWithBlank", "Halvora", "my home"},
                                            Places{"BothWithBlanks", "Veltrane Halvora",
-                                                  "home  of  Ann"}),
+                                                  "home  of  Ann"},
+                                           Places{"ThroughALink", "Halvora", "home",
+                                                  Started::ThroughALink},
+                                           Places{"FromPath", "Halvora", "home",
+                                                  Started::FromPath}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(InstallTest, StalePidFileNamingAnotherProgramLeavesItAlone)

@@ -118,8 +118,10 @@ TEST_F(TransactionTest, KilledDuringTheUnpackThenADamagedPackage)
 // under a btrfs quota group (a first installation and an upgrade, run as an
 // ordinary user), symbolic links on exFAT as its FUSE daemon serves it. The
 // client keeps running and nothing is left behind. Each home is mounted for
-// real, and the row skips where the machine cannot mount it.
-enum class Home { TmpfsBytes, TmpfsFiles, BtrfsQuota, Exfat };
+// real, and the row skips where the machine cannot mount it. A home the user
+// cannot write at all holds no log either: standard error says that the log
+// cannot be written, and that the client was not started and why.
+enum class Home { TmpfsBytes, TmpfsFiles, BtrfsQuota, Exfat, ReadOnly };
 
 struct CannotTake {
     const char* name;
@@ -148,6 +150,11 @@ protected:
     {
         if (GetParam().home == Home::TmpfsBytes || GetParam().home == Home::TmpfsFiles)
             return MountTmpfs();
+        if (GetParam().home == Home::ReadOnly) {
+            ASSERT_NO_FATAL_FAILURE(RunAsNobody());
+            fs::permissions(home, fs::perms::owner_read | fs::perms::owner_exec);
+            return;
+        }
         loop.reset(new testsupport::LoopMount(RunReaped));
         bool btrfs = GetParam().home == Home::BtrfsQuota;
         std::string why = loop->Make(btrfs ? testsupport::MountKind::BtrfsQuota
@@ -178,6 +185,7 @@ protected:
             loop->LimitQuota(loop->QuotaUsed() + (1 << 20));
             return;
         case Home::Exfat: return UsePackageOfBuild(next, false, true);
+        case Home::ReadOnly: return;
         }
     }
 
@@ -229,7 +237,19 @@ TEST_P(CannotFitTest, RefusedBeforeTheStop)
     ASSERT_NO_FATAL_FAILURE(Narrow());
     size_t before = LogLineCount();
 
-    ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
+    Outcome run = RunLauncher();
+    ASSERT_EQ(run.exit_code, 0) << run.out << "\nlog:\n" << LogText();
+    if (row.home == Home::ReadOnly) {
+        std::vector<std::string> said = testsupport::SplitLines(run.out);
+        EXPECT_EQ(1, Count(said, "halvora log: cannot write the log " + log + ": " + row.missing +
+                                     "; its lines go to standard error"))
+            << run.out;
+        EXPECT_EQ(1, Count(said, "halvora-launcher: Halvora Backup was not started: '" + home +
+                                     "' cannot be written: " + row.missing))
+            << run.out;
+        EXPECT_TRUE(fs::is_empty(home));
+        return;
+    }
 
     std::vector<std::string> log = LogMessages(before);
     EXPECT_EQ(CountContaining(log, "/package/halvora.hpk' does not fit in '" + user + "': "), 1)
@@ -259,7 +279,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CannotTake{"QuotaUpgrade", Home::BtrfsQuota, true,
                                  "cannot be reserved there: Disk quota exceeded"},
                       CannotTake{"SymbolicLinksOnExfat", Home::Exfat, true,
-                                 "symbolic links, which the home cannot make"}),
+                                 "symbolic links, which the home cannot make"},
+                      CannotTake{"ReadOnlyHome", Home::ReadOnly, false, "Permission denied"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Each package ships a read-only folder; as an ordinary user, twelve

@@ -103,8 +103,10 @@ pid_t LaunchFixture::StartLauncher(const std::vector<std::string>& extra_env)
         env.push_back(extra);
     }
     std::string out = scratch + "/launcher-" + std::to_string(++m_runs) + ".out";
-    pid_t pid = ChildReaper::Instance().Spawn({root + "/bin/halvora-launcher"},
-                                              EnvironmentWith(env), out, launcher_user);
+    std::vector<std::string> argv = command;
+    if (argv.empty())
+        argv = {root + "/bin/halvora-launcher"};
+    pid_t pid = ChildReaper::Instance().Spawn(argv, EnvironmentWith(env), out, launcher_user);
     m_outputs[pid] = out;
     return pid;
 }

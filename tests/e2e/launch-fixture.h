@@ -76,6 +76,8 @@ protected:
     std::vector<std::string> Backups();
 
     std::string scratch, root, home, user, app, marker, log, pid_file, package;
+    // How the launcher is started; by its path under root when empty.
+    std::vector<std::string> command;
     std::set<pid_t> seen;  // processes to stop at the end
     uid_t launcher_user = 0;
 

@@ -13,6 +13,8 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include "config.h"
+
 pid_t ParsePid(const ustring& text)
 {
     const char* begin = text.c_str();
@@ -28,6 +30,17 @@ pid_t ParsePid(const ustring& text)
     if (errno != 0 || *end != '\0' || value <= 0 || value > INT_MAX)
         return 0;
     return static_cast<pid_t>(value);
+}
+
+int PidOfPidFile(const std::string& text, pid_t& pid, ustring& value)
+{
+    pid = 0;
+    Config pid_conf;
+    if (pid_conf.read_text(text) < 0)
+        return -1;
+    value = pid_conf["pid"];
+    pid = ParsePid(value);
+    return 0;
 }
 
 bool HasProcessEnded(pid_t pid)
@@ -76,89 +89,49 @@ namespace {
 // The system keeps this many bytes of a program's name in /proc/<pid>/stat.
 const size_t kProcessNameBytes = 15;
 
-// /proc/<pid>/stat is one short line; /proc/stat grows with the processors.
-bool ReadProcFile(const char* path, size_t max_bytes, std::string& text)
+// "pid (name) state ...": the name may hold blanks and parentheses, so it
+// ends at the last ')'. False when the file cannot be read.
+bool ReadProcessName(pid_t pid, std::string& name)
 {
+    char path[64];
+    snprintf(path, sizeof path, "/proc/%d/stat", static_cast<int>(pid));
     int fd = open(path, O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    char buffer[4096];
-    ssize_t n = 0;
-    text.clear();
-    while (text.size() <= max_bytes && (n = read(fd, buffer, sizeof buffer)) != 0) {
-        if (n < 0 && errno != EINTR)
-            break;
-        if (n > 0)
-            text.append(buffer, static_cast<size_t>(n));
+    char buffer[512];
+    ssize_t n;
+    while ((n = read(fd, buffer, sizeof buffer - 1)) < 0 && errno == EINTR) {
     }
     close(fd);
-    return n == 0;
-}
-
-// "pid (name) state ppid ...": the name may hold blanks and parentheses, so
-// the fields are counted from the last ')'; field 22 is the start, in clock
-// ticks since the boot.
-bool ParseProcessStat(const std::string& text, std::string& name, unsigned long long& start_ticks)
-{
+    if (n <= 0)
+        return false;
+    std::string text(buffer, static_cast<size_t>(n));
     size_t open_paren = text.find('(');
     size_t close_paren = text.rfind(')');
     if (open_paren == std::string::npos || close_paren == std::string::npos ||
         close_paren < open_paren)
         return false;
     name = text.substr(open_paren + 1, close_paren - open_paren - 1);
-    const char* p = text.c_str() + close_paren + 1;
-    for (int field = 3; field < 22; ++field) {
-        while (*p == ' ')
-            ++p;
-        if (*p == '\0')
-            return false;
-        while (*p != ' ' && *p != '\0')
-            ++p;
-    }
-    while (*p == ' ')
-        ++p;
-    if (*p < '0' || *p > '9')
-        return false;
-    char* end = nullptr;
-    errno = 0;
-    start_ticks = strtoull(p, &end, 10);
-    return errno == 0 && (*end == ' ' || *end == '\n' || *end == '\0');
-}
-
-// Seconds since the epoch at the boot, whole ones only; 0 when unknown.
-long long BootTime()
-{
-    std::string text;
-    if (!ReadProcFile("/proc/stat", 1 << 20, text))
-        return 0;
-    size_t at = text.find("\nbtime ");
-    return at == std::string::npos ? 0 : atoll(text.c_str() + at + 7);
+    return true;
 }
 
 } // namespace
 
-HiddenProcess JudgeHiddenProcess(pid_t pid, const char* client_name, double pid_file_written)
+HiddenProcess JudgeHiddenProcess(pid_t pid, const char* client_name)
 {
-    char path[64];
-    snprintf(path, sizeof path, "/proc/%d/stat", static_cast<int>(pid));
-    std::string text, name;
-    unsigned long long start_ticks = 0;
-    if (!ReadProcFile(path, 4096, text) || !ParseProcessStat(text, name, start_ticks))
+    std::string name;
+    if (!ReadProcessName(pid, name))
         return HiddenProcess::MayBeClient;
-    if (name != std::string(client_name).substr(0, kProcessNameBytes))
-        return HiddenProcess::OtherName;
-    long long boot = BootTime();
-    long ticks_per_second = sysconf(_SC_CLK_TCK);
-    if (boot <= 0 || ticks_per_second <= 0)
-        return HiddenProcess::MayBeClient;
-    // The boot time is cut to whole seconds, so the start reckoned from it is
-    // early by up to one; a file system may keep whole seconds, so the write
-    // was up to one later than its time says. Beyond that second the process
-    // surely came after the file, which its client wrote once running.
-    double started = static_cast<double>(boot) +
-                     static_cast<double>(start_ticks) / static_cast<double>(ticks_per_second);
-    return started > pid_file_written + 1.0 ? HiddenProcess::StartedAfterPidFile
-                                            : HiddenProcess::MayBeClient;
+    return name == std::string(client_name).substr(0, kProcessNameBytes) ? HiddenProcess::ClientName
+                                                                         : HiddenProcess::OtherName;
+}
+
+bool RunsClient(pid_t pid, const char* client_name)
+{
+    ClientIdentity identity = IdentifyProcess(pid, client_name);
+    return identity == ClientIdentity::IsClient ||
+           (identity == ClientIdentity::Unknown &&
+            JudgeHiddenProcess(pid, client_name) == HiddenProcess::ClientName);
 }
 
 ProcessHandle::ProcessHandle(pid_t process) : pid(process)

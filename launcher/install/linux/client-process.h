@@ -1,6 +1,8 @@
 #ifndef HALVORA_CLIENT_PROCESS_H
 #define HALVORA_CLIENT_PROCESS_H
 
+#include <cstddef>
+#include <string>
 #include <sys/types.h>
 
 #include "ustring/ustring.h"
@@ -19,6 +21,14 @@ enum class ClientIdentity {
 // that no signal can ever reach a process group or every process of the user.
 pid_t ParsePid(const ustring& text);
 
+// A pid file holds one short line; anything larger is not the client's.
+const size_t kPidFileMaxBytes = 4096;
+
+// The pid that the text of a pid file gives under its key "pid", by
+// ParsePid's rules, with what the key held in value: -1 when the text is
+// no key-value text at all, else 0 (pid 0 when it names no process).
+int PidOfPidFile(const std::string& text, pid_t& pid, ustring& value);
+
 // True once the process has ended: no such process, or one that has exited
 // and waits only to be reaped (a zombie still answers signal 0).
 bool HasProcessEnded(pid_t pid);
@@ -26,18 +36,22 @@ bool HasProcessEnded(pid_t pid);
 // Looks at /proc/<pid>/exe and compares its file name with client_name.
 ClientIdentity IdentifyProcess(pid_t pid, const char* client_name);
 
-// What still tells a process whose executable is hidden from us apart from
-// the client that wrote the pid file.
+// What tells a process whose executable is hidden from us (non-dumpable)
+// apart from the client: only its name. A process of the user under the
+// client's name is the client; stopping it before its copy is replaced is
+// right whatever it is. Its start time proves nothing: it is reckoned from
+// a boot time that moves when the wall clock is stepped.
 enum class HiddenProcess {
-    MayBeClient,          // nothing says otherwise: leave it running, upgrade later
-    OtherName,            // its name is not the client's
-    StartedAfterPidFile,  // it started clearly after the pid file was written
+    MayBeClient, // its name cannot be read either: leave it running, upgrade later
+    ClientName,  // it runs under the client's name: it is the client
+    OtherName,   // its name is not the client's
 };
 
-// Judges a process of the pid file that cannot be identified by its
-// executable, given when the pid file was last written (seconds since the
-// epoch). A process the system tells nothing of may be the client.
-HiddenProcess JudgeHiddenProcess(pid_t pid, const char* client_name, double pid_file_written);
+HiddenProcess JudgeHiddenProcess(pid_t pid, const char* client_name);
+
+// The process runs the client: its executable is the client's, or hidden
+// from us under the client's name. Asked again right before each signal.
+bool RunsClient(pid_t pid, const char* client_name);
 
 // One process, held by a pidfd where the kernel has them, so that a number
 // reused after the process ended is never signalled. Without pidfd support

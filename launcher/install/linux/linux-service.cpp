@@ -4,15 +4,14 @@
 #include <QString>
 #include <QStringList>
 #include <cerrno>
-#include <cmath>
 #include <csignal>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "config.h"
 #include "file/own-file.h"
 #include "install-marker.h"
 #include "linux/client-process.h"
@@ -35,17 +34,34 @@ enum FixedLine {
     kAppDataExistLine = 140,
 };
 
-// A pid file holds one short line; anything larger is not the client's.
-const size_t kPidFileMaxBytes = 4096;
-
-// When the file at path was last written, in seconds since the epoch; a
-// time no process can have started after when it cannot be looked at.
-double LastWritten(const ustring& path)
+// The nearest folder at or above path that exists, and 0 when we may write
+// in it, or the system's reason why not.
+int WriteErrorAbove(const ustring& path, std::string& folder)
 {
+    folder = path.c_str();
     struct stat st;
-    if (lstat(path.c_str(), &st) != 0)
-        return HUGE_VAL;
-    return static_cast<double>(st.st_mtim.tv_sec) + st.st_mtim.tv_nsec / 1e9;
+    while (stat(folder.c_str(), &st) != 0 && folder.find('/') != std::string::npos) {
+        folder.erase(folder.rfind('/'));
+        if (folder.empty())
+            folder = "/";
+    }
+    return access(folder.c_str(), W_OK) == 0 ? 0 : errno;
+}
+
+// The user is left without a client: said on standard error too, which the
+// session's journal keeps even when the log cannot be written.
+void TellNotStarted(const ustring& app)
+{
+    std::string folder;
+    int err = WriteErrorAbove(app, folder);
+    if (err != 0)
+        fprintf(stderr, "halvora-launcher: Halvora Backup was not started: '%s' cannot be "
+                        "written: %s\n",
+                folder.c_str(), strerror(err));
+    else
+        fprintf(stderr, "halvora-launcher: Halvora Backup was not started: there is no complete "
+                        "copy of it in '%s' (the log says why)\n",
+                app.c_str());
 }
 
 // How long the client has to end on SIGTERM before it is killed.
@@ -186,8 +202,9 @@ void LinuxService::StopService()
                        __LINE__, ui_pid_file.c_str(), OwnFileErrorText(err));
         return;
     }
-    Config pid_conf;
-    if (pid_conf.read_text(text) < 0) {
+    pid_t pid = 0;
+    ustring value;
+    if (PidOfPidFile(text, pid, value) < 0) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
                        "[NOTE] linux/linux-service(%d): Failed to read pid file '%s', not exist ?\n",
                        kPidFileUnreadableLine, ui_pid_file.c_str());
@@ -195,12 +212,11 @@ void LinuxService::StopService()
     }
     // A pid of 0 or below would signal our own process group or every process
     // of the user: only a plain positive number names a process.
-    pid_t pid = ParsePid(pid_conf["pid"]);
     if (pid <= 0) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
                        "[NOTE] linux/linux-service(%d): pid file '%s' names no valid process id "
                        "('%s'), nothing to terminate\n",
-                       __LINE__, ui_pid_file.c_str(), pid_conf["pid"].c_str());
+                       __LINE__, ui_pid_file.c_str(), value.c_str());
         return;
     }
     TerminateClient(pid, ui_pid_file);
@@ -240,18 +256,10 @@ void LinuxService::TerminateClient(pid_t pid, const ustring& ui_pid_file)
         return;
     }
     // Ours to signal but hidden from us (non-dumpable, like the agents that
-    // start early at login): its name and start may still tell that it is
-    // not the client, as after a reboot that gave the number to an agent.
-    if (identity == ClientIdentity::Unknown && IsStale(pid, ui_pid_file))
+    // start early at login): its name tells the client from another
+    // program that got the number after a reboot.
+    if (identity == ClientIdentity::Unknown && !IsHiddenClient(pid, ui_pid_file))
         return;
-    if (identity == ClientIdentity::Unknown) {
-        Logger::LogMsg(Logger::L_NOTICE, kComponent,
-                       "[NOTE] linux/linux-service(%d): process %d of pid file '%s' cannot be "
-                       "identified as %s, leaving it alone\n",
-                       __LINE__, static_cast<int>(pid), ui_pid_file.c_str(), kClientName);
-        client_left_running = true;
-        return;
-    }
     int err = SignalClient(process, pid, SIGTERM);
     if (err == ESRCH)
         return;
@@ -264,20 +272,32 @@ void LinuxService::TerminateClient(pid_t pid, const ustring& ui_pid_file)
     SignalClient(process, pid, SIGKILL);
 }
 
-// True, with a line, when the hidden process pid is surely not the client
-// that wrote the pid file, so that it holds no upgrade back.
-bool LinuxService::IsStale(pid_t pid, const ustring& ui_pid_file)
+// True when the hidden process pid is the client by its name; otherwise it
+// is left alone, with a line, and when even its name cannot be read the
+// upgrade waits for a later start.
+bool LinuxService::IsHiddenClient(pid_t pid, const ustring& ui_pid_file)
 {
-    HiddenProcess hidden = JudgeHiddenProcess(pid, kClientName, LastWritten(ui_pid_file));
-    if (hidden == HiddenProcess::MayBeClient)
+    HiddenProcess hidden = JudgeHiddenProcess(pid, kClientName);
+    if (hidden == HiddenProcess::ClientName) {
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] linux/linux-service(%d): process %d of pid file '%s' hides its "
+                       "executable under the name of %s: it is stopped as the client\n",
+                       __LINE__, static_cast<int>(pid), ui_pid_file.c_str(), kClientName);
+        return true;
+    }
+    if (hidden == HiddenProcess::OtherName) {
+        Logger::LogMsg(Logger::L_NOTICE, kComponent,
+                       "[NOTE] linux/linux-service(%d): process %d of pid file '%s' is not %s (it "
+                       "has another name), leaving it alone\n",
+                       __LINE__, static_cast<int>(pid), ui_pid_file.c_str(), kClientName);
         return false;
+    }
     Logger::LogMsg(Logger::L_NOTICE, kComponent,
-                   "[NOTE] linux/linux-service(%d): process %d of pid file '%s' is not %s (%s), "
-                   "leaving it alone\n",
-                   __LINE__, static_cast<int>(pid), ui_pid_file.c_str(), kClientName,
-                   hidden == HiddenProcess::OtherName ? "it has another name"
-                                                      : "it started after the file was written");
-    return true;
+                   "[NOTE] linux/linux-service(%d): process %d of pid file '%s' cannot be "
+                   "identified as %s, leaving it alone\n",
+                   __LINE__, static_cast<int>(pid), ui_pid_file.c_str(), kClientName);
+    client_left_running = true;
+    return false;
 }
 
 // The process may have executed another program since it was identified (a
@@ -285,7 +305,7 @@ bool LinuxService::IsStale(pid_t pid, const ustring& ui_pid_file)
 // to stop. ESRCH when the process is no longer the client.
 int LinuxService::SignalClient(const ProcessHandle& process, pid_t pid, int sig)
 {
-    if (IdentifyProcess(pid, kClientName) != ClientIdentity::IsClient) {
+    if (!RunsClient(pid, kClientName)) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
                        "[NOTE] linux/linux-service(%d): process %d no longer runs %s, leaving it "
                        "alone\n",
@@ -308,12 +328,13 @@ void LinuxService::PostUpgrade()
                        "[NOTE] linux/linux-service(%d): not starting a second client beside the "
                        "one that may be running\n",
                        __LINE__);
-    else if (IsInstallationUnderway(per_user_install_path) || !PerUserBinPathExist())
+    else if (IsInstallationUnderway(per_user_install_path) || !PerUserBinPathExist()) {
         Logger::LogMsg(Logger::L_ERR, kComponent,
                        "[ERROR] linux/linux-service(%d): no complete copy of the client in '%s', "
                        "not starting it\n",
                        __LINE__, per_user_install_path.c_str());
-    else
+        TellNotStarted(per_user_install_path);
+    } else
         LaunchPerUserBin();
     // The old copy goes once the new client runs, and still under the lock:
     // another launcher must neither meet it half removed nor have its own

@@ -34,7 +34,7 @@ private:
     bool PerUserBinPathExist();
     int LaunchPerUserBin();
     void TerminateClient(pid_t pid, const ustring& ui_pid_file);
-    bool IsStale(pid_t pid, const ustring& ui_pid_file);
+    bool IsHiddenClient(pid_t pid, const ustring& ui_pid_file);
     int SignalClient(const ProcessHandle& process, pid_t pid, int sig);
     void LogKillFailure(int err);
 

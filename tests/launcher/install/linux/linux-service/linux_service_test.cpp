@@ -448,11 +448,13 @@ bool EndsWithinASecond(pid_t pid)
     return false;
 }
 
-// NonDumpable hides itself under the client's name, before its pid file was
-// written; the next two are what a stale pid file meets after a reboot.
+// NonDumpable hides itself under the client's name, and is the client even
+// when its pid file reads older than its start (NonDumpableAfterClockStep,
+// as after the wall clock was stepped); NonDumpableOtherName is what a stale
+// pid file meets after a reboot.
 enum class Target {
     Client, ClientIgnoringTerm, ClientHandingOver, NonDumpable, NonDumpableOtherName,
-    NonDumpableStartedLater, RootProcess, Init, PidFileIsFifo
+    NonDumpableAfterClockStep, RootProcess, Init, PidFileIsFifo
 };
 
 struct StopCase {
@@ -502,7 +504,7 @@ protected:
         case Target::ClientHandingOver:
             return StartStandInClient("exec");
         case Target::NonDumpable:
-        case Target::NonDumpableStartedLater:
+        case Target::NonDumpableAfterClockStep:
             pid = testsupport::StartNonDumpable();
             break;
         case Target::NonDumpableOtherName:
@@ -518,7 +520,7 @@ protected:
             break;
         }
         WriteFile(user + "/ui.pid", "pid=" + std::to_string(pid) + "\n");
-        if (kind == Target::NonDumpableStartedLater) {
+        if (kind == Target::NonDumpableAfterClockStep) {
             timeval written[2] = {{time(nullptr) - 30, 0}, {time(nullptr) - 30, 0}};
             if (utimes((user + "/ui.pid").c_str(), written) != 0)
                 return -1;
@@ -546,10 +548,9 @@ TEST_P(StopAsNobodyTest, OnlyTheClientIsStopped)
     EXPECT_EQ(ReadFile(log).find("pidfd_open"), std::string::npos) << "ENOSYS is no failure";
 }
 
-const char kUnidentified[] = "cannot be identified as halvora-backup-ui, leaving it alone\n";
+const char kHidden[] = "hides its executable under the name of halvora-backup-ui: it is stopped "
+                       "as the client\n";
 const char kOtherName[] = "is not halvora-backup-ui (it has another name), leaving it alone\n";
-const char kStartedLater[] =
-    "is not halvora-backup-ui (it started after the file was written), leaving it alone\n";
 const char kHandedOver[] = "no longer runs halvora-backup-ui, leaving it alone\n";
 const char kRefused[] = "[ERROR] linux/linux-service(97): kill: Operation not permitted (1)\n";
 const char kFifo[] = "/ui.pid' cannot be read: not a regular file; no client known to stop\n";
@@ -559,11 +560,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         StopCase{"client", Target::Client, false, false, false, 0, 2, ""},
         StopCase{"client_ignoring_term", Target::ClientIgnoringTerm, false, false, false, 4, 8, ""},
-        StopCase{"non_dumpable", Target::NonDumpable, false, true, true, 0, 2, kUnidentified},
+        StopCase{"non_dumpable", Target::NonDumpable, false, false, false, 0, 2, kHidden},
         StopCase{"non_dumpable_of_another_name", Target::NonDumpableOtherName, false, true, false,
                  0, 2, kOtherName},
-        StopCase{"non_dumpable_started_after_the_pid_file", Target::NonDumpableStartedLater, false,
-                 true, false, 0, 2, kStartedLater},
+        StopCase{"non_dumpable_whose_pid_file_reads_older", Target::NonDumpableAfterClockStep,
+                 false, false, false, 0, 2, kHidden},
         StopCase{"client_executing_another_program", Target::ClientHandingOver, false, true, false,
                  4, 8, kHandedOver},
         StopCase{"root_process", Target::RootProcess, false, true, false, 0, 2, kRefused},
@@ -572,8 +573,7 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"client_no_pidfd", Target::Client, true, false, false, 0, 2, ""},
         StopCase{"client_ignoring_term_no_pidfd", Target::ClientIgnoringTerm, true, false, false,
                  4, 8, ""},
-        StopCase{"non_dumpable_no_pidfd", Target::NonDumpable, true, true, true, 0, 2,
-                 kUnidentified},
+        StopCase{"non_dumpable_no_pidfd", Target::NonDumpable, true, false, false, 0, 2, kHidden},
         StopCase{"root_process_no_pidfd", Target::RootProcess, true, true, false, 0, 2, kRefused}),
     [](const ::testing::TestParamInfo<StopCase>& info) { return info.param.name; });
 
