@@ -6,10 +6,12 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <thread>
 
@@ -78,14 +80,36 @@ protected:
     std::unique_ptr<testsupport::LoopMount> loop;
 };
 
-// The launcher is killed while it unpacks an upgrade; by the next start the
-// package has gone bad. The complete old copy must be back, and started.
-TEST_F(TransactionTest, KilledDuringTheUnpackThenADamagedPackage)
+// Each regular file below dir: its inode and a hash of its content.
+std::map<std::string, std::pair<ino_t, size_t>> FileIdentities(const std::string& dir)
+{
+    std::map<std::string, std::pair<ino_t, size_t>> files;
+    for (const fs::directory_entry& e : fs::recursive_directory_iterator(dir)) {
+        struct stat st;
+        if (lstat(e.path().c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            files[e.path().lexically_relative(dir).string()] = {
+                st.st_ino, std::hash<std::string>()(testsupport::ReadFile(e.path().string()))};
+    }
+    return files;
+}
+
+// What the next start after the cut meets: the package gone bad, or the
+// package the cut run was installing.
+enum class AfterCut { DamagedPackage, SamePackage };
+
+class CutTest : public TransactionTest, public ::testing::WithParamInterface<AfterCut> {};
+
+// The launcher is killed while it unpacks an upgrade. With a damaged package
+// the complete old copy must be back, and started; with the same package
+// the copy is put back and upgraded, linking its unchanged files whatever
+// the cut run's links did to their change times.
+TEST_P(CutTest, KilledDuringTheUnpackThenTheNextStart)
 {
     Prepare();
     ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
     int old_build = BuildOf(app + "/INFO");
     Manifest old_manifest = ReadManifest(package);
+    auto old_files = FileIdentities(app);
     UseNextPackage();
 
     pid_t launcher = StartLauncher();
@@ -98,7 +122,10 @@ TEST_F(TransactionTest, KilledDuringTheUnpackThenADamagedPackage)
     kill(launcher, SIGKILL);
     ASSERT_TRUE(ChildReaper::Instance().WaitEnded(launcher, 10s));
     ASSERT_TRUE(fs::exists(marker));
-    fs::resize_file(package, fs::file_size(package) / 2);
+    bool damaged = GetParam() == AfterCut::DamagedPackage;
+    Manifest next_manifest = ReadManifest(package);
+    if (damaged)
+        fs::resize_file(package, fs::file_size(package) / 2);
     size_t before = LogLineCount();
 
     ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
@@ -106,11 +133,32 @@ TEST_F(TransactionTest, KilledDuringTheUnpackThenADamagedPackage)
     std::vector<std::string> log = LogMessages(before);
     EXPECT_EQ(CountContaining(log, "): the last complete copy is back in '" + app + "'"), 1)
         << LogText();
-    EXPECT_TRUE(InOrder(log, {kRunning, kUpgradeFailed, kDone}));
-    EXPECT_EQ(CountContaining(log, "local appdata exist"), 0);
-    ExpectCompleteCopyOf(old_manifest, old_build);
     ExpectClientFromCopy();
+    if (damaged) {
+        EXPECT_TRUE(InOrder(log, {kRunning, kUpgradeFailed, kDone}));
+        EXPECT_EQ(CountContaining(log, "local appdata exist"), 0);
+        ExpectCompleteCopyOf(old_manifest, old_build);
+        return;
+    }
+    ExpectCompleteCopyOf(next_manifest, old_build + 1);
+    int unchanged = 0, linked = 0;
+    for (const auto& [path, identity] : FileIdentities(app)) {
+        auto old = old_files.find(path);
+        if (old != old_files.end() && old->second.second == identity.second) {
+            ++unchanged;
+            linked += old->second.first == identity.first;
+        }
+    }
+    EXPECT_GT(unchanged, 0);
+    EXPECT_GE(linked * 10, unchanged * 9) << linked << " of " << unchanged << " linked";
 }
+
+INSTANTIATE_TEST_SUITE_P(Cut, CutTest,
+                         ::testing::Values(AfterCut::DamagedPackage, AfterCut::SamePackage),
+                         [](const ::testing::TestParamInfo<AfterCut>& info) {
+                             return info.param == AfterCut::DamagedPackage ? "ThenADamagedPackage"
+                                                                           : "ThenTheSamePackage";
+                         });
 
 // A home that cannot take an installation is found out before the client
 // is stopped, and the line names what it lacks: bytes or files on a small
