@@ -4,9 +4,11 @@
 // old client's SIGTERM to the new client's start) against one `bsdtar -xf`;
 // the peak memory that unpacking adds to each program's start-up footprint;
 // and, on the disk's own file system, the first installation and the
-// upgrade (its downtime, bytes written and unchanged files linked) against
-// `bsdtar -xf` + sync. The next build changes every tenth file, drops one
-// and adds one.
+// upgrade (its downtime, the whole upgrade from the launcher's start to the
+// new client's with the old copy in the page cache and with every cache
+// dropped, the time the launcher spent proving the old copy's files by their
+// content, bytes written and unchanged files linked) against `bsdtar -xf` +
+// sync. The next build changes every tenth file, drops one and adds one.
 //
 // usage: install_bench [work-dir] [repetitions]
 // The packages are cached in work-dir (the xz ones take minutes to make).
@@ -388,8 +390,10 @@ Result Measure(const std::string& runner, const std::string& root, const std::st
 
 // Seconds from the old client's SIGTERM (it drops its pid file) to the new
 // client's start (it writes the file anew), watched with inotify; written,
-// when given, receives the bytes the launcher (and what it waited for) wrote.
-double WatchUpgrade(const std::string& root, const std::string& home, long long* written = nullptr)
+// when given, receives the bytes the launcher (and what it waited for) wrote,
+// whole the seconds from the launcher's start to the new client's.
+double WatchUpgrade(const std::string& root, const std::string& home, long long* written = nullptr,
+                    double* whole = nullptr)
 {
     rusage before = {};
     getrusage(RUSAGE_CHILDREN, &before);
@@ -403,6 +407,7 @@ double WatchUpgrade(const std::string& root, const std::string& home, long long*
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
+    double spawned = Now();
     int err = posix_spawn(&pid, argv[0], &actions, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
     if (err != 0)
@@ -439,6 +444,8 @@ double WatchUpgrade(const std::string& root, const std::string& home, long long*
     getrusage(RUSAGE_CHILDREN, &after);
     if (written)
         *written = (after.ru_oublock - before.ru_oublock) * 512LL;
+    if (whole)
+        *whole = started >= 0 ? started - spawned : -1;
     return stopped >= 0 && started >= 0 ? started - stopped : -1;
 }
 
@@ -504,82 +511,171 @@ std::map<std::string, std::pair<ino_t, size_t>> FileIdentities(const std::string
 struct DiskFigures {
     double first = -1, first_ref = -1, first_ratio = -1;
     double upgrade = -1, upgrade_ref = -1, upgrade_ratio = -1;
+    double whole = -1, whole_ratio = -1, proof = -1, proof_ratio = -1;
+    double whole_cold = -1, cold_ref = -1, whole_cold_ratio = -1, proof_cold = -1,
+           proof_cold_ratio = -1;
     double written_mb = -1, linked_share = -1;
     int unchanged = 0;
 };
 
-// bsdtar -xf into a fresh folder, then a sync of that file system.
-Run UnpackAndSync(const std::string& runner, const std::string& package, const std::string& out)
+// Every cache of the file systems dropped, as after a reboot (root only).
+bool DropCaches()
+{
+    sync();
+    return WriteText("/proc/sys/vm/drop_caches", "3\n");
+}
+
+// bsdtar -xf into a fresh folder, then a sync of that file system; cold,
+// with every cache dropped first.
+Run UnpackAndSync(const std::string& runner, const std::string& package, const std::string& out,
+                  bool cold = false)
 {
     FreshDir(out);
+    if (cold && !DropCaches())
+        return Run();
     return Spawn(runner, {"sh", "-c", "bsdtar -xf \"$0\" -C \"$1\" && sync -f \"$1\"",
                           package, out});
 }
 
+// The seconds the last launcher spent proving the old copy's files by
+// their content, from its log line (the staged levels log it); 0 for none.
+double ProofSeconds(const std::string& home)
+{
+    std::string log = ReadText(home + "/.HalvoraBackup/log/launcher.log");
+    size_t at = log.rfind("proved by their content");
+    size_t in = at == std::string::npos ? at : log.find(") in ", at);
+    return in == std::string::npos ? 0 : atof(log.c_str() + in + 5) / 1000;
+}
+
+struct DiskUpgrade {
+    double downtime = -1, whole = -1, proof = 0;
+    long long bytes = 0;
+    int unchanged = 0, kept = 0;
+};
+
+// The old build's copy is installed in home: its client is started, the
+// system INFO then names the next build, and the launcher upgrades; cold,
+// with every cache dropped just before. Its files are compared with the
+// old copy's: unchanged ones that kept their inode were linked.
+DiskUpgrade UpgradeOnDisk(const std::string& runner, const std::string& root,
+                          const std::string& home, const std::string& next, bool cold)
+{
+    DiskUpgrade u;
+    setenv("HOME", home.c_str(), 1);
+    if (!Spawn(runner, {root + "/bin/halvora-launcher"}).ok ||
+        !InstallPackage(root, next, kOldBuild + 1, true))
+        return u;
+    auto before = FileIdentities(AppOf(home));
+    sync();
+    if (cold && !DropCaches()) {
+        fprintf(stderr, "cannot drop the caches: the cold upgrade needs root\n");
+        return u;
+    }
+    u.downtime = WatchUpgrade(root, home, &u.bytes, &u.whole);
+    StopClient(home);
+    u.proof = ProofSeconds(home);
+    for (const auto& [path, identity] : FileIdentities(AppOf(home))) {
+        auto old = before.find(path);
+        if (old != before.end() && old->second.second == identity.second) {
+            ++u.unchanged;
+            u.kept += old->second.first == identity.first;
+        }
+    }
+    return u;
+}
+
+struct DiskSamples {
+    std::vector<double> first, first_ref, first_ratio, upgrade, upgrade_ref, upgrade_ratio;
+    std::vector<double> whole, whole_ratio, proof, proof_ratio;
+    std::vector<double> whole_cold, cold_ref, whole_cold_ratio, proof_cold, proof_cold_ratio;
+    std::vector<double> written, linked;
+    int unchanged = 0;
+};
+
+// One repetition: the first installation against bsdtar -xf + sync of the
+// package, the upgrade warm against the same of the next package, then a
+// fresh old copy upgraded cold against a cold bsdtar -xf + sync.
+bool DiskRepetition(const std::string& runner, const std::string& root, const std::string& work,
+                    const std::string& package, const std::string& next, DiskSamples& s)
+{
+    std::string home = work + "/disk-home", out = work + "/disk-out";
+    std::string installed = root + "/package/halvora.hpk";
+    if (!InstallPackage(root, package, kOldBuild, true))
+        return false;
+    Run run = FirstInstall(runner, root, home);
+    Run tar = UnpackAndSync(runner, installed, out);
+    if (!run.ok || !tar.ok)
+        return false;
+    DiskUpgrade warm = UpgradeOnDisk(runner, root, home, next, false);
+    Run next_tar = UnpackAndSync(runner, installed, out);
+    if (warm.downtime < 0 || warm.whole < 0 || !next_tar.ok ||
+        !InstallPackage(root, package, kOldBuild, true) || !FirstInstall(runner, root, home).ok)
+        return false;
+    DiskUpgrade cold = UpgradeOnDisk(runner, root, home, next, true);
+    Run cold_tar = UnpackAndSync(runner, installed, out, true);
+    if (cold.whole < 0 || !cold_tar.ok)
+        return false;
+    double ref = next_tar.seconds;
+    s.first.push_back(run.seconds);
+    s.first_ref.push_back(tar.seconds);
+    s.first_ratio.push_back(run.seconds / tar.seconds);
+    s.upgrade.push_back(warm.downtime);
+    s.upgrade_ref.push_back(ref);
+    s.upgrade_ratio.push_back(warm.downtime / ref);
+    s.whole.push_back(warm.whole);
+    s.whole_ratio.push_back(warm.whole / ref);
+    s.proof.push_back(warm.proof);
+    s.proof_ratio.push_back(warm.proof / ref);
+    s.whole_cold.push_back(cold.whole);
+    s.cold_ref.push_back(cold_tar.seconds);
+    s.whole_cold_ratio.push_back(cold.whole / cold_tar.seconds);
+    s.proof_cold.push_back(cold.proof);
+    s.proof_cold_ratio.push_back(cold.proof / cold_tar.seconds);
+    s.written.push_back(warm.bytes / 1e6);
+    s.linked.push_back(warm.unchanged ? 100.0 * warm.kept / warm.unchanged : 0);
+    s.unchanged = warm.unchanged;
+    if (getenv("BENCH_VERBOSE"))
+        fprintf(stderr, "disk: first %.3f s (bsdtar+sync %.3f s), upgrade downtime %.3f s, whole "
+                        "%.3f s, proof %.3f s (bsdtar+sync %.3f s), cold whole %.3f s, proof %.3f "
+                        "s (bsdtar+sync %.3f s), %.1f MB written, %d of %d unchanged files "
+                        "linked\n",
+                run.seconds, tar.seconds, warm.downtime, warm.whole, warm.proof, ref, cold.whole,
+                cold.proof, cold_tar.seconds, warm.bytes / 1e6, warm.kept, warm.unchanged);
+    return true;
+}
+
 // On the disk's own file system (the work folder), not tmpfs: the first
-// installation against bsdtar -xf + sync of the package, and the upgrade to
-// the next build (its downtime, the bytes it wrote, the unchanged files it
-// linked) against bsdtar -xf + sync of the next package. Medians of pairs.
+// installation and the upgrade to the next build, each against bsdtar -xf +
+// sync. Medians of the repetitions' figures and ratios.
 DiskFigures OnDisk(const std::string& runner, const std::string& root, const std::string& work,
                    const std::string& package, const std::string& next, int reps)
 {
-    std::string home = work + "/disk-home", out = work + "/disk-out";
-    std::vector<double> first, first_ref, first_ratio, upgrade, upgrade_ref, upgrade_ratio;
-    std::vector<double> written, linked;
+    DiskSamples s;
     DiskFigures d;
     for (int i = 0; i < reps; ++i) {
-        if (!InstallPackage(root, package, kOldBuild, true))
+        if (!DiskRepetition(runner, root, work, package, next, s))
             return d;
-        Run run = FirstInstall(runner, root, home);
-        Run tar = UnpackAndSync(runner, root + "/package/halvora.hpk", out);
-        if (!run.ok || !tar.ok)
-            return d;
-        first.push_back(run.seconds);
-        first_ref.push_back(tar.seconds);
-        first_ratio.push_back(run.seconds / tar.seconds);
-        // FirstInstall stopped the client: start it again from the old copy.
-        setenv("HOME", home.c_str(), 1);
-        if (!Spawn(runner, {root + "/bin/halvora-launcher"}).ok ||
-            !InstallPackage(root, next, kOldBuild + 1, true))
-            return d;
-        auto before = FileIdentities(AppOf(home));
-        sync();
-        long long bytes = 0;
-        double seconds = WatchUpgrade(root, home, &bytes);
-        StopClient(home);
-        Run next_tar = UnpackAndSync(runner, root + "/package/halvora.hpk", out);
-        if (seconds < 0 || !next_tar.ok)
-            return d;
-        int unchanged = 0, kept = 0;
-        for (const auto& [path, identity] : FileIdentities(AppOf(home))) {
-            auto old = before.find(path);
-            if (old != before.end() && old->second.second == identity.second) {
-                ++unchanged;
-                kept += old->second.first == identity.first;
-            }
-        }
-        upgrade.push_back(seconds);
-        upgrade_ref.push_back(next_tar.seconds);
-        upgrade_ratio.push_back(seconds / next_tar.seconds);
-        written.push_back(bytes / 1e6);
-        linked.push_back(unchanged ? 100.0 * kept / unchanged : 0);
-        d.unchanged = unchanged;
-        if (getenv("BENCH_VERBOSE"))
-            fprintf(stderr, "disk: first %.3f s (bsdtar+sync %.3f s), upgrade %.3f s (bsdtar+sync "
-                            "%.3f s), %.1f MB written, %d of %d unchanged files linked\n",
-                    run.seconds, tar.seconds, seconds, next_tar.seconds, bytes / 1e6, kept,
-                    unchanged);
     }
-    fs::remove_all(home);
-    fs::remove_all(out);
-    d.first = Median(first);
-    d.first_ref = Median(first_ref);
-    d.first_ratio = Median(first_ratio);
-    d.upgrade = Median(upgrade);
-    d.upgrade_ref = Median(upgrade_ref);
-    d.upgrade_ratio = Median(upgrade_ratio);
-    d.written_mb = Median(written);
-    d.linked_share = Median(linked);
+    fs::remove_all(work + "/disk-home");
+    fs::remove_all(work + "/disk-out");
+    d.first = Median(s.first);
+    d.first_ref = Median(s.first_ref);
+    d.first_ratio = Median(s.first_ratio);
+    d.upgrade = Median(s.upgrade);
+    d.upgrade_ref = Median(s.upgrade_ref);
+    d.upgrade_ratio = Median(s.upgrade_ratio);
+    d.whole = Median(s.whole);
+    d.whole_ratio = Median(s.whole_ratio);
+    d.proof = Median(s.proof);
+    d.proof_ratio = Median(s.proof_ratio);
+    d.whole_cold = Median(s.whole_cold);
+    d.cold_ref = Median(s.cold_ref);
+    d.whole_cold_ratio = Median(s.whole_cold_ratio);
+    d.proof_cold = Median(s.proof_cold);
+    d.proof_cold_ratio = Median(s.proof_cold_ratio);
+    d.written_mb = Median(s.written);
+    d.linked_share = Median(s.linked);
+    d.unchanged = s.unchanged;
     return d;
 }
 
@@ -591,6 +687,13 @@ void PrintDisk(const DiskFigures& d, int reps)
            d.first_ref, d.first_ratio);
     printf("upgrade downtime   %.3f s, bsdtar+sync %.3f s, ratio %.2f (goal <= 0.35)\n",
            d.upgrade, d.upgrade_ref, d.upgrade_ratio);
+    printf("whole upgrade warm %.3f s (launcher start to client start), ratio %.2f (goal <= 0.4)\n",
+           d.whole, d.whole_ratio);
+    printf("  of it proving the old copy by content %.3f s, ratio %.3f\n", d.proof, d.proof_ratio);
+    printf("whole upgrade cold %.3f s, bsdtar+sync cold %.3f s, ratio %.2f (caches dropped before "
+           "each)\n", d.whole_cold, d.cold_ref, d.whole_cold_ratio);
+    printf("  of it proving the old copy by content %.3f s, ratio %.3f\n", d.proof_cold,
+           d.proof_cold_ratio);
     printf("upgrade wrote %.1f MB; %.1f %% of the %d unchanged files linked, not written "
            "(goal >= 90 %%)\n", d.written_mb, d.linked_share, d.unchanged);
 }

@@ -121,7 +121,10 @@ const char* Service::RestoredCopyLacks() const
 
 void Service::LoadRecord()
 {
+    if (record_loaded)
+        return;
     recorded_files = ReadInstalledFiles(InstalledFilesPath(per_user_install_path));
+    record_loaded = true;
 }
 
 void Service::SetTimeout(int value)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "extractor.h"
+#include "old-copy.h"
 #include "package-file.h"
 #include "ustring/ustring.h"
 
@@ -65,6 +66,12 @@ private:
         int reserve_error = 0;
     };
     int CheckRoomFor(const ArchiveSummary& summary, PackageContents& contents, bool scanned);
+    // Hashes the copy's files an upgrade may link, once; contents narrow
+    // them down where the package's headers were read.
+    void ProveOldCopyFiles(const PackageContents& contents);
+    // After a cut installation's copy is back: its files were linked and
+    // unlinked again, which moved their change times; the record follows.
+    void RenewRecordOfRestoredCopy();
     int CheckLinkKinds(HomeProbe& probe, PackageContents& contents, bool& scanned);
     int CheckBytes(HomeProbe& probe, const ArchiveSummary& summary, PackageContents& contents,
                    bool& scanned);
@@ -104,7 +111,7 @@ protected:
     // start script), and where the record knows them, those two as the
     // package gave them; null when it holds the client.
     const char* RestoredCopyLacks() const;
-    // Reads the record of the copy's files; before the stop, so that
+    // Reads the record of the copy's files, once; before the stop, so that
     // nothing under the launcher's names can hold it up with the client down.
     void LoadRecord();
     bool LinkingPossible() const { return link_refusal.empty(); }
@@ -124,6 +131,10 @@ protected:
     // linked from it. What the unpack wrote is recorded for the next one.
     ustring reuse_from;
     InstalledFiles recorded_files;
+    bool record_loaded = false;
+    // The old copy's files proved by their content before the stop.
+    OldCopyProof old_copy_proof;
+    bool old_copy_proved = false;
     InstalledFiles installed_files;
     std::vector<std::string> linked_names;
     // Why no file can be linked from the old copy in this home (its file

@@ -5,22 +5,19 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <string>
-#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
 #include "extractor.h"
 #include "file/file-op.h"
-#include "file/disk-stat.h"
-#include "file/open-beneath.h"
 #include "home-probe.h"
 #include "installed-files-record.h"
 #include "log-place.h"
 #include "log.h"
 #include "package-file.h"
 #include "package-metadata.h"
+#include "package-stream.h"
 
 namespace {
 
@@ -95,46 +92,6 @@ void LogCannotTake(const ustring& package, const ustring& home, const char* what
                    "[ERROR] halvora-service(%d): package '%s' does not fit in '%s': %s: %s (%d), "
                    "nothing is changed\n",
                    kLinePlace + __LINE__, package.c_str(), home.c_str(), what, strerror(err), err);
-}
-
-// Whether the upgrade will likely link this file from the old copy rather
-// than write it: the record has it with the package's checksum and mode, and
-// the old file is still the regular file recorded. The unpack decides for
-// itself; this keeps out of the count only what it will not write.
-bool LikelyLinked(const InstalledFile& recorded, const FileTime& taken,
-                  const PackageFileEntry& entry, const struct stat& old)
-{
-    return entry.digest_known && recorded.digest == entry.digest && recorded.mode == entry.mode &&
-           recorded.size == entry.size && ProveUnchanged(recorded, taken, old) != FileProof::Changed;
-}
-
-// The old file is reached as the unpack reaches it: below the copy, through
-// no link.
-int64_t LikelyLinkedBytes(const InstalledFiles& record, const PackageContents& contents,
-                          const ustring& app, int& files)
-{
-    int64_t bytes = 0;
-    files = 0;
-    int dir = open(app.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (dir < 0)
-        return 0;
-    for (const auto& [path, entry] : contents.files) {
-        auto it = record.files.find(path);
-        if (it == record.files.end())
-            continue;
-        int fd = OpenBeneath(dir, path.c_str(), O_PATH | O_NOFOLLOW);
-        struct stat st;
-        bool linked = fd >= 0 && StatOnDisk(fd, "", st) == 0 &&
-                      LikelyLinked(it->second, record.taken, entry, st);
-        if (fd >= 0)
-            close(fd);
-        if (!linked)
-            continue;
-        bytes += entry.size;
-        ++files;
-    }
-    close(dir);
-    return bytes;
 }
 
 // The count and size a check found, or the INFO's, and the checksum the
@@ -239,9 +196,13 @@ int Service::CheckBytes(HomeProbe& probe, const ArchiveSummary& summary,
         if (!scanned && ScanPackage(read, contents) != 0)
             return -1;
         scanned = true;
-        int files = 0;
-        int64_t linked =
-            LikelyLinkedBytes(recorded_files, contents, per_user_install_path, files);
+        // What the upgrade will link rather than write: the files proved by
+        // their content, narrowed down by the headers to those the package
+        // holds unchanged. The unpack decides for itself; this keeps out of
+        // the count only what it will not write.
+        ProveOldCopyFiles(contents);
+        int files = static_cast<int>(old_copy_proof.files.size());
+        int64_t linked = old_copy_proof.bytes;
         Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
                        "[DEBUG] halvora-service(%d): %d files of %lld bytes likely linked from "
                        "the copy in place\n",
@@ -291,6 +252,22 @@ int Service::CheckLinkKinds(HomeProbe& probe, PackageContents& contents, bool& s
         return -1;
     }
     return 0;
+}
+
+void Service::ProveOldCopyFiles(const PackageContents& contents)
+{
+    if (old_copy_proved || recorded_files.empty())
+        return;
+    old_copy_proved = true;
+    std::vector<std::string> candidates = LinkCandidates(recorded_files, &contents);
+    old_copy_proof = ProveOldCopy(per_user_install_path, recorded_files, candidates, UsableCores());
+    Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
+                   "[DEBUG] halvora-service(%d): %d of %d files of '%s' proved by their content "
+                   "(%lld bytes) in %lld ms\n",
+                   kLinePlace + __LINE__, static_cast<int>(old_copy_proof.files.size()),
+                   old_copy_proof.candidates, per_user_install_path.c_str(),
+                   static_cast<long long>(old_copy_proof.bytes),
+                   static_cast<long long>(old_copy_proof.milliseconds));
 }
 
 // Whatever the home cannot take is found here, before the client is
@@ -348,6 +325,10 @@ int Service::CheckPackage()
         summary = DescribedSummary(metadata);
     if (CheckRoomFor(summary, contents, scanned) != 0)
         return -1;
+    // Before the stop, so that hashing the old copy adds nothing to the time
+    // the user has no client.
+    if (LinkingPossible())
+        ProveOldCopyFiles(contents);
     package_summary = summary;
     package_checked = true;
     return 0;

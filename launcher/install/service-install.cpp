@@ -304,6 +304,7 @@ int Service::RestoreLastCompleteCopy()
             restore_pending = true;
             return -1;
         }
+        RenewRecordOfRestoredCopy();
     } else if (!known && RemoveTree(app, "incomplete copy") != 0) {
         return -1;
     }
@@ -320,6 +321,17 @@ int Service::RestoreLastCompleteCopy()
                        "is removed, no copy is installed\n",
                        kLinePlace + __LINE__, app.c_str());
     return 0;
+}
+
+void Service::RenewRecordOfRestoredCopy()
+{
+    LoadRecord();
+    if (recorded_files.empty())
+        return;
+    std::vector<std::string> names;
+    for (const auto& file : recorded_files.files)
+        names.push_back(file.first);
+    RenewInstalledFiles(per_user_install_path, recorded_files, names);
 }
 
 // A marker that names nothing the launcher made (empty, garbled, an older
@@ -391,7 +403,8 @@ int Service::ExtractPackage()
         Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
                        "[DEBUG] halvora-service(%d): no file is linked from '%s': %s\n",
                        kLinePlace + __LINE__, reuse_from.c_str(), link_refusal.c_str());
-    extractor.ReuseFrom(LinkingPossible() ? reuse_from : ustring(), &recorded_files);
+    extractor.ReuseFrom(LinkingPossible() ? reuse_from : ustring(), &recorded_files,
+                        &old_copy_proof);
     int ret;
     if (!package_checked) {
         extractor.SetSource(package);

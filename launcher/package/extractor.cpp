@@ -15,10 +15,10 @@
 #include <sys/stat.h>
 
 #include "adapter.h"
-#include "file/disk-stat.h"
-#include "file/open-beneath.h"
 #include "digest-stream.h"
+#include "entry-guards.h"
 #include "log.h"
+#include "old-copy.h"
 #include "package-file.h"
 #include "package-stream.h"
 #include "strtab.h"
@@ -147,16 +147,6 @@ ReaderPtr OpenForScan(const PackageFile& file, const ustring& target, PackageRea
     return reader;
 }
 
-// Saturates rather than overflows: a hostile archive may claim sizes that
-// add up to more than any disk holds, and then no sum fits anyway.
-void AddSize(ArchiveSummary& summary, archive_entry* entry, int64_t size)
-{
-    if (!archive_entry_size_is_set(entry))
-        summary.sized = false;
-    if (size > 0 && __builtin_add_overflow(summary.unpacked_size, size, &summary.unpacked_size))
-        summary.unpacked_size = INT64_MAX;
-}
-
 // An entry whose header carries no size (a streamed zip member) is measured
 // by reading its data; the others are skipped without decoding.
 int SkipEntryData(archive* reader, archive_entry* entry, int64_t& size)
@@ -179,23 +169,6 @@ int SkipEntryData(archive* reader, archive_entry* entry, int64_t& size)
     }
 }
 
-// The library takes a tar that stops at a block boundary for a whole one,
-// since some writers omit the end-of-archive marker; a package always has
-// it, so one without was cut short. The marker is what the library consumed
-// after the position of the header it was looking for.
-int CheckEndMarker(archive* reader)
-{
-    if ((archive_format(reader) & ARCHIVE_FORMAT_BASE_MASK) != ARCHIVE_FORMAT_TAR)
-        return 0;
-    if (archive_filter_bytes(reader, 0) > archive_read_header_position(reader))
-        return 0;
-    Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                   "[ERROR] extractor(%d): the archive ends without its end-of-archive marker, "
-                   "it was cut short\n",
-                   __LINE__);
-    return -1;
-}
-
 // The compressed stream's check follows the end of the tar: only closing
 // the reader tells whether the package was whole to its last byte.
 int CloseAtEnd(archive* reader)
@@ -209,24 +182,6 @@ int CloseAtEnd(archive* reader)
                    ErrorText(reader));
     return -1;
 }
-
-// A zip member that the library would decode without a memory bound is
-// refused from its header, before its data is read, in the scan as in the
-// unpack.
-int CheckMemberMethod(archive* reader, archive_entry* entry)
-{
-    std::string method;
-    if (ZipMemberMethodAllowed(reader, method))
-        return 0;
-    const char* name = archive_entry_pathname(entry);
-    Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                   "[ERROR] extractor(%d): refusing '%s': a package's zip members are stored or "
-                   "deflated, not compressed with '%s'\n",
-                   __LINE__, name ? name : "", method.c_str());
-    return -1;
-}
-
-bool EntryDigest(archive_entry* entry, PackageDigest& digest);
 
 // What the checks before the stop need to know of one entry.
 void NoteContents(archive_entry* entry, PackageContents& contents)
@@ -278,243 +233,12 @@ int ScanEntries(archive* reader, ArchiveSummary& summary, PackageContents* conte
     }
 }
 
-bool HasDotDotElement(const ustring& path)
-{
-    const char* p = path.c_str();
-    for (const char* element = p; *element;) {
-        const char* end = strchr(element, '/');
-        size_t length = end ? static_cast<size_t>(end - element) : strlen(element);
-        if (length == 2 && element[0] == '.' && element[1] == '.')
-            return true;
-        if (!end)
-            break;
-        element = end + 1;
-    }
-    return false;
-}
-
-// Names relative to the copy, which is the thread's working directory while
-// it unpacks: a leading "/" would otherwise leave it.
-const char* RelativeName(const char* name)
-{
-    while (*name == '/')
-        ++name;
-    return *name ? name : ".";
-}
-
-int MakeEntryPathsRelative(archive_entry* entry)
-{
-    const char* name = archive_entry_pathname(entry);
-    if (!name) {
-        Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                       "[ERROR] extractor(%d): archive_entry_pathname failed\n", __LINE__);
-        return -1;
-    }
-    if (*name == '/' || !*name)
-        archive_entry_set_pathname(entry, ustring(RelativeName(name)).c_str());
-    // A hard link names its original by archive path, which resolves against
-    // the copy just like the entry's own.
-    const char* link = archive_entry_hardlink(entry);
-    if (link && *link == '/')
-        archive_entry_set_hardlink(entry, ustring(RelativeName(link)).c_str());
-    return 0;
-}
-
-// The total comes from the package's INFO or from a scan done earlier:
-// either way a package holding another number of entries is not the one
-// that was checked, and must not pass for a complete unpack.
-int CheckEntryCount(int progress, int total)
-{
-    if (progress == total)
-        return 0;
-    if (progress > total)
-        Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                       "[ERROR] extractor(%d): the package holds more than the %d entries "
-                       "expected\n",
-                       __LINE__, total);
-    else
-        Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                       "[ERROR] extractor(%d): the package holds %d entries, %d expected\n",
-                       __LINE__, progress, total);
-    return -1;
-}
-
-// The name of a file type the copy must never hold, or null for the types it
-// may: files, folders, symbolic links and hard links to entries before.
-const char* RefusedTypeName(archive_entry* entry)
-{
-    if (archive_entry_hardlink(entry))
-        return nullptr;
-    switch (archive_entry_filetype(entry)) {
-    case AE_IFREG:
-    case AE_IFDIR:
-    case AE_IFLNK:
-        return nullptr;
-    case AE_IFIFO: return "FIFO";
-    case AE_IFCHR: return "character device";
-    case AE_IFBLK: return "block device";
-    case AE_IFSOCK: return "socket";
-    default: return "file of unknown type";
-    }
-}
-
-// The first folder on the way to path (relative to the copy) that is a
-// symbolic link, or empty. The writer alone would replace such a link by a
-// folder and carry on; a package that writes through one is refused instead.
-ustring LinkOnTheWay(const char* path)
-{
-    ustring prefix;
-    for (const char* slash = strchr(path, '/'); slash; slash = strchr(slash + 1, '/')) {
-        prefix.assign(path, static_cast<size_t>(slash - path));
-        struct stat st;
-        if (lstat(prefix.c_str(), &st) != 0)
-            break; // what does not exist yet is created as a folder
-        if (S_ISLNK(st.st_mode))
-            return prefix;
-    }
-    return ustring();
-}
-
-int CheckNotThroughLink(const char* name, const char* path)
-{
-    if (!path || !*path)
-        return 0;
-    ustring link = LinkOnTheWay(path);
-    if (link.empty())
-        return 0;
-    Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                   "[ERROR] extractor(%d): refusing '%s': its path passes through the symbolic "
-                   "link '%s'\n",
-                   __LINE__, name, link.c_str());
-    return -1;
-}
-
-int CheckEntry(archive_entry* entry)
-{
-    const char* name = archive_entry_pathname(entry);
-    if (CheckNotThroughLink(name, name) != 0 ||
-        CheckNotThroughLink(name, archive_entry_hardlink(entry)) != 0)
-        return -1;
-    // The writer links, then opens the shared file to write the data: through
-    // a file linked from the old copy that would change the old copy too.
-    if (archive_entry_hardlink(entry) && archive_entry_size_is_set(entry) &&
-        archive_entry_size(entry) > 0) {
-        Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                       "[ERROR] extractor(%d): refusing '%s': a hard link that carries data, "
-                       "the package is damaged\n",
-                       __LINE__, name ? name : "");
-        return -1;
-    }
-    const char* refused = RefusedTypeName(entry);
-    if (refused) {
-        Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                       "[ERROR] extractor(%d): refusing '%s': a package holds only files, "
-                       "folders and links, not a %s\n",
-                       __LINE__, name ? name : "", refused);
-        return -1;
-    }
-    // Without permission restoring the writer drops these too; clearing them
-    // here keeps that true whatever the options become.
-    archive_entry_set_perm(entry, archive_entry_perm(entry) & 0777);
-    return 0;
-}
-
-// Sizes as the headers give them, against what the check found: a package
-// that unpacks to more is stopped before it fills the disk.
-int CheckSize(const ArchiveSummary& read, const ArchiveSummary& expected, bool at_end)
-{
-    if (!read.sized || !expected.sized)
-        return 0;
-    if (read.unpacked_size > expected.unpacked_size) {
-        Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                       "[ERROR] extractor(%d): the package unpacks to more than the %lld bytes "
-                       "expected\n",
-                       __LINE__, static_cast<long long>(expected.unpacked_size));
-        return -1;
-    }
-    if (at_end && read.unpacked_size != expected.unpacked_size) {
-        Logger::LogMsg(Logger::L_ERR, kLogComponent,
-                       "[ERROR] extractor(%d): the package unpacks to %lld bytes, %lld expected\n",
-                       __LINE__, static_cast<long long>(read.unpacked_size),
-                       static_cast<long long>(expected.unpacked_size));
-        return -1;
-    }
-    return 0;
-}
-
-// The checksum the packer gave the entry's content, if it did.
-bool EntryDigest(archive_entry* entry, PackageDigest& digest)
-{
-    const char* name = nullptr;
-    const void* value = nullptr;
-    size_t size = 0;
-    archive_entry_xattr_reset(entry);
-    while (archive_entry_xattr_next(entry, &name, &value, &size) == ARCHIVE_OK) {
-        if (name && strcmp(name, kEntryDigestAttribute) == 0)
-            return ParseDigest(std::string(static_cast<const char*>(value), size), digest);
-    }
-    return false;
-}
-
 // What an unpack may take from the old copy, and what it records.
 struct Reuse {
-    int dir_fd = -1; // the old copy, or -1
-    const InstalledFiles* record = nullptr;
+    const OldCopy* old_copy = nullptr;
     InstalledFiles* unpacked = nullptr;
     std::vector<std::string>* linked = nullptr;
 };
-
-// True when the open file's content is the one the checksum names.
-bool ContentMatches(int fd, const PackageDigest& wanted)
-{
-    PackageDigest digest;
-    return DigestOfFile(fd, digest) && digest == wanted;
-}
-
-// The old copy's file at key, opened without following a link anywhere on
-// its way, when it is still the file the record describes: proved by its
-// change time, or, where the time cannot prove it, by its content. -1
-// otherwise.
-int OpenUnchanged(const Reuse& reuse, const std::string& key, const InstalledFile& recorded)
-{
-    int fd = OpenBeneath(reuse.dir_fd, key.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0)
-        return -1;
-    struct stat st;
-    FileProof proof = StatOnDisk(fd, "", st) == 0
-                          ? ProveUnchanged(recorded, reuse.record->taken, st)
-                          : FileProof::Changed;
-    if (proof == FileProof::Unchanged ||
-        (proof == FileProof::Unproved && ContentMatches(fd, recorded.digest)))
-        return fd;
-    close(fd);
-    return -1;
-}
-
-// A file the old copy holds exactly as the package does (same checksum and
-// mode, and on disk still the file its installation recorded) gets a link
-// to it instead of a write. Any doubt, and the entry is written as usual.
-// The link is made to the very file that was checked, through its open
-// descriptor, never by its name again.
-bool LinkUnchanged(const Reuse& reuse, archive_entry* entry, const std::string& key,
-                   const InstalledFile& wanted)
-{
-    if (!reuse.record || reuse.dir_fd < 0)
-        return false;
-    auto it = reuse.record->files.find(key);
-    if (it == reuse.record->files.end() || !(it->second.digest == wanted.digest) ||
-        it->second.mode != wanted.mode || it->second.size != archive_entry_size(entry))
-        return false;
-    int fd = OpenUnchanged(reuse, key, it->second);
-    if (fd < 0)
-        return false;
-    char self[64];
-    snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
-    bool linked = linkat(AT_FDCWD, self, AT_FDCWD, archive_entry_pathname(entry),
-                         AT_SYMLINK_FOLLOW) == 0;
-    close(fd);
-    return linked;
-}
 
 // How a file entry with a checksum is unpacked.
 enum class FileWay { Unchecked, Written, Linked };
@@ -531,7 +255,8 @@ void ForgetRecorded(const Reuse& reuse, archive_entry* entry, const std::string&
         reuse.unpacked->files.erase(RecordName(original));
 }
 
-// Notes the file's checksum for the record, and links it when it can.
+// Notes the file's checksum for the record, and links it from the old copy
+// when that holds it proved unchanged. Any doubt, and it is written.
 FileWay ReuseEntry(const Reuse& reuse, archive_entry* entry, PackageDigest& digest)
 {
     if (!reuse.unpacked)
@@ -546,7 +271,8 @@ FileWay ReuseEntry(const Reuse& reuse, archive_entry* entry, PackageDigest& dige
     wanted.mode = archive_entry_perm(entry) & 07777;
     wanted.digest = digest;
     reuse.unpacked->files[key] = wanted;
-    if (!LinkUnchanged(reuse, entry, key, wanted))
+    if (!reuse.old_copy ||
+        !reuse.old_copy->Link(key, wanted, archive_entry_size(entry), archive_entry_pathname(entry)))
         return FileWay::Written;
     reuse.linked->push_back(key);
     return FileWay::Linked;
@@ -684,24 +410,6 @@ int ExtractEntries(archive* reader, archive* writer, const ArchiveSummary& expec
     }
 }
 
-// The old copy's folder, held open while an upgrade links from it; the
-// folder itself must not be a link (the folder that holds it may be).
-struct OldCopy {
-    explicit OldCopy(const ustring& dir)
-    {
-        if (!dir.empty())
-            fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    }
-    ~OldCopy()
-    {
-        if (fd >= 0)
-            close(fd);
-    }
-    OldCopy(const OldCopy&) = delete;
-    OldCopy& operator=(const OldCopy&) = delete;
-    int fd = -1;
-};
-
 // A home that took longer to write than reading the whole package may take
 // explains a long wait, and why it was not held against the package.
 void LogSlowHome(const ReadClock& clock, const ustring& target)
@@ -737,10 +445,12 @@ void Extractor::SetSource(const PackageFile* file)
     source = file ? file->Path() : ustring();
 }
 
-void Extractor::ReuseFrom(const ustring& old_copy, const InstalledFiles* record)
+void Extractor::ReuseFrom(const ustring& old_copy, const InstalledFiles* record,
+                          const OldCopyProof* proof)
 {
     reuse_dir = old_copy;
     reuse = record;
+    reuse_proof = proof;
 }
 
 void Extractor::LogNoEntries(int total)
@@ -935,8 +645,8 @@ int Extractor::Unpack(const PackageFile& file, const ArchiveSummary& expected)
         return -1;
     unpacked = InstalledFiles();
     linked.clear();
-    OldCopy old_copy(reuse_dir);
-    Reuse from_old_copy{old_copy.fd, reuse, &unpacked, &linked};
+    OldCopy old_copy(reuse_dir, reuse, reuse_proof);
+    Reuse from_old_copy{&old_copy, &unpacked, &linked};
     int result = ExtractEntries(reader.get(), writer.get(), expected, from_old_copy);
     LogSlowHome(clock, target);
     if (result == 0)

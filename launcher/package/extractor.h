@@ -11,6 +11,7 @@
 #include "ustring/ustring.h"
 
 struct archive;
+struct OldCopyProof;
 class PackageFile;
 struct PackageRead;
 
@@ -87,11 +88,13 @@ public:
     // The line of a package that holds no entries, or cannot be counted.
     static void LogNoEntries(int total);
 
-    // An upgrade: the old copy, moved aside, and the record of its files.
-    // A file the package holds unchanged, as the record and the disk both
-    // say, is linked from there rather than written again; the old copy's
-    // files are never changed. Both must outlive the calls above.
-    void ReuseFrom(const ustring& old_copy, const InstalledFiles* record);
+    // An upgrade: the old copy, moved aside, the record of its files and
+    // the proof of their content taken before the stop (see old-copy.h). A
+    // file the package holds unchanged, proved and still the file proved,
+    // is linked from there rather than written again; the old copy's files
+    // are never changed. All three must outlive the calls above.
+    void ReuseFrom(const ustring& old_copy, const InstalledFiles* record,
+                   const OldCopyProof* proof);
     // After an unpack: each file whose entry gave its checksum, with its
     // mode and checksum (the record of the next upgrade), and how many of
     // them were linked.
@@ -114,6 +117,7 @@ private:
     const PackageFile* package = nullptr;
     ustring reuse_dir;
     const InstalledFiles* reuse = nullptr;
+    const OldCopyProof* reuse_proof = nullptr;
     InstalledFiles unpacked;
     std::vector<std::string> linked;
 };

@@ -12,6 +12,8 @@ const int kServiceInstall = 1000;
 const int kServiceCopy = 2000;
 const int kServiceCheck = 3000;
 const int kPackageMetadata = 4000; // package-metadata.cpp
+// The extractor's checks of entries, logged under the extractor's tag.
+const int kEntryGuards = 5000; // entry-guards.cpp
 
 } // namespace logplace
 

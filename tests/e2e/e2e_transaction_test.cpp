@@ -78,14 +78,23 @@ protected:
     std::unique_ptr<testsupport::LoopMount> loop;
 };
 
-// The launcher is killed while it unpacks an upgrade; by the next start the
-// package has gone bad. The complete old copy must be back, and started.
-TEST_F(TransactionTest, KilledDuringTheUnpackThenADamagedPackage)
+// What the next start after the cut meets: the package gone bad, or the
+// package the cut run was installing.
+enum class AfterCut { DamagedPackage, SamePackage };
+
+class CutTest : public TransactionTest, public ::testing::WithParamInterface<AfterCut> {};
+
+// The launcher is killed while it unpacks an upgrade. With a damaged package
+// the complete old copy must be back, and started; with the same package
+// the copy is put back and upgraded, linking its unchanged files whatever
+// the cut run's links did to their change times.
+TEST_P(CutTest, KilledDuringTheUnpackThenTheNextStart)
 {
     Prepare();
     ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
     int old_build = BuildOf(app + "/INFO");
     Manifest old_manifest = ReadManifest(package);
+    FileIdentities old_files = IdentifyFiles(app);
     UseNextPackage();
 
     pid_t launcher = StartLauncher();
@@ -98,7 +107,10 @@ TEST_F(TransactionTest, KilledDuringTheUnpackThenADamagedPackage)
     kill(launcher, SIGKILL);
     ASSERT_TRUE(ChildReaper::Instance().WaitEnded(launcher, 10s));
     ASSERT_TRUE(fs::exists(marker));
-    fs::resize_file(package, fs::file_size(package) / 2);
+    bool damaged = GetParam() == AfterCut::DamagedPackage;
+    Manifest next_manifest = ReadManifest(package);
+    if (damaged)
+        fs::resize_file(package, fs::file_size(package) / 2);
     size_t before = LogLineCount();
 
     ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
@@ -106,11 +118,25 @@ TEST_F(TransactionTest, KilledDuringTheUnpackThenADamagedPackage)
     std::vector<std::string> log = LogMessages(before);
     EXPECT_EQ(CountContaining(log, "): the last complete copy is back in '" + app + "'"), 1)
         << LogText();
-    EXPECT_TRUE(InOrder(log, {kRunning, kUpgradeFailed, kDone}));
-    EXPECT_EQ(CountContaining(log, "local appdata exist"), 0);
-    ExpectCompleteCopyOf(old_manifest, old_build);
     ExpectClientFromCopy();
+    if (damaged) {
+        EXPECT_TRUE(InOrder(log, {kRunning, kUpgradeFailed, kDone}));
+        EXPECT_EQ(CountContaining(log, "local appdata exist"), 0);
+        ExpectCompleteCopyOf(old_manifest, old_build);
+        return;
+    }
+    ExpectCompleteCopyOf(next_manifest, old_build + 1);
+    KeptFiles kept = CountLinked(old_files, app);
+    EXPECT_GT(kept.unchanged, 100);
+    EXPECT_GE(kept.linked * 10, kept.unchanged * 9) << kept.linked << " of " << kept.unchanged;
 }
+
+INSTANTIATE_TEST_SUITE_P(Cut, CutTest,
+                         ::testing::Values(AfterCut::DamagedPackage, AfterCut::SamePackage),
+                         [](const ::testing::TestParamInfo<AfterCut>& info) {
+                             return info.param == AfterCut::DamagedPackage ? "ThenADamagedPackage"
+                                                                           : "ThenTheSamePackage";
+                         });
 
 // A home that cannot take an installation is found out before the client
 // is stopped, and the line names what it lacks: bytes or files on a small

@@ -28,19 +28,6 @@ double SecondsBetween(ChildReaper::Clock::time_point from, ChildReaper::Clock::t
     return std::chrono::duration<double>(to - from).count();
 }
 
-// Each regular file of a tree: its inode and a hash of its content.
-std::map<std::string, std::pair<ino_t, size_t>> FileIdentities(const std::string& dir)
-{
-    std::map<std::string, std::pair<ino_t, size_t>> files;
-    for (const fs::directory_entry& item : fs::recursive_directory_iterator(dir)) {
-        struct stat st;
-        if (lstat(item.path().c_str(), &st) == 0 && S_ISREG(st.st_mode))
-            files[item.path().lexically_relative(dir).string()] = {
-                st.st_ino, std::hash<std::string>()(testsupport::ReadFile(item.path()))};
-    }
-    return files;
-}
-
 class UpgradeTest : public LaunchFixture {
 protected:
     // Installs the staged build and leaves its client running.
@@ -80,7 +67,7 @@ TEST_F(UpgradeTest, RunningClientIsStoppedAndTheCopyReplaced)
     UseNextPackage();
     int new_build = BuildOf(root + "/INFO");
     ASSERT_GT(new_build, old_build);
-    auto old_files = FileIdentities(app);
+    FileIdentities old_files = IdentifyFiles(app);
     size_t before = LogLineCount();
 
     ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
@@ -96,16 +83,9 @@ TEST_F(UpgradeTest, RunningClientIsStoppedAndTheCopyReplaced)
     EXPECT_EQ(BuildOf(app + "/INFO"), new_build);
     EXPECT_EQ(CompareTree(app, ReadManifest(package)), "");
     // What the new build holds unchanged was linked, not written again.
-    int unchanged = 0, linked = 0;
-    for (const auto& [path, identity] : FileIdentities(app)) {
-        auto old = old_files.find(path);
-        if (old != old_files.end() && old->second.second == identity.second) {
-            ++unchanged;
-            linked += old->second.first == identity.first;
-        }
-    }
-    EXPECT_GT(unchanged, 100);
-    EXPECT_EQ(linked, unchanged);
+    KeptFiles kept = CountLinked(old_files, app);
+    EXPECT_GT(kept.unchanged, 100);
+    EXPECT_EQ(kept.linked, kept.unchanged);
     ExpectNoLeftovers();
     ExpectNewClientRunning();
 }

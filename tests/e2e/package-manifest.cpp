@@ -215,4 +215,32 @@ std::string PackageGroup(const std::string& package)
            std::to_string(size) + "\nxxh3_128=" + digest + "\n";
 }
 
+FileIdentities IdentifyFiles(const std::string& dir)
+{
+    FileIdentities files;
+    for (const fs::directory_entry& item : fs::recursive_directory_iterator(dir)) {
+        struct stat st;
+        if (lstat(item.path().c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        std::ifstream in(item.path(), std::ios::binary);
+        std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        files[item.path().lexically_relative(dir).string()] = {st.st_ino,
+                                                               std::hash<std::string>()(content)};
+    }
+    return files;
+}
+
+KeptFiles CountLinked(const FileIdentities& before, const std::string& dir)
+{
+    KeptFiles kept;
+    for (const auto& [path, identity] : IdentifyFiles(dir)) {
+        auto old = before.find(path);
+        if (old != before.end() && old->second.second == identity.second) {
+            ++kept.unchanged;
+            kept.linked += old->second.first == identity.first;
+        }
+    }
+    return kept;
+}
+
 } // namespace e2e

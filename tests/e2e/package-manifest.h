@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <sys/types.h>
+#include <utility>
 
 namespace e2e {
 
@@ -36,6 +38,18 @@ bool RewritePackage(const std::string& package, const std::string& to, int build
 // Group "Package" of a system INFO describing the package as halvora-pack
 // does: its entry count, unpacked size and XXH3-128.
 std::string PackageGroup(const std::string& package);
+
+// Each regular file below dir: its inode and a hash of its content.
+using FileIdentities = std::map<std::string, std::pair<ino_t, size_t>>;
+FileIdentities IdentifyFiles(const std::string& dir);
+
+// The files below dir that hold what they held in `before`, and how many
+// of them kept their inode: linked by an upgrade, not written again.
+struct KeptFiles {
+    int unchanged = 0;
+    int linked = 0;
+};
+KeptFiles CountLinked(const FileIdentities& before, const std::string& dir);
 
 } // namespace e2e
 

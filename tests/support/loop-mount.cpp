@@ -231,6 +231,28 @@ std::string LoopMount::Make(MountKind kind, int64_t bytes, uid_t owner,
     return failed;
 }
 
+// The image is made with blocks of 4096 bytes for this (mkfs option -b).
+std::string LoopMount::DamageFile(const std::string& path, const std::string& bytes)
+{
+    std::string top = m_dir + "/mnt", image = m_dir + "/image", out;
+    if (m_devices.empty() || m_mounts.empty() || m_mounts.back() != top || !Unmount(top))
+        return "cannot unmount " + top;
+    m_mounts.pop_back();
+    std::string inside = m_folder.substr(top.size()) + "/" + path;
+    std::string failed = Run({"debugfs", "-R", "bmap " + inside + " 0", image}, &out);
+    std::vector<std::string> lines = SplitLines(out);
+    long long block = lines.empty() ? 0 : atoll(lines.back().c_str());
+    if (failed.empty() && block <= 0)
+        failed = "no block of " + inside + ": " + out;
+    if (failed.empty() && !WriteFile(m_dir + "/damage", bytes))
+        failed = "cannot write " + m_dir + "/damage";
+    if (failed.empty())
+        failed = Run({"dd", "if=" + m_dir + "/damage", "of=" + image, "bs=4096",
+                      "seek=" + std::to_string(block), "conv=notrunc,fsync"});
+    std::string remounted = MountImage("ext4", m_devices.front(), top);
+    return failed.empty() ? remounted : failed;
+}
+
 bool LoopMount::LimitQuota(int64_t bytes)
 {
     std::string failed = Run({"btrfs", "qgroup", "limit", std::to_string(bytes), m_folder});

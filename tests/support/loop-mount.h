@@ -46,6 +46,11 @@ public:
     bool LimitQuota(int64_t bytes);
     int64_t QuotaUsed();
 
+    // Ext4: writes bytes over the start of the file at path (below Folder())
+    // with the file system unmounted, where its block is, as a failing disk
+    // would: its size and times stay as they were. Empty, or what failed.
+    std::string DamageFile(const std::string& path, const std::string& bytes);
+
     // Unmounts and detaches everything; a test failure when something stays.
     void Release();
 

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <csignal>
 #include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/prctl.h>
@@ -277,15 +278,19 @@ protected:
     Client client;
 };
 
-// Records whether the client was asked to stop, then stops it for real.
+// Records whether the client was asked to stop, then stops it for real;
+// at_stop, if set, runs first (after the checks before the stop).
 class RecordingService : public LinuxService {
 public:
     void StopService() override
     {
         stopped = true;
+        if (at_stop)
+            at_stop();
         LinuxService::StopService();
     }
     bool stopped = false;
+    std::function<void()> at_stop;
 };
 
 long StatusKb(const char* field)
@@ -306,7 +311,8 @@ long ResetPeakKb()
 // The worker's sequence of steps; 1 in the exit code when a stop was asked,
 // 2 when a process the pid file named did not survive it, 4 when the steps
 // took more than 64 MiB of memory at their peak.
-int RunLauncherSteps(Client client, const std::string& user)
+int RunLauncherSteps(Client client, const std::string& user,
+                     const std::function<void()>& at_stop = nullptr)
 {
     pid_t other = 0;
     if (client == Client::Hidden) {
@@ -315,6 +321,7 @@ int RunLauncherSteps(Client client, const std::string& user)
     }
     long before = ResetPeakKb();
     RecordingService service;
+    service.at_stop = at_stop;
     service.PreUpgrade();
     if (service.IsNeedUpgrade())
         service.HandlePackageUpgrade();
@@ -439,12 +446,12 @@ namespace {
 // inode survives), and that the copy is the package's all the same.
 enum class Change {
     None, UserEdit, ModeChange, NoChecksums, LyingChecksum, ClientEditsAtStart,
-    HardLinkWithData, SecondEntry, StrictUmask, LeadingBlank
+    HardLinkWithData, SecondEntry, StrictUmask, LeadingBlank, DamagedOnDisk, EditedAfterHash
 };
 
 // Where ~/.HalvoraBackup lives: beside the home, or on a file system of
 // its own that it links to.
-enum class Disk { Plain, WholeSeconds, Bindfs };
+enum class Disk { Plain, WholeSeconds, Bindfs, Ext4 };
 
 struct ReuseCase {
     const char* name;
@@ -533,6 +540,19 @@ std::vector<Entry> LastEntryOfEachPath(std::vector<Entry> entries)
     return last;
 }
 
+// Edited in place, then its size and modification time put back: only the
+// change time tells.
+void EditKeepingSizeAndTime(const std::string& path)
+{
+    struct stat before = {};
+    lstat(path.c_str(), &before);
+    std::string edited = testsupport::ReadFile(path);
+    edited[100] ^= 1;
+    testsupport::WriteFile(path, edited);
+    timespec times[2] = {before.st_atim, before.st_mtim};
+    utimensat(AT_FDCWD, path.c_str(), times, 0);
+}
+
 // A home owned by the unprivileged user, installed into build by build.
 class UpgradeHome : protected TransactionHome {
 protected:
@@ -556,9 +576,13 @@ protected:
         if (crafted) {
             ASSERT_TRUE(MakeHardLinkWithData(package, "share/a-link", "share/a"));
         }
-        ASSERT_EQ(0, testsupport::RunAsNobody([this] {
+        // Edited once the upgrade has hashed the old copy, before it links.
+        std::function<void()> at_stop;
+        if (change == Change::EditedAfterHash && build == 2)
+            at_stop = [this] { EditKeepingSizeAndTime(app + "/share/a"); };
+        ASSERT_EQ(0, testsupport::RunAsNobody([this, &at_stop] {
             alarm(60);
-            return RunLauncherSteps(Client::None, user) & 2;
+            return RunLauncherSteps(Client::None, user, at_stop) & 2;
         }));
     }
 
@@ -584,11 +608,11 @@ protected:
     // user-space daemon serves (bindfs, with its attribute cache).
     void PutUserFolderOnItsOwnDisk(Disk disk)
     {
-        std::vector<std::string> options;
+        std::vector<std::string> options = {"-b", "4096"};
         if (disk == Disk::WholeSeconds)
             options = {"-I", "128"};
-        testsupport::MountKind kind = disk == Disk::WholeSeconds ? testsupport::MountKind::Ext4
-                                                                 : testsupport::MountKind::BindfsExt4;
+        testsupport::MountKind kind = disk == Disk::Bindfs ? testsupport::MountKind::BindfsExt4
+                                                           : testsupport::MountKind::Ext4;
         std::string why = mount.Make(kind, 64 << 20, testsupport::NobodyUid(), options);
         if (!why.empty()) {
             GTEST_SKIP() << why;
@@ -615,15 +639,11 @@ TEST_P(LinkUnchangedTest, LinksOnlyWhatIsUnchangedAndEndsWithThePackage)
     if (c.disk == Disk::WholeSeconds) {
         EXPECT_EQ(0, Stat(kept).st_ctim.tv_nsec) << "not a disk of whole seconds";
     }
-    // Edited in place, then its size and modification time put back: only
-    // the change time tells.
-    if (c.change == Change::UserEdit) {
-        struct stat before = Stat("share/a");
-        std::string edited = testsupport::ReadFile(app + "/share/a");
-        edited[100] ^= 1;
-        ASSERT_TRUE(testsupport::WriteFile(app + "/share/a", edited));
-        timespec times[2] = {before.st_atim, before.st_mtim};
-        ASSERT_EQ(0, utimensat(AT_FDCWD, (app + "/share/a").c_str(), times, 0));
+    if (c.change == Change::UserEdit)
+        EditKeepingSizeAndTime(app + "/share/a");
+    // Bytes a failing disk changed: inode, size and change time as recorded.
+    if (c.change == Change::DamagedOnDisk) {
+        ASSERT_EQ("", mount.DamageFile("Halvora.app/share/a", "damaged"));
     }
 
     ASSERT_NO_FATAL_FAILURE(Install(2));
@@ -686,7 +706,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ReuseCase{"WholeSecondsUnchanged", Change::None, true, Disk::WholeSeconds},
                       ReuseCase{"WholeSecondsClientEditsAtStart", Change::ClientEditsAtStart, false,
                                 Disk::WholeSeconds},
-                      ReuseCase{"BindfsUnchanged", Change::None, true, Disk::Bindfs}),
+                      ReuseCase{"BindfsUnchanged", Change::None, true, Disk::Bindfs},
+                      // Only the content proves a file: bytes damaged under
+                      // its record, an edit between the hash and the link.
+                      ReuseCase{"DamagedOnDiskUnderAnUnchangedChangeTime", Change::DamagedOnDisk,
+                                false, Disk::Ext4},
+                      ReuseCase{"EditedAfterTheHashBeforeTheLink", Change::EditedAfterHash, false}),
     [](const ::testing::TestParamInfo<ReuseCase>& info) { return info.param.name; });
 
 // Names of the launcher's own, and the temporary names it writes through:

@@ -1,0 +1,80 @@
+#ifndef HALVORA_OLD_COPY_H
+#define HALVORA_OLD_COPY_H
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "extractor.h"
+#include "installed-files.h"
+#include "ustring/ustring.h"
+
+// An upgrade links the old copy's files that the new package holds
+// unchanged instead of writing them. A file's change time says nothing
+// about its content (an edit whose new change time a power cut lost, a
+// block the disk damaged): each file is proved by hashing its content,
+// before the client is stopped, and linked only while it is still the very
+// file that was hashed. The record of the last installation says which
+// files to try and what their content must be.
+
+// One file of the old copy whose content matched its record, as it stood
+// on disk while it was hashed.
+struct ProvedFile {
+    uint64_t inode = 0;
+    int64_t size = 0;
+    FileTime changed;
+};
+
+// What the hashing found, by path relative to the copy.
+struct OldCopyProof {
+    std::map<std::string, ProvedFile> files;
+    // The clock when the hashing began: a change made later is stamped no
+    // earlier than this.
+    FileTime hashed;
+    int candidates = 0;
+    int64_t bytes = 0;         // read, of the files proved
+    int64_t milliseconds = 0;  // the proof's own time
+
+    bool empty() const { return files.empty(); }
+};
+
+// The recorded files an upgrade may link: those the package holds with the
+// recorded checksum, mode and size where its headers are known (contents
+// with files), else every recorded file with a checksum.
+std::vector<std::string> LinkCandidates(const InstalledFiles& record,
+                                        const PackageContents* contents);
+
+// Hashes each candidate below copy_dir (reached through no link) on
+// `threads` threads, each file read once; a file whose content, size or
+// mode on disk is not what the record gives, or that changes while it is
+// hashed, is left out.
+OldCopyProof ProveOldCopy(const ustring& copy_dir, const InstalledFiles& record,
+                          const std::vector<std::string>& candidates, int threads);
+
+// The old copy during the unpack, moved aside and held open; links are made
+// into the working directory (the new copy).
+class OldCopy {
+public:
+    // An empty dir, a null record or a null proof: nothing is linked.
+    OldCopy(const ustring& dir, const InstalledFiles* record, const OldCopyProof* proof);
+    ~OldCopy();
+    OldCopy(const OldCopy&) = delete;
+    OldCopy& operator=(const OldCopy&) = delete;
+
+    bool Usable() const { return dir_fd >= 0 && record && proof; }
+    // Links the old file at key to name when the package's entry (checksum
+    // and mode in wanted, and size) is what the record holds for it and the
+    // file is still the one proved; true when linked.
+    bool Link(const std::string& key, const InstalledFile& wanted, int64_t size,
+              const char* name) const;
+
+private:
+    int OpenProved(const std::string& key, const InstalledFile& recorded) const;
+
+    int dir_fd = -1;
+    const InstalledFiles* record = nullptr;
+    const OldCopyProof* proof = nullptr;
+};
+
+#endif
