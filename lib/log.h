@@ -41,6 +41,12 @@ public:
         __attribute__((format(printf, 3, 4)));
     static void LogMsg2(Level level, const ustring& comp, const xchar* fmt, va_list args)
         __attribute__((format(printf, 3, 0)));
+    // The first line at L_ERR or worse that the calling thread logs after
+    // WatchFailures, whatever the levels let through: its text without the
+    // level, the place and the line end. A caller that reports an outcome
+    // elsewhere gives the same reason as the line that said why.
+    static void WatchFailures();
+    static std::string FirstFailure();
 
 private:
     // Tests reach the private state through this class only.
@@ -51,6 +57,7 @@ private:
     static void ReplaceStream(FILE* fp);
     static int Threshold(const ustring& comp);
     static int WriteMessage(const xchar* fmt, va_list args);
+    static void NoteFailure(const xchar* fmt, va_list args);
     static int WriteToFile(const std::string& line);
     static void CountWritten(int bytes);
     static int Rotate();

@@ -357,6 +357,7 @@ int Service::MarkBeforeStop()
                        "[ERROR] halvora-service(%d): '%s' cannot take the installation, nothing "
                        "is stopped or changed\n",
                        kLinePlace + __LINE__, FSParentPath(app).c_str());
+        NoticeWhy(NoticeReason::HomeCannotHold);
         return -1;
     }
     marked_before_stop = true;
@@ -404,11 +405,31 @@ int Service::ExtractPackage()
     }
     installed_files = ret == 0 ? extractor.Unpacked() : InstalledFiles();
     linked_names = extractor.LinkedNames();
+    if (ret == 0)
+        CountWritten(extractor.Linked());
     if (!reuse_from.empty())
         Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
                        "[DEBUG] halvora-service(%d): %d unchanged files linked from '%s'\n",
                        kLinePlace + __LINE__, extractor.Linked(), reuse_from.c_str());
     return ret;
+}
+
+// The figures an administrator compares between upgrades: what the unpack
+// linked rather than wrote.
+void Service::CountWritten(int linked)
+{
+    int64_t linked_bytes = 0;
+    int64_t recorded_bytes = 0;
+    for (const auto& [name, file] : installed_files.files)
+        recorded_bytes += file.size;
+    for (const std::string& name : linked_names) {
+        auto it = installed_files.files.find(name);
+        if (it != installed_files.files.end())
+            linked_bytes += it->second.size;
+    }
+    outcome.linked = linked;
+    outcome.written_bytes =
+        (package_checked ? package_summary.unpacked_size : recorded_bytes) - linked_bytes;
 }
 
 void Service::RemoveAgedFolders()
