@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -415,19 +416,23 @@ int Service::ExtractPackage()
 }
 
 // The figures an administrator compares between upgrades: what the unpack
-// linked rather than wrote.
+// linked rather than wrote, the linked files' sizes read from the new copy.
 void Service::CountWritten(int linked)
 {
     int64_t linked_bytes = 0;
     int64_t recorded_bytes = 0;
-    for (const auto& [name, file] : installed_files.files)
-        recorded_bytes += file.size;
+    struct stat st;
     for (const std::string& name : linked_names) {
-        auto it = installed_files.files.find(name);
-        if (it != installed_files.files.end())
-            linked_bytes += it->second.size;
+        if (lstat((per_user_install_path + "/" + name.c_str()).c_str(), &st) == 0)
+            linked_bytes += st.st_size;
     }
     outcome.linked = linked;
+    if (!package_checked) {
+        for (const auto& [name, file] : installed_files.files) {
+            if (lstat((per_user_install_path + "/" + name.c_str()).c_str(), &st) == 0)
+                recorded_bytes += st.st_size;
+        }
+    }
     outcome.written_bytes =
         (package_checked ? package_summary.unpacked_size : recorded_bytes) - linked_bytes;
 }
