@@ -278,6 +278,8 @@ void Logger::LogMsg(Level level, const ustring& comp, const xchar* fmt, ...)
 
 void Logger::LogMsg2(Level level, const ustring& comp, const xchar* fmt, va_list args)
 {
+    if (level <= L_ERR)
+        NoteFailure(fmt, args);
     if (!log_initialized)
         return;
     InitializeLock();
@@ -300,6 +302,42 @@ void Logger::LogMsg2(Level level, const ustring& comp, const xchar* fmt, va_list
 }
 
 // Components without an entry of their own get the default threshold.
+namespace {
+
+thread_local bool failures_watched = false;
+thread_local std::string first_failure;
+
+} // namespace
+
+void Logger::WatchFailures()
+{
+    failures_watched = true;
+    first_failure.clear();
+}
+
+std::string Logger::FirstFailure()
+{
+    return first_failure;
+}
+
+void Logger::NoteFailure(const xchar* fmt, va_list args)
+{
+    if (!failures_watched || !first_failure.empty())
+        return;
+    va_list copy;
+    va_copy(copy, args);
+    std::string line;
+    bool formatted = AppendFormatted(line, fmt, copy);
+    va_end(copy);
+    if (!formatted)
+        return;
+    size_t text = line.find("): ");
+    line.erase(0, text == std::string::npos ? 0 : text + 3);
+    while (!line.empty() && line.back() == '\n')
+        line.pop_back();
+    first_failure = line;
+}
+
 int Logger::Threshold(const ustring& comp)
 {
     std::map<ustring, int>::const_iterator it = log_level.find(comp);

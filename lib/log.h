@@ -45,6 +45,12 @@ public:
     // (err, or 0 when it could not be opened again) and that its lines go
     // there instead: a full disk, a quota, a read-only or unwritable home.
     static void NoteUnwritable(const ustring& path, int err);
+    // The first line at L_ERR or worse that the calling thread logs after
+    // WatchFailures, whatever the levels let through: its text without the
+    // level, the place and the line end. A caller that reports an outcome
+    // elsewhere gives the same reason as the line that said why.
+    static void WatchFailures();
+    static std::string FirstFailure();
 
 private:
     // Tests reach the private state through this class only.
@@ -55,6 +61,7 @@ private:
     static void ReplaceStream(FILE* fp);
     static int Threshold(const ustring& comp);
     static int WriteMessage(const xchar* fmt, va_list args);
+    static void NoteFailure(const xchar* fmt, va_list args);
     static int WriteToFile(const std::string& line);
     static void CountWritten(int bytes);
     static int Rotate();

@@ -12,7 +12,8 @@
 #      two packages of one file name are refused and change nothing; an
 #      update of that source alone keeps Debian's lists: the whole dependency
 #      tree still resolves;
-#   3. apt-get install halvora-backup installs it, signatures checked;
+#   3. apt-get install halvora-backup installs it, signatures checked, and
+#      journalctl's catalog index then explains every MESSAGE_ID it sends;
 #   4. the installed launcher, run by an unprivileged user with a fresh home
 #      on the offscreen platform, installs and starts the client, exits 0 and
 #      logs nothing at the shipped levels; raised in /etc/opt, they trace;
@@ -205,6 +206,11 @@ echo "== apt-get install"
 installed=1
 apt-get install -y "${apt_dpkg[@]}" halvora-backup
 apt-cache policy halvora-backup
+
+echo "== the journal catalog"
+# systemd's trigger on /usr/lib/systemd/catalog compiles it into the index
+# that journalctl -x reads.
+"$(dirname "$0")/check-catalog.sh" --installed
 
 echo "== first start as $user"
 mkdir -p "$home"

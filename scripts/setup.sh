@@ -20,9 +20,13 @@ packages=(
   clang libclang-rt-14-dev llvm  # scripts/fuzz.sh: clang, libFuzzer, llvm-symbolizer
   # homes on real mounts in the tests (loop images, as root)
   e2fsprogs btrfs-progs exfatprogs exfat-fuse fuse3 bindfs
+  # the journal entry of each outcome; the tests read it back from a private
+  # journald, and record the notification on a private session bus
+  libsystemd-dev systemd dbus-daemon
 )
 if [ "${1:-}" = "--with-tools" ]; then
   packages+=(libarchive-tools xvfb xauth icewm weston qtwayland5)
+  packages+=(systemd-journal-remote)  # the README's fleet configuration, tried by hand
 fi
 
 missing=()

@@ -3,7 +3,7 @@
 
 usage: scripts/ts-write.py CODE [translations.json]
 
-The message list (163 distinct English texts, context "global") is read from
+The message list (169 distinct English texts, context "global") is read from
 launcher/texts/strtab.cpp, so the .ts files always follow the table. A text
 keeps its translation from, in this order: the JSON map given (English text ->
 translation), the existing .ts file, or the English text itself (for "enu",

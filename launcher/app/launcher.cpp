@@ -12,6 +12,7 @@
 #include "halvora-service.h"
 #include "linux/linux-service.h"
 #include "log.h"
+#include "no-client-notice.h"
 #include "strtab.h"
 
 namespace {
@@ -62,6 +63,11 @@ void Worker::QuitThread()
 void Worker::JoinThread()
 {
     m_handler_thread->wait();
+}
+
+const RunOutcome& Worker::Outcome() const
+{
+    return m_service->Outcome();
 }
 
 void Worker::HandleServicce()
@@ -217,5 +223,9 @@ void Launcher::LaunchDone()
     }
     m_worker->QuitThread();
     m_worker->JoinThread();
+    // After the dialog is gone: the one thing the user sees of a login
+    // that leaves them without a client.
+    if (m_worker->Outcome().result == RunResult::NoClient)
+        ShowNoClientNotice(m_worker->Outcome());
     QCoreApplication::quit();
 }

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QThread>
 
+#include "run-outcome.h"
+
 class Service;
 
 // The worker's thread: nothing but its own event loop.
@@ -26,6 +28,8 @@ public:
     void StartThread();
     void QuitThread();
     void JoinThread();
+    // What the job did; read once the thread is joined.
+    const RunOutcome& Outcome() const;
 
 Q_SIGNALS:
     void sigServiceDone();

@@ -193,3 +193,14 @@ void Service::LoadTargetVersion()
                    target_version.build_version.c_str(),
                    target_version.icon_overlay_version.c_str());
 }
+
+void Service::Decide(RunResult result)
+{
+    outcome.result = result;
+    if (result == RunResult::Installed || result == RunResult::Upgraded)
+        outcome.reason.clear();
+    else if (outcome.reason.empty())
+        outcome.reason = Logger::FirstFailure();
+    outcome.from_build = source_version.build_version.c_str();
+    outcome.to_build = target_version.build_version.c_str();
+}

@@ -8,6 +8,7 @@
 #include "extractor.h"
 #include "old-copy.h"
 #include "package-file.h"
+#include "run-outcome.h"
 #include "ustring/ustring.h"
 
 class HomeProbe;
@@ -34,6 +35,9 @@ public:
     virtual bool IsNeedUpgrade() = 0;
 
     void RemoveAgedFolders();
+
+    // What this run did, once PostUpgrade has returned.
+    const RunOutcome& Outcome() const { return outcome; }
 
     static ustring GetUserInstallPath();
     static ustring GetRootHalvoraInstallPath();
@@ -118,8 +122,16 @@ protected:
     int RollBack(const ustring& backup);
     void UndoFailedUnpack(const ustring& backup);
 
+    // Settles the outcome, with the first failure logged since the run's
+    // steps began as its reason when it has none yet.
+    void Decide(RunResult result);
+    // What the user is told should the run leave no client.
+    void NoticeWhy(NoticeReason why) { outcome.notice = why; }
+    void CountWritten(int linked);
+
     int timeout = 0;
     ustring per_user_install_path;
+    RunOutcome outcome;
     VersionInfo target_version;
     VersionInfo source_version;
     // The package CheckPackage opened and what it found there; the unpack

@@ -120,6 +120,7 @@ int Service::ScanPackage(ArchiveSummary& summary, PackageContents& contents)
         return 0;
     Extractor::LogNoEntries(scanned == 0 ? summary.entries : -1);
     LogDamaged(package_file->Path(), summary.entries);
+    NoticeWhy(NoticeReason::Damaged);
     return -1;
 }
 
@@ -140,6 +141,7 @@ int Service::MeasureRoom(HomeProbe& probe, const ArchiveSummary& summary, RoomCh
                        "entries, more than any disk holds: it is damaged, nothing is changed\n",
                        kLinePlace + __LINE__, package_file->Path().c_str(),
                        static_cast<long long>(summary.unpacked_size), summary.entries);
+        NoticeWhy(NoticeReason::Damaged);
         return -1;
     }
     check.free_bytes = room.bytes;
@@ -212,8 +214,12 @@ int Service::CheckBytes(HomeProbe& probe, const ArchiveSummary& summary,
             return -1;
     }
     LogRoom(probe, summary, check);
-    if (!RoomFits(check))
+    if (!RoomFits(check)) {
+        NoticeWhy(check.short_of_room ? NoticeReason::NoRoom : NoticeReason::HomeCannotHold);
+        outcome.needed_bytes = check.needed;
+        outcome.free_bytes = check.free_bytes;
         return -1;
+    }
     Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
                    "[DEBUG] halvora-service(%d): package '%s' checked: %d entries, %lld bytes, "
                    "%lld of them to write, %lld bytes free\n",
@@ -244,11 +250,13 @@ int Service::CheckLinkKinds(HomeProbe& probe, PackageContents& contents, bool& s
     if (contents.hard_links && link_error != 0) {
         LogCannotTake(package, probe.Folder(), "it holds hard links, which the home cannot make",
                       link_error);
+        NoticeWhy(NoticeReason::HomeCannotHold);
         return -1;
     }
     if (contents.symbolic_links && symlink_error != 0) {
         LogCannotTake(package, probe.Folder(),
                       "it holds symbolic links, which the home cannot make", symlink_error);
+        NoticeWhy(NoticeReason::HomeCannotHold);
         return -1;
     }
     return 0;
@@ -278,6 +286,7 @@ int Service::CheckRoomFor(const ArchiveSummary& summary, PackageContents& conten
     HomeProbe probe(per_user_install_path);
     if (int err = probe.Create()) {
         LogCannotTake(package_file->Path(), probe.Folder(), "no file can be created there", err);
+        NoticeWhy(NoticeReason::HomeCannotHold);
         return -1;
     }
     if (CheckLinkKinds(probe, contents, scanned) != 0 ||
@@ -285,6 +294,7 @@ int Service::CheckRoomFor(const ArchiveSummary& summary, PackageContents& conten
         return -1;
     if (int err = probe.Remove()) {
         LogCannotTake(package_file->Path(), probe.Folder(), "its probe cannot be removed", err);
+        NoticeWhy(NoticeReason::HomeCannotHold);
         return -1;
     }
     return 0;
@@ -305,6 +315,7 @@ int Service::CheckPackage()
                        "[ERROR] halvora-service(%d): cannot open package '%s': %s (%d)\n",
                        kLinePlace + __LINE__, package.c_str(), strerror(err), err);
         LogDamaged(package, 0);
+        NoticeWhy(NoticeReason::Damaged);
         return -1;
     }
     // With the packer's description the checksum proves the package whole
@@ -312,8 +323,10 @@ int Service::CheckPackage()
     PackageMetadata metadata;
     PackageCheck described = CheckPackageAgainstInfo(GetRootHalvoraResourceInstallPath() + "/INFO",
                                                      *package_file, metadata);
-    if (described == PackageCheck::Mismatch)
+    if (described == PackageCheck::Mismatch) {
+        NoticeWhy(NoticeReason::Damaged);
         return -1;
+    }
     // Read in full where nothing else proves the package whole; otherwise
     // its headers are read only where the home's checks need them.
     ArchiveSummary summary;

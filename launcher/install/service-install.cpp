@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -369,6 +370,7 @@ int Service::MarkBeforeStop()
                        "[ERROR] halvora-service(%d): '%s' cannot take the installation, nothing "
                        "is stopped or changed\n",
                        kLinePlace + __LINE__, FSParentPath(app).c_str());
+        NoticeWhy(NoticeReason::HomeCannotHold);
         return -1;
     }
     marked_before_stop = true;
@@ -417,11 +419,35 @@ int Service::ExtractPackage()
     }
     installed_files = ret == 0 ? extractor.Unpacked() : InstalledFiles();
     linked_names = extractor.LinkedNames();
+    if (ret == 0)
+        CountWritten(extractor.Linked());
     if (!reuse_from.empty())
         Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
                        "[DEBUG] halvora-service(%d): %d unchanged files linked from '%s'\n",
                        kLinePlace + __LINE__, extractor.Linked(), reuse_from.c_str());
     return ret;
+}
+
+// The figures an administrator compares between upgrades: what the unpack
+// linked rather than wrote, the linked files' sizes read from the new copy.
+void Service::CountWritten(int linked)
+{
+    int64_t linked_bytes = 0;
+    int64_t recorded_bytes = 0;
+    struct stat st;
+    for (const std::string& name : linked_names) {
+        if (lstat((per_user_install_path + "/" + name.c_str()).c_str(), &st) == 0)
+            linked_bytes += st.st_size;
+    }
+    outcome.linked = linked;
+    if (!package_checked) {
+        for (const auto& [name, file] : installed_files.files) {
+            if (lstat((per_user_install_path + "/" + name.c_str()).c_str(), &st) == 0)
+                recorded_bytes += st.st_size;
+        }
+    }
+    outcome.written_bytes =
+        (package_checked ? package_summary.unpacked_size : recorded_bytes) - linked_bytes;
 }
 
 void Service::RemoveAgedFolders()

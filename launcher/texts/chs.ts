@@ -655,5 +655,29 @@
         <source>%1 upgrade failed (error code: %2).</source>
         <translation>%1 升级失败（错误代码：%2）。</translation>
     </message>
+    <message>
+        <source>Halvora Backup could not be installed or started</source>
+        <translation>无法安装或启动 Halvora Backup</translation>
+    </message>
+    <message>
+        <source>Your home folder does not have enough room: %1 MB needed, %2 MB free.</source>
+        <translation>您的主文件夹空间不足：需要 %1 MB，可用 %2 MB。</translation>
+    </message>
+    <message>
+        <source>The installation package is damaged.</source>
+        <translation>安装包已损坏。</translation>
+    </message>
+    <message>
+        <source>Your home folder cannot hold the program files.</source>
+        <translation>您的主文件夹无法容纳程序文件。</translation>
+    </message>
+    <message>
+        <source>The installation did not complete.</source>
+        <translation>安装未能完成。</translation>
+    </message>
+    <message>
+        <source>Your administrator can see this too.</source>
+        <translation>您的管理员也可以看到此消息。</translation>
+    </message>
 </context>
 </TS>

@@ -655,5 +655,29 @@
         <source>%1 upgrade failed (error code: %2).</source>
         <translation>%1 升級失敗（錯誤代碼：%2）。</translation>
     </message>
+    <message>
+        <source>Halvora Backup could not be installed or started</source>
+        <translation>無法安裝或啟動 Halvora Backup</translation>
+    </message>
+    <message>
+        <source>Your home folder does not have enough room: %1 MB needed, %2 MB free.</source>
+        <translation>您的主資料夾空間不足：需要 %1 MB，可用 %2 MB。</translation>
+    </message>
+    <message>
+        <source>The installation package is damaged.</source>
+        <translation>安裝套件已損毀。</translation>
+    </message>
+    <message>
+        <source>Your home folder cannot hold the program files.</source>
+        <translation>您的主資料夾無法容納程式檔案。</translation>
+    </message>
+    <message>
+        <source>The installation did not complete.</source>
+        <translation>安裝未能完成。</translation>
+    </message>
+    <message>
+        <source>Your administrator can see this too.</source>
+        <translation>您的管理員也能看到此訊息。</translation>
+    </message>
 </context>
 </TS>

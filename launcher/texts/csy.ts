@@ -655,5 +655,29 @@
         <source>%1 upgrade failed (error code: %2).</source>
         <translation>Upgrade %1 se nezdařil (kód chyby: %2).</translation>
     </message>
+    <message>
+        <source>Halvora Backup could not be installed or started</source>
+        <translation>Halvora Backup nelze nainstalovat ani spustit</translation>
+    </message>
+    <message>
+        <source>Your home folder does not have enough room: %1 MB needed, %2 MB free.</source>
+        <translation>Ve vaší domovské složce není dost místa: potřeba %1 MB, volno %2 MB.</translation>
+    </message>
+    <message>
+        <source>The installation package is damaged.</source>
+        <translation>Instalační balíček je poškozený.</translation>
+    </message>
+    <message>
+        <source>Your home folder cannot hold the program files.</source>
+        <translation>Vaše domovská složka nemůže pojmout soubory programu.</translation>
+    </message>
+    <message>
+        <source>The installation did not complete.</source>
+        <translation>Instalace nebyla dokončena.</translation>
+    </message>
+    <message>
+        <source>Your administrator can see this too.</source>
+        <translation>Váš správce to také vidí.</translation>
+    </message>
 </context>
 </TS>

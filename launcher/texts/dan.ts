@@ -655,5 +655,29 @@
         <source>%1 upgrade failed (error code: %2).</source>
         <translation>Opgradering af %1 mislykkedes (fejlkode: %2).</translation>
     </message>
+    <message>
+        <source>Halvora Backup could not be installed or started</source>
+        <translation>Halvora Backup kunne ikke installeres eller startes</translation>
+    </message>
+    <message>
+        <source>Your home folder does not have enough room: %1 MB needed, %2 MB free.</source>
+        <translation>Der er ikke nok plads i din hjemmemappe: %1 MB kræves, %2 MB ledig.</translation>
+    </message>
+    <message>
+        <source>The installation package is damaged.</source>
+        <translation>Installationspakken er beskadiget.</translation>
+    </message>
+    <message>
+        <source>Your home folder cannot hold the program files.</source>
+        <translation>Din hjemmemappe kan ikke rumme programfilerne.</translation>
+    </message>
+    <message>
+        <source>The installation did not complete.</source>
+        <translation>Installationen blev ikke fuldført.</translation>
+    </message>
+    <message>
+        <source>Your administrator can see this too.</source>
+        <translation>Din administrator kan også se dette.</translation>
+    </message>
 </context>
 </TS>

@@ -655,5 +655,29 @@
         <source>%1 upgrade failed (error code: %2).</source>
         <translation>Upgrade von %1 fehlgeschlagen (Fehlercode: %2).</translation>
     </message>
+    <message>
+        <source>Halvora Backup could not be installed or started</source>
+        <translation>Halvora Backup konnte nicht installiert oder gestartet werden</translation>
+    </message>
+    <message>
+        <source>Your home folder does not have enough room: %1 MB needed, %2 MB free.</source>
+        <translation>In Ihrem Home-Ordner ist nicht genug Platz: %1 MB benötigt, %2 MB frei.</translation>
+    </message>
+    <message>
+        <source>The installation package is damaged.</source>
+        <translation>Das Installationspaket ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Your home folder cannot hold the program files.</source>
+        <translation>Ihr Home-Ordner kann die Programmdateien nicht aufnehmen.</translation>
+    </message>
+    <message>
+        <source>The installation did not complete.</source>
+        <translation>Die Installation wurde nicht abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Your administrator can see this too.</source>
+        <translation>Ihr Administrator kann dies ebenfalls sehen.</translation>
+    </message>
 </context>
 </TS>

@@ -655,5 +655,29 @@
         <source>%1 upgrade failed (error code: %2).</source>
         <translation>%1 upgrade failed (error code: %2).</translation>
     </message>
+    <message>
+        <source>Halvora Backup could not be installed or started</source>
+        <translation>Halvora Backup could not be installed or started</translation>
+    </message>
+    <message>
+        <source>Your home folder does not have enough room: %1 MB needed, %2 MB free.</source>
+        <translation>Your home folder does not have enough room: %1 MB needed, %2 MB free.</translation>
+    </message>
+    <message>
+        <source>The installation package is damaged.</source>
+        <translation>The installation package is damaged.</translation>
+    </message>
+    <message>
+        <source>Your home folder cannot hold the program files.</source>
+        <translation>Your home folder cannot hold the program files.</translation>
+    </message>
+    <message>
+        <source>The installation did not complete.</source>
+        <translation>The installation did not complete.</translation>
+    </message>
+    <message>
+        <source>Your administrator can see this too.</source>
+        <translation>Your administrator can see this too.</translation>
+    </message>
 </context>
 </TS>

@@ -655,5 +655,29 @@
         <source>%1 upgrade failed (error code: %2).</source>
         <translation>Error al actualizar %1 (código de error: %2).</translation>
     </message>
+    <message>
+        <source>Halvora Backup could not be installed or started</source>
+        <translation>No se pudo instalar ni iniciar Halvora Backup</translation>
+    </message>
+    <message>
+        <source>Your home folder does not have enough room: %1 MB needed, %2 MB free.</source>
+        <translation>No hay suficiente espacio en su carpeta personal: se necesitan %1 MB, hay %2 MB libres.</translation>
+    </message>
+    <message>
+        <source>The installation package is damaged.</source>
+        <translation>El paquete de instalación está dañado.</translation>
+    </message>
+    <message>
+        <source>Your home folder cannot hold the program files.</source>
+        <translation>Su carpeta personal no puede alojar los archivos del programa.</translation>
+    </message>
+    <message>
+        <source>The installation did not complete.</source>
+        <translation>La instalación no se completó.</translation>
+    </message>
+    <message>
+        <source>Your administrator can see this too.</source>
+        <translation>Su administrador también puede ver esto.</translation>
+    </message>
 </context>
 </TS>

@@ -655,5 +655,29 @@
         <source>%1 upgrade failed (error code: %2).</source>
         <translation>Échec de la mise à niveau de %1 (code d'erreur : %2).</translation>
     </message>
+    <message>
+        <source>Halvora Backup could not be installed or started</source>
+        <translation>Halvora Backup n'a pas pu être installé ni démarré</translation>
+    </message>
+    <message>
+        <source>Your home folder does not have enough room: %1 MB needed, %2 MB free.</source>
+        <translation>Votre dossier personnel manque d'espace : %1 Mo nécessaires, %2 Mo libres.</translation>
+    </message>
+    <message>
+        <source>The installation package is damaged.</source>
+        <translation>Le paquet d'installation est endommagé.</translation>
+    </message>
+    <message>
+        <source>Your home folder cannot hold the program files.</source>
+        <translation>Votre dossier personnel ne peut pas contenir les fichiers du programme.</translation>
+    </message>
+    <message>
+        <source>The installation did not complete.</source>
+        <translation>L'installation ne s'est pas terminée.</translation>
+    </message>
+    <message>
+        <source>Your administrator can see this too.</source>
+        <translation>Votre administrateur peut également le voir.</translation>
+    </message>
 </context>
 </TS>

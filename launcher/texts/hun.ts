@@ -655,5 +655,29 @@
         <source>%1 upgrade failed (error code: %2).</source>
         <translation>A(z) %1 frissítése sikertelen (hibakód: %2).</translation>
     </message>
+    <message>
+        <source>Halvora Backup could not be installed or started</source>
+        <translation>A Halvora Backup nem telepíthető és nem indítható</translation>
+    </message>
+    <message>
+        <source>Your home folder does not have enough room: %1 MB needed, %2 MB free.</source>
+        <translation>Nincs elég hely a saját mappájában: %1 MB szükséges, %2 MB szabad.</translation>
+    </message>
+    <message>
+        <source>The installation package is damaged.</source>
+        <translation>A telepítőcsomag sérült.</translation>
+    </message>
+    <message>
+        <source>Your home folder cannot hold the program files.</source>
+        <translation>A saját mappája nem tudja befogadni a program fájljait.</translation>
+    </message>
+    <message>
+        <source>The installation did not complete.</source>
+        <translation>A telepítés nem fejeződött be.</translation>
+    </message>
+    <message>
+        <source>Your administrator can see this too.</source>
+        <translation>A rendszergazdája is látja ezt.</translation>
+    </message>
 </context>
 </TS>

@@ -655,5 +655,29 @@
         <source>%1 upgrade failed (error code: %2).</source>
         <translation>Aggiornamento di %1 non riuscito (codice di errore: %2).</translation>
     </message>
+    <message>
+        <source>Halvora Backup could not be installed or started</source>
+        <translation>Impossibile installare o avviare Halvora Backup</translation>
+    </message>
+    <message>
+        <source>Your home folder does not have enough room: %1 MB needed, %2 MB free.</source>
+        <translation>Spazio insufficiente nella cartella home: servono %1 MB, liberi %2 MB.</translation>
+    </message>
+    <message>
+        <source>The installation package is damaged.</source>
+        <translation>Il pacchetto di installazione è danneggiato.</translation>
+    </message>
+    <message>
+        <source>Your home folder cannot hold the program files.</source>
+        <translation>La cartella home non può contenere i file del programma.</translation>
+    </message>
+    <message>
+        <source>The installation did not complete.</source>
+        <translation>L'installazione non è stata completata.</translation>
+    </message>
+    <message>
+        <source>Your administrator can see this too.</source>
+        <translation>Anche l'amministratore può vedere questo messaggio.</translation>
+    </message>
 </context>
 </TS>

@@ -655,5 +655,29 @@
         <source>%1 upgrade failed (error code: %2).</source>
         <translation>%1 のアップグレードに失敗しました (エラーコード: %2)。</translation>
     </message>
+    <message>
+        <source>Halvora Backup could not be installed or started</source>
+        <translation>Halvora Backup をインストールまたは起動できませんでした</translation>
+    </message>
+    <message>
+        <source>Your home folder does not have enough room: %1 MB needed, %2 MB free.</source>
+        <translation>ホームフォルダーの空き容量が不足しています: 必要 %1 MB、空き %2 MB。</translation>
+    </message>
+    <message>
+        <source>The installation package is damaged.</source>
+        <translation>インストールパッケージが破損しています。</translation>
+    </message>
+    <message>
+        <source>Your home folder cannot hold the program files.</source>
+        <translation>ホームフォルダーにプログラムファイルを保存できません。</translation>
+    </message>
+    <message>
+        <source>The installation did not complete.</source>
+        <translation>インストールが完了しませんでした。</translation>
+    </message>
+    <message>
+        <source>Your administrator can see this too.</source>
+        <translation>この内容は管理者も確認できます。</translation>
+    </message>
 </context>
 </TS>

@@ -655,5 +655,29 @@
         <source>%1 upgrade failed (error code: %2).</source>
         <translation>%1 업그레이드에 실패했습니다(오류 코드: %2).</translation>
     </message>
+    <message>
+        <source>Halvora Backup could not be installed or started</source>
+        <translation>Halvora Backup을(를) 설치하거나 시작할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Your home folder does not have enough room: %1 MB needed, %2 MB free.</source>
+        <translation>홈 폴더의 공간이 부족합니다: %1 MB 필요, %2 MB 사용 가능.</translation>
+    </message>
+    <message>
+        <source>The installation package is damaged.</source>
+        <translation>설치 패키지가 손상되었습니다.</translation>
+    </message>
+    <message>
+        <source>Your home folder cannot hold the program files.</source>
+        <translation>홈 폴더에 프로그램 파일을 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The installation did not complete.</source>
+        <translation>설치가 완료되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Your administrator can see this too.</source>
+        <translation>관리자도 이 내용을 볼 수 있습니다.</translation>
+    </message>
 </context>
 </TS>

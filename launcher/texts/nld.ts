@@ -655,5 +655,29 @@
         <source>%1 upgrade failed (error code: %2).</source>
         <translation>Upgrade van %1 mislukt (foutcode: %2).</translation>
     </message>
+    <message>
+        <source>Halvora Backup could not be installed or started</source>
+        <translation>Halvora Backup kon niet worden geïnstalleerd of gestart</translation>
+    </message>
+    <message>
+        <source>Your home folder does not have enough room: %1 MB needed, %2 MB free.</source>
+        <translation>Uw persoonlijke map heeft niet genoeg ruimte: %1 MB nodig, %2 MB vrij.</translation>
+    </message>
+    <message>
+        <source>The installation package is damaged.</source>
+        <translation>Het installatiepakket is beschadigd.</translation>
+    </message>
+    <message>
+        <source>Your home folder cannot hold the program files.</source>
+        <translation>Uw persoonlijke map kan de programmabestanden niet bevatten.</translation>
+    </message>
+    <message>
+        <source>The installation did not complete.</source>
+        <translation>De installatie is niet voltooid.</translation>
+    </message>
+    <message>
+        <source>Your administrator can see this too.</source>
+        <translation>Uw beheerder kan dit ook zien.</translation>
+    </message>
 </context>
 </TS>

@@ -655,5 +655,29 @@
         <source>%1 upgrade failed (error code: %2).</source>
         <translation>Oppgradering av %1 mislyktes (feilkode: %2).</translation>
     </message>
+    <message>
+        <source>Halvora Backup could not be installed or started</source>
+        <translation>Halvora Backup kunne ikke installeres eller startes</translation>
+    </message>
+    <message>
+        <source>Your home folder does not have enough room: %1 MB needed, %2 MB free.</source>
+        <translation>Hjemmemappen din har ikke nok plass: %1 MB trengs, %2 MB ledig.</translation>
+    </message>
+    <message>
+        <source>The installation package is damaged.</source>
+        <translation>Installasjonspakken er skadet.</translation>
+    </message>
+    <message>
+        <source>Your home folder cannot hold the program files.</source>
+        <translation>Hjemmemappen din kan ikke romme programfilene.</translation>
+    </message>
+    <message>
+        <source>The installation did not complete.</source>
+        <translation>Installasjonen ble ikke fullført.</translation>
+    </message>
+    <message>
+        <source>Your administrator can see this too.</source>
+        <translation>Administratoren din kan også se dette.</translation>
+    </message>
 </context>
 </TS>

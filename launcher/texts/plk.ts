@@ -655,5 +655,29 @@
         <source>%1 upgrade failed (error code: %2).</source>
         <translation>Uaktualnienie %1 nie powiodło się (kod błędu: %2).</translation>
     </message>
+    <message>
+        <source>Halvora Backup could not be installed or started</source>
+        <translation>Nie można zainstalować ani uruchomić aplikacji Halvora Backup</translation>
+    </message>
+    <message>
+        <source>Your home folder does not have enough room: %1 MB needed, %2 MB free.</source>
+        <translation>W folderze domowym brakuje miejsca: potrzeba %1 MB, wolne %2 MB.</translation>
+    </message>
+    <message>
+        <source>The installation package is damaged.</source>
+        <translation>Pakiet instalacyjny jest uszkodzony.</translation>
+    </message>
+    <message>
+        <source>Your home folder cannot hold the program files.</source>
+        <translation>Folder domowy nie może pomieścić plików programu.</translation>
+    </message>
+    <message>
+        <source>The installation did not complete.</source>
+        <translation>Instalacja nie została ukończona.</translation>
+    </message>
+    <message>
+        <source>Your administrator can see this too.</source>
+        <translation>Administrator również to widzi.</translation>
+    </message>
 </context>
 </TS>

@@ -655,5 +655,29 @@
         <source>%1 upgrade failed (error code: %2).</source>
         <translation>Falha na atualização do %1 (código de erro: %2).</translation>
     </message>
+    <message>
+        <source>Halvora Backup could not be installed or started</source>
+        <translation>Não foi possível instalar ou iniciar o Halvora Backup</translation>
+    </message>
+    <message>
+        <source>Your home folder does not have enough room: %1 MB needed, %2 MB free.</source>
+        <translation>Sua pasta pessoal não tem espaço suficiente: %1 MB necessários, %2 MB livres.</translation>
+    </message>
+    <message>
+        <source>The installation package is damaged.</source>
+        <translation>O pacote de instalação está danificado.</translation>
+    </message>
+    <message>
+        <source>Your home folder cannot hold the program files.</source>
+        <translation>Sua pasta pessoal não comporta os arquivos do programa.</translation>
+    </message>
+    <message>
+        <source>The installation did not complete.</source>
+        <translation>A instalação não foi concluída.</translation>
+    </message>
+    <message>
+        <source>Your administrator can see this too.</source>
+        <translation>Seu administrador também pode ver isto.</translation>
+    </message>
 </context>
 </TS>

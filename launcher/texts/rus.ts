@@ -655,5 +655,29 @@
         <source>%1 upgrade failed (error code: %2).</source>
         <translation>Не удалось обновить %1 (код ошибки: %2).</translation>
     </message>
+    <message>
+        <source>Halvora Backup could not be installed or started</source>
+        <translation>Не удалось установить или запустить Halvora Backup</translation>
+    </message>
+    <message>
+        <source>Your home folder does not have enough room: %1 MB needed, %2 MB free.</source>
+        <translation>В домашней папке недостаточно места: требуется %1 МБ, свободно %2 МБ.</translation>
+    </message>
+    <message>
+        <source>The installation package is damaged.</source>
+        <translation>Установочный пакет повреждён.</translation>
+    </message>
+    <message>
+        <source>Your home folder cannot hold the program files.</source>
+        <translation>Домашняя папка не может вместить файлы программы.</translation>
+    </message>
+    <message>
+        <source>The installation did not complete.</source>
+        <translation>Установка не завершена.</translation>
+    </message>
+    <message>
+        <source>Your administrator can see this too.</source>
+        <translation>Ваш администратор также видит это сообщение.</translation>
+    </message>
 </context>
 </TS>

@@ -192,6 +192,12 @@ const Row kRows[NUM_STRING_IDS] = {
     { "tray_help", QT_TRANSLATE_NOOP("global", "Help") },
     { "err_share_perm", QT_TRANSLATE_NOOP("global", "You do not have permission to access this shared folder.") },
     { "wizard_client_upgrade_failed", QT_TRANSLATE_NOOP("global", "%1 upgrade failed (error code: %2).") },
+    { "notice_not_started", QT_TRANSLATE_NOOP("global", "Halvora Backup could not be installed or started") },
+    { "notice_reason_no_room", QT_TRANSLATE_NOOP("global", "Your home folder does not have enough room: %1 MB needed, %2 MB free.") },
+    { "notice_reason_damaged", QT_TRANSLATE_NOOP("global", "The installation package is damaged.") },
+    { "notice_reason_home", QT_TRANSLATE_NOOP("global", "Your home folder cannot hold the program files.") },
+    { "notice_reason_failed", QT_TRANSLATE_NOOP("global", "The installation did not complete.") },
+    { "notice_admin_sees", QT_TRANSLATE_NOOP("global", "Your administrator can see this too.") },
 };
 // clang-format on
 

@@ -183,9 +183,15 @@ enum StringID {
     tray_help = 171,
     err_share_perm = 172,
     wizard_client_upgrade_failed = 173,
+    notice_not_started = 174,
+    notice_reason_no_room = 175,
+    notice_reason_damaged = 176,
+    notice_reason_home = 177,
+    notice_reason_failed = 178,
+    notice_admin_sees = 179,
 };
 
-const uint32_t NUM_STRING_IDS = 174;
+const uint32_t NUM_STRING_IDS = 180;
 
 void InitStrTable();
 QString LoadStr(int id);

@@ -655,5 +655,29 @@
         <source>%1 upgrade failed (error code: %2).</source>
         <translation>Uppgraderingen av %1 misslyckades (felkod: %2).</translation>
     </message>
+    <message>
+        <source>Halvora Backup could not be installed or started</source>
+        <translation>Halvora Backup kunde inte installeras eller startas</translation>
+    </message>
+    <message>
+        <source>Your home folder does not have enough room: %1 MB needed, %2 MB free.</source>
+        <translation>Det finns inte tillräckligt med utrymme i din hemmapp: %1 MB behövs, %2 MB ledigt.</translation>
+    </message>
+    <message>
+        <source>The installation package is damaged.</source>
+        <translation>Installationspaketet är skadat.</translation>
+    </message>
+    <message>
+        <source>Your home folder cannot hold the program files.</source>
+        <translation>Din hemmapp kan inte rymma programfilerna.</translation>
+    </message>
+    <message>
+        <source>The installation did not complete.</source>
+        <translation>Installationen slutfördes inte.</translation>
+    </message>
+    <message>
+        <source>Your administrator can see this too.</source>
+        <translation>Din administratör kan också se detta.</translation>
+    </message>
 </context>
 </TS>

@@ -655,5 +655,29 @@
         <source>%1 upgrade failed (error code: %2).</source>
         <translation>%1 yükseltmesi başarısız oldu (hata kodu: %2).</translation>
     </message>
+    <message>
+        <source>Halvora Backup could not be installed or started</source>
+        <translation>Halvora Backup yüklenemedi veya başlatılamadı</translation>
+    </message>
+    <message>
+        <source>Your home folder does not have enough room: %1 MB needed, %2 MB free.</source>
+        <translation>Giriş klasörünüzde yeterli alan yok: %1 MB gerekli, %2 MB boş.</translation>
+    </message>
+    <message>
+        <source>The installation package is damaged.</source>
+        <translation>Kurulum paketi hasarlı.</translation>
+    </message>
+    <message>
+        <source>Your home folder cannot hold the program files.</source>
+        <translation>Giriş klasörünüz program dosyalarını barındıramıyor.</translation>
+    </message>
+    <message>
+        <source>The installation did not complete.</source>
+        <translation>Kurulum tamamlanmadı.</translation>
+    </message>
+    <message>
+        <source>Your administrator can see this too.</source>
+        <translation>Yöneticiniz de bunu görebilir.</translation>
+    </message>
 </context>
 </TS>

@@ -16,6 +16,7 @@
 #include "install-marker.h"
 #include "linux/client-process.h"
 #include "log.h"
+#include "outcome-journal.h"
 
 namespace {
 
@@ -97,6 +98,9 @@ void LinuxService::LoadTargetVerInfo()
 
 void LinuxService::PreUpgrade()
 {
+    // A refusal or a run without a client is reported with the words of
+    // the first error line since here.
+    Logger::WatchFailures();
     // The decision and the installation must see one state of the home,
     // and a cut installation is undone first, whatever the package is like.
     if (home_lock.Acquire(GetUserHalvoraInstallPath(), kHomeLockWaitMs) != HomeLock::State::Busy)
@@ -145,6 +149,7 @@ bool LinuxService::IsNeedUpgrade()
                        "back in '%s', not upgrading this time\n",
                        __LINE__, per_user_install_path.c_str());
         need_upgrade = false;
+        Decide(RunResult::Refused);
     }
     if (need_upgrade && home_lock.state() == HomeLock::State::Busy) {
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
@@ -158,27 +163,38 @@ bool LinuxService::IsNeedUpgrade()
 
 int LinuxService::HandlePackageUpgrade()
 {
+    // Only lines of the upgrade itself say why it did not happen.
+    Logger::WatchFailures();
+    bool had_client = PerUserBinPathExist();
     // A package that is damaged or does not fit, or a home that cannot take
     // the marker, must not cost the user the running client.
-    if (CheckPackage() != 0 || MarkBeforeStop() != 0)
+    if (CheckPackage() != 0 || MarkBeforeStop() != 0) {
+        Decide(RunResult::Refused);
         return -1;
+    }
     if (PerUserBinPathExist())
         Logger::LogMsg(Logger::L_DEBUG, kComponent,
                        "[DEBUG] linux/linux-service(%d): local appdata exist\n", kAppDataExistLine);
     // A client keeps running when the user deletes its copy; the start
     // script would take it for the new copy's client and start none.
+    stopped_at = std::chrono::steady_clock::now();
     StopService();
     // Replacing the copy under a client that may still run it would leave
     // two clients for one home, one of them running a deleted copy.
     if (client_left_running) {
-        Logger::LogMsg(Logger::L_NOTICE, kComponent,
-                       "[NOTE] linux/linux-service(%d): the client may still be running, the "
-                       "upgrade is left to a later start\n",
-                       __LINE__);
+        outcome.reason = "the client may still be running, the upgrade is left to a later start";
+        Logger::LogMsg(Logger::L_NOTICE, kComponent, "[NOTE] linux/linux-service(%d): %s\n",
+                       __LINE__, outcome.reason.c_str());
         UnmarkBeforeStop();
+        Decide(RunResult::Postponed);
         return -1;
     }
-    return PrepareUserEnv();
+    int ret = PrepareUserEnv();
+    if (ret != 0)
+        Decide(RunResult::RolledBack);
+    else
+        Decide(had_client ? RunResult::Upgraded : RunResult::Installed);
+    return ret;
 }
 
 void LinuxService::StopService()
@@ -328,19 +344,26 @@ void LinuxService::PostUpgrade()
                        "[NOTE] linux/linux-service(%d): not starting a second client beside the "
                        "one that may be running\n",
                        __LINE__);
-    else if (IsInstallationUnderway(per_user_install_path) || !PerUserBinPathExist()) {
-        Logger::LogMsg(Logger::L_ERR, kComponent,
-                       "[ERROR] linux/linux-service(%d): no complete copy of the client in '%s', "
-                       "not starting it\n",
-                       __LINE__, per_user_install_path.c_str());
-        TellNotStarted(per_user_install_path);
-    } else
+    else if (IsInstallationUnderway(per_user_install_path) || !PerUserBinPathExist())
+        NoClientToStart();
+    else
         LaunchPerUserBin();
     // The old copy goes once the new client runs, and still under the lock:
     // another launcher must neither meet it half removed nor have its own
     // backup, made under the same name, taken for it.
     RemoveBackupsOfFinishedInstallation();
     home_lock.Release();
+    SendOutcomeToJournal(outcome);
+}
+
+void LinuxService::NoClientToStart()
+{
+    Logger::LogMsg(Logger::L_ERR, kComponent,
+                   "[ERROR] linux/linux-service(%d): no complete copy of the client in '%s', not "
+                   "starting it\n",
+                   __LINE__, per_user_install_path.c_str());
+    TellNotStarted(per_user_install_path);
+    Decide(RunResult::NoClient);
 }
 
 int LinuxService::LaunchPerUserBin()
@@ -349,5 +372,8 @@ int LinuxService::LaunchPerUserBin()
     // still names one program.
     ustring start_script = per_user_install_path + "/package/start-stop";
     QProcess::execute(QString::fromUtf8(start_script.c_str()), QStringList() << "start");
+    outcome.downtime_msec = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                std::chrono::steady_clock::now() - stopped_at)
+                                .count();
     return 0;
 }

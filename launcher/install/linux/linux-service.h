@@ -1,6 +1,7 @@
 #ifndef HALVORA_LINUX_SERVICE_H
 #define HALVORA_LINUX_SERVICE_H
 
+#include <chrono>
 #include <sys/types.h>
 
 #include "halvora-service.h"
@@ -33,6 +34,7 @@ private:
     void LoadTargetVerInfo();
     bool PerUserBinPathExist();
     int LaunchPerUserBin();
+    void NoClientToStart();
     void TerminateClient(pid_t pid, const ustring& ui_pid_file);
     bool IsHiddenClient(pid_t pid, const ustring& ui_pid_file);
     int SignalClient(const ProcessHandle& process, pid_t pid, int sig);
@@ -40,6 +42,9 @@ private:
 
     // Held from before the decision until the client is started.
     HomeLock home_lock;
+    // When the old client was stopped (or, on a first installation, would
+    // have been): the time the user is without one ends at the start.
+    std::chrono::steady_clock::time_point stopped_at;
 };
 
 #endif

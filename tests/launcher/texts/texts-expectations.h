@@ -99,7 +99,7 @@ inline QStringList ProductNames()
             QStringLiteral("FarBridge")};
 }
 
-const int kDistinctTexts = 163;
+const int kDistinctTexts = 169;
 
 // The table's distinct English texts, in id order of first use. With no
 // translator installed the table answers in English.
