@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Checks a built Debian package the way an administrator meets it, as root:
 #   0. with --same-as, a second build of the same commit is the same bytes;
+#      with --rebuild-in DIR, package.sh run in DIR under umask 027 packs a
+#      vendor's tree when given one and then, without arguments, the sample
+#      again, to the same bytes; the package's folders are 0755 and its
+#      files 0644 or 0755;
 #   1. lintian reports no error; desktop-file-validate passes both entries;
 #      Depends names each package once; the version is the packed client's
 #      <major>.<minor>.<build>-<revision>, and the changelog's newest entry
@@ -11,7 +15,12 @@
 #      without the key, a package of that version with other content, and
 #      two packages of one file name are refused and change nothing; an
 #      update of that source alone keeps Debian's lists: the whole dependency
-#      tree still resolves;
+#      tree still resolves; a publish stopped before any one of its commands
+#      leaves a repository a client updates from, as does one killed there,
+#      after which the next run publishes; nothing of a throwaway key
+#      outlives a kill; a second publish waits for the first; an expired
+#      key is refused, one that expires soon named; runs without --uri keep
+#      the stanza's URI;
 #   3. apt-get install halvora-backup installs it, signatures checked;
 #   4. the installed launcher, run by an unprivileged user with a fresh home
 #      on the offscreen platform, installs and starts the client, exits 0 and
@@ -23,12 +32,14 @@
 # The client it started is stopped again, and the repository's keyring,
 # stanza and lists removed, also when a step fails.
 # usage: scripts/check-package.sh <halvora-backup_*.deb> [build folder] [--same-as <other .deb>]
+#            [--rebuild-in <another build folder>]
 set -euo pipefail
-same_as=''
+same_as='' rebuild_in=''
 args=()
 while [ $# -gt 0 ]; do
     case "$1" in
     --same-as) same_as=$2; shift 2 ;;
+    --rebuild-in) rebuild_in=$(realpath -m "$2"); shift 2 ;;
     *) args+=("$1"); shift ;;
     esac
 done
@@ -75,7 +86,9 @@ cleanup() {
     [ "$installed" -eq 1 ] && dpkg -P halvora-backup >/dev/null 2>&1
     [ "$configured" -eq 1 ] && unconfigure
     # The agent gpg started for the home without keys would outlive it.
-    [ ! -d "$work/gnupg" ] || GNUPGHOME="$work/gnupg" gpgconf --kill gpg-agent 2>/dev/null || true
+    for home in "$work/gnupg" "$work/loop/keys"; do
+        [ ! -d "$home" ] || GNUPGHOME="$home" gpgconf --kill gpg-agent 2>/dev/null || true
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -84,19 +97,44 @@ as_user() {
         env -i HOME="$home" PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 "$@"
 }
 
-if [ -n "$same_as" ]; then
-    echo "== the same bytes as $same_as"
-    if ! cmp "$deb" "$same_as"; then
-        ls -l "$deb" "$same_as" >&2
-        diff <(ar tv "$deb") <(ar tv "$same_as") >&2 || true
-        diff <(dpkg-deb -c "$deb") <(dpkg-deb -c "$same_as") >&2 || true
+same_bytes() { # <other .deb>
+    echo "== the same bytes as $1"
+    if ! cmp "$deb" "$1"; then
+        ls -l "$deb" "$1" >&2
+        diff <(ar tv "$deb") <(ar tv "$1") >&2 || true
+        diff <(dpkg-deb -c "$deb") <(dpkg-deb -c "$1") >&2 || true
         exit 1
     fi
-    echo "$(stat -c %s "$deb") bytes, byte for byte the same"
+    echo "$(stat -c %s "$deb") bytes, byte for byte the same: sha256 $(sha256sum <"$deb" | cut -d' ' -f1)"
+}
+[ -z "$same_as" ] || same_bytes "$same_as"
+info() { # <.deb> <field of the packed client's INFO>
+    dpkg-deb --fsys-tarfile "$1" | tar -xOf - ".$root/INFO" | sed -n "s/^$2=//p"
+}
+if [ -n "$rebuild_in" ]; then
+    echo "== in $rebuild_in under umask 027: a vendor's client, then without arguments the sample's"
+    vendor="$work/vendor"
+    mkdir -p "$vendor/bin" "$vendor/package"
+    install -m 755 /bin/true "$vendor/bin/halvora-backup-ui"
+    install -m 755 "$(dirname "$0")/../sample/start-stop" "$vendor/package/start-stop"
+    printf '[Version]\nmajor_version=5\nminor_version=2\nbuild_version=102\nicon_overlay_version=1\n' >"$vendor/INFO"
+    package=("$(dirname "$0")/package.sh" --build-dir "$rebuild_in")
+    theirs=$(umask 027 && "${package[@]}" -DHALVORA_CLIENT_TREE="$vendor" -DHALVORA_CLIENT_BUILD=102 2>"$work/rebuild.log") ||
+        { cat "$work/rebuild.log" >&2; exit 1; }
+    [ "$(dpkg-deb -f "$theirs" Version)" = 5.2.102-1 ] && [ "$(info "$theirs" build_version)" = 102 ] ||
+        { echo "$theirs is not the vendor's client 5.2 build 102" >&2; exit 1; }
+    ours=$(umask 027 && "${package[@]}" 2>"$work/rebuild.log") || { cat "$work/rebuild.log" >&2; exit 1; }
+    same_bytes "$ours"
 fi
 
 echo "== lintian"
 lintian --fail-on error --info "$deb"
+
+echo "== modes"
+# Folders 0755, files 0644 or 0755, as in Debian's own packages, whoever
+# built it: a folder a umask narrowed would lock every user out.
+odd=$(dpkg-deb --fsys-tarfile "$deb" | tar -tv | awk '$1 !~ /^(drwxr-xr-x|-rw-r--r--|-rwxr-xr-x|lrwxrwxrwx)$/')
+[ -z "$odd" ] || { echo "modes other than 0755 folders and 0644 or 0755 files:" >&2; echo "$odd" >&2; exit 1; }
 
 echo "== desktop entries"
 dpkg-deb -x "$deb" "$work/content"
@@ -109,8 +147,7 @@ done
 
 echo "== version and changelog"
 version=$(dpkg-deb -f "$deb" Version)
-info() { dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ".$root/INFO" | sed -n "s/^$1=//p"; }
-client="$(info major_version).$(info minor_version).$(info build_version)"
+client="$(info "$deb" major_version).$(info "$deb" minor_version).$(info "$deb" build_version)"
 [[ "$version" =~ ^"$client"-[1-9][0-9]*$ ]] ||
     { echo "version $version is not the packed client's $client with a revision" >&2; exit 1; }
 zcat "$work/content/usr/share/doc/halvora-backup/changelog.Debian.gz" >"$work/changelog"
@@ -192,6 +229,137 @@ cp "$other/a/halvora-backup-rebuilt.deb" "$other/a/$(basename "$deb")"
 refused "a version with other content" "with other content" "$other/a/halvora-backup-rebuilt.deb"
 refused "two packages of one file name" "two packages named" "$other/b/$(basename "$deb")" "$other/a/$(basename "$deb")"
 rm -rf "$other"
+
+echo "== publishing killed, or stopped while a client updates, at every command"
+# A repository of tiny packages beside the real one, signed by a test key
+# that expires in three days, with an apt client of its own (its lists,
+# cache and stanza under $loop: the system's lists stay untouched).
+loop="$work/loop"
+mkdir -p "$loop/tmp" "$loop/client/lists/partial" "$loop/client/cache/archives/partial"
+mkdir -m 700 "$loop/keys"
+for v in 1 2 3; do
+    mkdir -p "$loop/probe-$v/DEBIAN"
+    printf 'Package: halvora-probe\nVersion: %s\nArchitecture: all\nMaintainer: Veltrane <support@veltrane.example>\nDescription: probe\n' \
+        "$v" >"$loop/probe-$v/DEBIAN/control"
+    dpkg-deb --root-owner-group -b "$loop/probe-$v" "$loop/probe_$v.deb" >/dev/null
+done
+keys() { GNUPGHOME="$loop/keys" gpg --batch --quiet --passphrase '' "$@"; }
+keys --quick-gen-key "Halvora test archive key" ed25519 sign 3d
+keys --faked-system-time 20200101T000000 --quick-gen-key "Halvora expired test key" ed25519 sign 1d 2>/dev/null
+test_fpr=$(keys --with-colons --list-keys "Halvora test archive key" | awk -F: '$1 == "fpr" { print $10; exit }')
+# Counts the commands of the script's own shell (not its subshells) and
+# sends it $HALVORA_SIGNAL just before the $HALVORA_AT-th; the count so far
+# is in $HALVORA_COUNT.
+cat >"$loop/at.bash" <<'END'
+set -T
+halvora_n=0
+trap '[ "$BASHPID" != "$$" ] || { halvora_n=$((halvora_n + 1)); [ -z "${HALVORA_COUNT:-}" ] || echo "$halvora_n" >"$HALVORA_COUNT"; [ "$halvora_n" != "${HALVORA_AT:-0}" ] || kill -s "$HALVORA_SIGNAL" $$; }' DEBUG
+END
+publish_at() { # <k> <signal> <publish-repo.sh arguments...>: started, its pid in $pid
+    BASH_ENV="$loop/at.bash" HALVORA_AT=$1 HALVORA_SIGNAL=$2 TMPDIR="$loop/tmp" GNUPGHOME="$loop/keys" \
+        "$publish" "${@:3}" >"$loop/publish.log" 2>&1 &
+    pid=$!
+}
+stopped() { # until $pid stops; fails if it ends instead
+    local state
+    for _ in $(seq 1000); do
+        state=$(awk '{ print $3 }' "/proc/$pid/stat" 2>/dev/null) && [ "$state" != Z ] || return 1
+        [ "$state" != T ] || return 0
+        sleep 0.01
+    done
+    return 1
+}
+reaped() { # <when>: until the run's folder and its agent are gone
+    for _ in $(seq 500); do
+        [ -z "$(ls -A "$loop/tmp")" ] && ! pgrep -f -- "$loop/tmp/" >/dev/null && return 0
+        sleep 0.01
+    done
+    echo "$1: the run's folder or agent outlived it:" >&2
+    ls -lA "$loop/tmp" >&2
+    pgrep -af -- "$loop/tmp/" >&2
+    exit 1
+}
+client=(-o Dir::Etc::sourcelist="$loop/client/halvora.sources" -o Dir::Etc::sourceparts=-
+    -o Dir::State::Lists="$loop/client/lists" -o Dir::Cache="$loop/client/cache" -o Dir::State::status=/dev/null
+    -o APT::Sandbox::User=root)
+printf 'Types: deb\nURIs: file:%s\nSuites: halvora\nComponents: main\nSigned-By: %s\n' \
+    "$loop/repo" "$loop/repo/halvora-archive-keyring.gpg" >"$loop/client/halvora.sources"
+client_update() { # <when> <versions the client may then see, a regular expression>
+    local candidate
+    # Ign: an index asked for by hash was missing, and apt fell back to its name.
+    if ! apt-get update "${client[@]}" >"$loop/update.log" 2>&1 || grep -q '^\(W\|E\|Err\|Ign\):' "$loop/update.log"; then
+        echo "$1: the client's update failed:" >&2
+        cat "$loop/update.log" "$loop/publish.log" >&2
+        exit 1
+    fi
+    candidate=$(apt-cache "${client[@]}" policy halvora-probe | sed -n 's/^ *Candidate: //p')
+    [[ "$candidate" =~ ^($2)$ ]] || { echo "$1: the client sees version '$candidate', not $2" >&2; exit 1; }
+}
+uri=https://apt.veltrane.example/halvora
+publish_at 0 - "$loop/repo" "$loop/probe_1.deb" --key "Halvora test archive key" --uri "$uri"
+wait "$pid" || { cat "$loop/publish.log" >&2; exit 1; }
+grep -q "the signing key $test_fpr expires on $(date -ud '+3 days' +%F)" "$loop/publish.log" ||
+    { echo "a key that expires in three days was not named:" >&2; cat "$loop/publish.log" >&2; exit 1; }
+grep WARNING "$loop/publish.log"
+client_update "the first publish" 1
+cp -a "$loop/repo" "$loop/repo.1"
+cp -a "$loop/client/lists" "$loop/lists.1"
+restore() { rm -rf "$loop/repo" "$loop/client/lists" && cp -a "$loop/repo.1" "$loop/repo" && cp -a "$loop/lists.1" "$loop/client/lists"; }
+HALVORA_COUNT="$loop/count" publish_at 0 - "$loop/repo" "$loop/probe_2.deb"
+wait "$pid" || { cat "$loop/publish.log" >&2; exit 1; }
+commands=$(cat "$loop/count")
+for k in $(seq "$commands"); do
+    restore
+    publish_at "$k" STOP "$loop/repo" "$loop/probe_2.deb"
+    stopped || { echo "the publish did not reach its command $k:" >&2; cat "$loop/publish.log" >&2; exit 1; }
+    client_update "stopped before command $k" '1|2'
+    kill -KILL "$pid"
+    { wait "$pid"; } 2>/dev/null || true # a kill, of course
+    reaped "killed before command $k"
+    client_update "killed before command $k" '1|2'
+    TMPDIR="$loop/tmp" GNUPGHOME="$loop/keys" "$publish" "$loop/repo" "$loop/probe_2.deb" >"$loop/publish.log" 2>&1 ||
+        { echo "the publish after a kill before command $k failed:" >&2; cat "$loop/publish.log" >&2; exit 1; }
+    client_update "published again after a kill before command $k" 2
+done
+echo "$commands commands: stopped at each, a client updated; killed at each, a client updated and the next run published"
+grep -qx "URIs: $uri" "$loop/repo/halvora.sources" ||
+    { echo "runs without --uri changed the stanza's URI:" >&2; cat "$loop/repo/halvora.sources" >&2; exit 1; }
+echo "the stanza kept its URI $uri"
+
+echo "== two publishes at once"
+restore
+publish_at $((commands / 2)) STOP "$loop/repo" "$loop/probe_2.deb"
+stopped || { cat "$loop/publish.log" >&2; exit 1; }
+TMPDIR="$loop/tmp" GNUPGHOME="$loop/keys" "$publish" "$loop/repo" "$loop/probe_3.deb" >"$loop/second.log" 2>&1 &
+second=$!
+for _ in $(seq 500); do
+    ! grep -q "is running: waiting for it to end" "$loop/second.log" || break
+    sleep 0.01
+done
+kill -CONT "$pid"
+wait "$pid" && wait "$second" && grep -q "is running: waiting" "$loop/second.log" ||
+    { echo "the second publish did not wait for the first, or one failed:" >&2; cat "$loop/publish.log" "$loop/second.log" >&2; exit 1; }
+client_update "two publishes at once" 3
+[ "$(grep -c '^Version: [123]$' "$loop/repo/dists/halvora/main/binary-amd64/Packages")" -eq 3 ] ||
+    { echo "a package of the two publishes is not in the index" >&2; exit 1; }
+grep -h "waiting" "$loop/second.log"
+
+echo "== an expired key"
+(export GNUPGHOME="$loop/keys" repo="$loop/repo"
+    refused "an expired key" "expired on 2020-01-02" "$loop/probe_3.deb" --key "Halvora expired test key")
+
+echo "== a throwaway key killed at every command"
+HALVORA_COUNT="$loop/count" publish_at 0 - "$loop/fresh" "$loop/probe_1.deb"
+wait "$pid" || { cat "$loop/publish.log" >&2; exit 1; }
+reaped "a whole run"
+fresh=$(cat "$loop/count")
+for k in $(seq "$fresh"); do
+    rm -rf "$loop/fresh"
+    publish_at "$k" KILL "$loop/fresh" "$loop/probe_1.deb"
+    { wait "$pid"; } 2>/dev/null || true # a kill, of course
+    reaped "a throwaway key's run killed before command $k"
+done
+echo "$fresh commands: neither the throwaway key nor its agent outlived a kill at any"
 
 echo "== apt-get update of the repository alone (clients still update)"
 apt-get update "${apt_ours[@]}"
