@@ -312,16 +312,17 @@ for k in $(seq "$commands"); do
     restore
     publish_at "$k" STOP "$loop/repo" "$loop/probe_2.deb"
     stopped || { echo "the publish did not reach its command $k:" >&2; cat "$loop/publish.log" >&2; exit 1; }
-    client_update "stopped before command $k" '1|2'
+    # Stopped before a command, the run has no child at work: killed now,
+    # it leaves OUTDIR as the client just saw it.
+    client_update "stopped (and so killed) before command $k" '1|2'
     kill -KILL "$pid"
     { wait "$pid"; } 2>/dev/null || true # a kill, of course
     reaped "killed before command $k"
-    client_update "killed before command $k" '1|2'
     TMPDIR="$loop/tmp" GNUPGHOME="$loop/keys" "$publish" "$loop/repo" "$loop/probe_2.deb" >"$loop/publish.log" 2>&1 ||
         { echo "the publish after a kill before command $k failed:" >&2; cat "$loop/publish.log" >&2; exit 1; }
     client_update "published again after a kill before command $k" 2
 done
-echo "$commands commands: stopped at each, a client updated; killed at each, a client updated and the next run published"
+echo "$commands commands: stopped at each, a client updated; killed there, the next run published"
 grep -qx "URIs: $uri" "$loop/repo/halvora.sources" ||
     { echo "runs without --uri changed the stanza's URI:" >&2; cat "$loop/repo/halvora.sources" >&2; exit 1; }
 echo "the stanza kept its URI $uri"

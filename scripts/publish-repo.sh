@@ -72,7 +72,7 @@ reap() {
     fi
     rm -rf "$1"
 }
-(trap '' INT TERM HUP; tail --pid=$$ -s 0.1 -f /dev/null; reap "$tmp") </dev/null >/dev/null 2>&1 &
+(trap '' INT TERM HUP; tail --pid=$$ -s 0.05 -f /dev/null; reap "$tmp") </dev/null >/dev/null 2>&1 &
 made_out=0
 temps=()
 trap 'reap "$tmp"; rm -f "${temps[@]}"; [ "$made_out" -eq 0 ] || rmdir "$out" 2>/dev/null || true' EXIT
