@@ -230,137 +230,93 @@ refused "a version with other content" "with other content" "$other/a/halvora-ba
 refused "two packages of one file name" "two packages named" "$other/b/$(basename "$deb")" "$other/a/$(basename "$deb")"
 rm -rf "$other"
 
-echo "== publishing killed, or stopped while a client updates, at every command"
-# A repository of tiny packages beside the real one, signed by a test key
-# that expires in three days, with an apt client of its own (its lists,
-# cache and stanza under $loop: the system's lists stay untouched).
-loop="$work/loop"
-mkdir -p "$loop/tmp" "$loop/client/lists/partial" "$loop/client/cache/archives/partial"
-mkdir -m 700 "$loop/keys"
+echo "== publishing stopped, and killed, before each of its commands"
+# Tiny packages in a repository of their own, signed by a key that expires in
+# three days, and an apt client with its own stanza, lists and cache.
+L="$work/loop"
+mkdir -p "$L/tmp" "$L/client/lists/partial" "$L/client/cache/archives/partial" && mkdir -m 700 "$L/keys"
 for v in 1 2 3; do
-    mkdir -p "$loop/probe-$v/DEBIAN"
+    mkdir -p "$L/p$v/DEBIAN"
     printf 'Package: halvora-probe\nVersion: %s\nArchitecture: all\nMaintainer: Veltrane <support@veltrane.example>\nDescription: probe\n' \
-        "$v" >"$loop/probe-$v/DEBIAN/control"
-    dpkg-deb --root-owner-group -b "$loop/probe-$v" "$loop/probe_$v.deb" >/dev/null
+        "$v" >"$L/p$v/DEBIAN/control"
+    dpkg-deb --root-owner-group -b "$L/p$v" "$L/p$v.deb" >/dev/null
 done
-keys() { GNUPGHOME="$loop/keys" gpg --batch --quiet --passphrase '' "$@"; }
-keys --quick-gen-key "Halvora test archive key" ed25519 sign 3d
-keys --faked-system-time 20200101T000000 --quick-gen-key "Halvora expired test key" ed25519 sign 1d 2>/dev/null
-test_fpr=$(keys --with-colons --list-keys "Halvora test archive key" | awk -F: '$1 == "fpr" { print $10; exit }')
-# Counts the commands of the script's own shell (not its subshells) and
-# sends it $HALVORA_SIGNAL just before the $HALVORA_AT-th; the count so far
-# is in $HALVORA_COUNT.
-cat >"$loop/at.bash" <<'END'
-set -T
-halvora_n=0
-trap '[ "$BASHPID" != "$$" ] || { halvora_n=$((halvora_n + 1)); [ -z "${HALVORA_COUNT:-}" ] || echo "$halvora_n" >"$HALVORA_COUNT"; [ "$halvora_n" != "${HALVORA_AT:-0}" ] || kill -s "$HALVORA_SIGNAL" $$; }' DEBUG
-END
-publish_at() { # <k> <signal> <publish-repo.sh arguments...>: started, its pid in $pid
-    BASH_ENV="$loop/at.bash" HALVORA_AT=$1 HALVORA_SIGNAL=$2 TMPDIR="$loop/tmp" GNUPGHOME="$loop/keys" \
-        "$publish" "${@:3}" >"$loop/publish.log" 2>&1 &
+keys() { GNUPGHOME="$L/keys" gpg --batch --quiet --passphrase '' "$@"; }
+keys --quick-gen-key "Halvora test key" ed25519 sign 3d
+keys --faked-system-time 20200101T000000 --quick-gen-key "Halvora expired key" ed25519 sign 1d 2>/dev/null
+# The publish's own shell (not its subshells) counts its commands and sends
+# itself $AT_SIGNAL before the $AT-th.
+echo 'set -T; n=0; trap '\''[ "$BASHPID" != "$$" ] || { n=$((n + 1)); echo "$n" >"$AT_COUNT"; [ "$n" != "$AT" ] || kill -s "$AT_SIGNAL" $$; }'\'' DEBUG' >"$L/at.bash"
+run() { # <k> <signal> <publish-repo.sh arguments...>: in the background, as $pid
+    BASH_ENV="$L/at.bash" AT=$1 AT_SIGNAL=$2 AT_COUNT="$L/count" TMPDIR="$L/tmp" GNUPGHOME="$L/keys" \
+        "$publish" "${@:3}" >"$L/log" 2>&1 &
     pid=$!
 }
-stopped() { # until $pid stops; fails if it ends instead
-    local state
-    for _ in $(seq 1000); do
-        state=$(awk '{ print $3 }' "/proc/$pid/stat" 2>/dev/null) && [ "$state" != Z ] || return 1
-        [ "$state" != T ] || return 0
-        sleep 0.01
-    done
-    return 1
-}
-reaped() { # <when>: until the run's folder and its agent are gone
-    for _ in $(seq 500); do
-        [ -z "$(ls -A "$loop/tmp")" ] && ! pgrep -f -- "$loop/tmp/" >/dev/null && return 0
-        sleep 0.01
-    done
-    echo "$1: the run's folder or agent outlived it:" >&2
-    ls -lA "$loop/tmp" >&2
-    pgrep -af -- "$loop/tmp/" >&2
-    exit 1
-}
-client=(-o Dir::Etc::sourcelist="$loop/client/halvora.sources" -o Dir::Etc::sourceparts=-
-    -o Dir::State::Lists="$loop/client/lists" -o Dir::Cache="$loop/client/cache" -o Dir::State::status=/dev/null
-    -o APT::Sandbox::User=root)
+fail() { echo "$1:" >&2; cat "$L/log" "$L/update.log" >&2 2>/dev/null; exit 1; }
+within() { for _ in $(seq 500); do "$@" && return 0; sleep 0.01; done; return 1; } # 5 s
+stopped() { [ "$(awk '{ print $3 }' "/proc/$pid/stat")" = T ]; }
+reaped() { [ -z "$(ls -A "$L/tmp")" ] && ! pgrep -f -- "$L/tmp/" >/dev/null; } # the run's folder, its agent
+client=(-o Dir::Etc::sourcelist="$L/client.sources" -o Dir::Etc::sourceparts=- -o Dir::State::Lists="$L/client/lists"
+    -o Dir::Cache="$L/client/cache" -o Dir::State::status=/dev/null -o APT::Sandbox::User=root)
 printf 'Types: deb\nURIs: file:%s\nSuites: halvora\nComponents: main\nSigned-By: %s\n' \
-    "$loop/repo" "$loop/repo/halvora-archive-keyring.gpg" >"$loop/client/halvora.sources"
-client_update() { # <when> <versions the client may then see, a regular expression>
-    local candidate
-    # Ign: an index asked for by hash was missing, and apt fell back to its name.
-    if ! apt-get update "${client[@]}" >"$loop/update.log" 2>&1 || grep -q '^\(W\|E\|Err\|Ign\):' "$loop/update.log"; then
-        echo "$1: the client's update failed:" >&2
-        cat "$loop/update.log" "$loop/publish.log" >&2
-        exit 1
-    fi
-    candidate=$(apt-cache "${client[@]}" policy halvora-probe | sed -n 's/^ *Candidate: //p')
-    [[ "$candidate" =~ ^($2)$ ]] || { echo "$1: the client sees version '$candidate', not $2" >&2; exit 1; }
+    "$L/repo" "$L/repo/halvora-archive-keyring.gpg" >"$L/client.sources"
+sees() { # <when> <versions>: an update without an error, a warning or a fallback from an index by hash (Ign)
+    apt-get update "${client[@]}" >"$L/update.log" 2>&1 && ! grep -q '^\(W\|E\|Err\|Ign\):' "$L/update.log" &&
+        [[ "$(apt-cache "${client[@]}" policy halvora-probe)" =~ Candidate:\ ($2)$'\n' ]] ||
+        fail "$1: the client's update failed, or it does not see $2"
 }
 uri=https://apt.veltrane.example/halvora
-publish_at 0 - "$loop/repo" "$loop/probe_1.deb" --key "Halvora test archive key" --uri "$uri"
-wait "$pid" || { cat "$loop/publish.log" >&2; exit 1; }
-grep -q "the signing key $test_fpr expires on $(date -ud '+3 days' +%F)" "$loop/publish.log" ||
-    { echo "a key that expires in three days was not named:" >&2; cat "$loop/publish.log" >&2; exit 1; }
-grep WARNING "$loop/publish.log"
-client_update "the first publish" 1
-cp -a "$loop/repo" "$loop/repo.1"
-cp -a "$loop/client/lists" "$loop/lists.1"
-restore() { rm -rf "$loop/repo" "$loop/client/lists" && cp -a "$loop/repo.1" "$loop/repo" && cp -a "$loop/lists.1" "$loop/client/lists"; }
-HALVORA_COUNT="$loop/count" publish_at 0 - "$loop/repo" "$loop/probe_2.deb"
-wait "$pid" || { cat "$loop/publish.log" >&2; exit 1; }
-commands=$(cat "$loop/count")
+run 0 - "$L/repo" "$L/p1.deb" --key "Halvora test key" --uri "$uri"
+wait "$pid" || fail "the first publish failed"
+fpr=$(keys --with-colons --list-keys "Halvora test key" | awk -F: '$1 == "fpr" { print $10; exit }')
+grep "WARNING: the signing key $fpr expires on $(date -ud '+3 days' +%F)" "$L/log" || fail "a key that expires in three days was not named"
+sees "the first publish" 1
+cp -a "$L/repo" "$L/repo.1"
+# The repository as the first publish left it, and a client that has no lists
+# yet: it fetches every index the InRelease it gets lists.
+restore() { rm -rf "$L/repo" "$L/client/lists" && cp -a "$L/repo.1" "$L/repo" && mkdir -p "$L/client/lists/partial"; }
+run 0 - "$L/repo" "$L/p2.deb"
+wait "$pid" || fail "the second publish failed"
+commands=$(cat "$L/count")
 for k in $(seq "$commands"); do
     restore
-    publish_at "$k" STOP "$loop/repo" "$loop/probe_2.deb"
-    stopped || { echo "the publish did not reach its command $k:" >&2; cat "$loop/publish.log" >&2; exit 1; }
-    # Stopped before a command, the run has no child at work: killed now,
-    # it leaves OUTDIR as the client just saw it.
-    client_update "stopped (and so killed) before command $k" '1|2'
-    kill -KILL "$pid"
-    { wait "$pid"; } 2>/dev/null || true # a kill, of course
-    reaped "killed before command $k"
-    TMPDIR="$loop/tmp" GNUPGHOME="$loop/keys" "$publish" "$loop/repo" "$loop/probe_2.deb" >"$loop/publish.log" 2>&1 ||
-        { echo "the publish after a kill before command $k failed:" >&2; cat "$loop/publish.log" >&2; exit 1; }
-    client_update "published again after a kill before command $k" 2
+    run "$k" STOP "$L/repo" "$L/p2.deb"
+    within stopped || fail "the publish did not stop before its command $k"
+    # Stopped before a command, it has no child at work: the files a kill there leaves.
+    sees "stopped before command $k" '1|2'
+    kill -KILL "$pid" && { wait "$pid"; } 2>/dev/null || true
+    within reaped || fail "killed before command $k, the run's folder or agent outlived it"
+    run 0 - "$L/repo" "$L/p2.deb"
+    wait "$pid" || fail "the publish after a kill before command $k failed"
+    sees "published again after a kill before command $k" 2
 done
-echo "$commands commands: stopped at each, a client updated; killed there, the next run published"
-grep -qx "URIs: $uri" "$loop/repo/halvora.sources" ||
-    { echo "runs without --uri changed the stanza's URI:" >&2; cat "$loop/repo/halvora.sources" >&2; exit 1; }
-echo "the stanza kept its URI $uri"
+grep -qx "URIs: $uri" "$L/repo/halvora.sources" || fail "runs without --uri changed the stanza's URI"
+echo "$commands commands: stopped before each, a client updated; killed there, the next run published; the URI kept"
 
 echo "== two publishes at once"
 restore
-publish_at $((commands / 2)) STOP "$loop/repo" "$loop/probe_2.deb"
-stopped || { cat "$loop/publish.log" >&2; exit 1; }
-TMPDIR="$loop/tmp" GNUPGHOME="$loop/keys" "$publish" "$loop/repo" "$loop/probe_3.deb" >"$loop/second.log" 2>&1 &
-second=$!
-for _ in $(seq 500); do
-    ! grep -q "is running: waiting for it to end" "$loop/second.log" || break
-    sleep 0.01
-done
-kill -CONT "$pid"
-wait "$pid" && wait "$second" && grep -q "is running: waiting" "$loop/second.log" ||
-    { echo "the second publish did not wait for the first, or one failed:" >&2; cat "$loop/publish.log" "$loop/second.log" >&2; exit 1; }
-client_update "two publishes at once" 3
-[ "$(grep -c '^Version: [123]$' "$loop/repo/dists/halvora/main/binary-amd64/Packages")" -eq 3 ] ||
-    { echo "a package of the two publishes is not in the index" >&2; exit 1; }
-grep -h "waiting" "$loop/second.log"
+run $((commands / 2)) STOP "$L/repo" "$L/p2.deb"
+within stopped || fail "the first publish did not stop"
+TMPDIR="$L/tmp" GNUPGHOME="$L/keys" "$publish" "$L/repo" "$L/p3.deb" >"$L/second.log" 2>&1 &
+within grep "is running: waiting for it to end" "$L/second.log" || fail "the second publish did not wait"
+kill -CONT "$pid" && wait "$pid" && wait $! || fail "one of two publishes at once failed"
+sees "after two publishes at once" 3
+[ "$(grep -c '^Version: [123]$' "$L/repo/dists/halvora/main/binary-amd64/Packages")" -eq 3 ] || fail "a package is missing"
 
 echo "== an expired key"
-(export GNUPGHOME="$loop/keys" repo="$loop/repo"
-    refused "an expired key" "expired on 2020-01-02" "$loop/probe_3.deb" --key "Halvora expired test key")
+(export GNUPGHOME="$L/keys" repo="$L/repo"; refused "an expired key" "expired on 2020-01-02" "$L/p3.deb" --key "Halvora expired key")
 
-echo "== a throwaway key killed at every command"
-HALVORA_COUNT="$loop/count" publish_at 0 - "$loop/fresh" "$loop/probe_1.deb"
-wait "$pid" || { cat "$loop/publish.log" >&2; exit 1; }
-reaped "a whole run"
-fresh=$(cat "$loop/count")
+echo "== a throwaway key killed before each command"
+run 0 - "$L/fresh" "$L/p1.deb"
+wait "$pid" || fail "a publish with a throwaway key failed"
+fresh=$(cat "$L/count")
 for k in $(seq "$fresh"); do
-    rm -rf "$loop/fresh"
-    publish_at "$k" KILL "$loop/fresh" "$loop/probe_1.deb"
-    { wait "$pid"; } 2>/dev/null || true # a kill, of course
-    reaped "a throwaway key's run killed before command $k"
+    rm -rf "$L/fresh"
+    run "$k" KILL "$L/fresh" "$L/p1.deb"
+    { wait "$pid"; } 2>/dev/null || true
+    within reaped || fail "killed before command $k, the throwaway key or its agent outlived the run"
 done
-echo "$fresh commands: neither the throwaway key nor its agent outlived a kill at any"
+echo "$fresh commands: neither the throwaway key nor its agent outlived a kill before any"
 
 echo "== apt-get update of the repository alone (clients still update)"
 apt-get update "${apt_ours[@]}"
