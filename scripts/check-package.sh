@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Checks a built Debian package the way an administrator meets it, as root:
 #   0. with --same-as, a second build of the same commit is the same bytes;
+#      with --rebuild-in DIR, package.sh run in DIR under umask 027 packs a
+#      vendor's tree when given one and then, without arguments, the sample
+#      again, to the same bytes; the package's folders are 0755 and its
+#      files 0644 or 0755;
 #   1. lintian reports no error; desktop-file-validate passes both entries;
 #      Depends names each package once; the version is the packed client's
 #      <major>.<minor>.<build>-<revision>, and the changelog's newest entry
@@ -11,7 +15,12 @@
 #      without the key, a package of that version with other content, and
 #      two packages of one file name are refused and change nothing; an
 #      update of that source alone keeps Debian's lists: the whole dependency
-#      tree still resolves;
+#      tree still resolves; a publish stopped before any one of its commands
+#      leaves a repository a client updates from, as does one killed there,
+#      after which the next run publishes; nothing of a throwaway key
+#      outlives a kill; a second publish waits for the first; an expired
+#      key is refused, one that expires soon named; runs without --uri keep
+#      the stanza's URI;
 #   3. apt-get install halvora-backup installs it, signatures checked, and
 #      journalctl's catalog index then explains every MESSAGE_ID it sends;
 #   4. the installed launcher, run by an unprivileged user with a fresh home
@@ -24,12 +33,14 @@
 # The client it started is stopped again, and the repository's keyring,
 # stanza and lists removed, also when a step fails.
 # usage: scripts/check-package.sh <halvora-backup_*.deb> [build folder] [--same-as <other .deb>]
+#            [--rebuild-in <another build folder>]
 set -euo pipefail
-same_as=''
+same_as='' rebuild_in=''
 args=()
 while [ $# -gt 0 ]; do
     case "$1" in
     --same-as) same_as=$2; shift 2 ;;
+    --rebuild-in) rebuild_in=$(realpath -m "$2"); shift 2 ;;
     *) args+=("$1"); shift ;;
     esac
 done
@@ -76,7 +87,9 @@ cleanup() {
     [ "$installed" -eq 1 ] && dpkg -P halvora-backup >/dev/null 2>&1
     [ "$configured" -eq 1 ] && unconfigure
     # The agent gpg started for the home without keys would outlive it.
-    [ ! -d "$work/gnupg" ] || GNUPGHOME="$work/gnupg" gpgconf --kill gpg-agent 2>/dev/null || true
+    for home in "$work/gnupg" "$work/loop/keys"; do
+        [ ! -d "$home" ] || GNUPGHOME="$home" gpgconf --kill gpg-agent 2>/dev/null || true
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -85,19 +98,44 @@ as_user() {
         env -i HOME="$home" PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 "$@"
 }
 
-if [ -n "$same_as" ]; then
-    echo "== the same bytes as $same_as"
-    if ! cmp "$deb" "$same_as"; then
-        ls -l "$deb" "$same_as" >&2
-        diff <(ar tv "$deb") <(ar tv "$same_as") >&2 || true
-        diff <(dpkg-deb -c "$deb") <(dpkg-deb -c "$same_as") >&2 || true
+same_bytes() { # <other .deb>
+    echo "== the same bytes as $1"
+    if ! cmp "$deb" "$1"; then
+        ls -l "$deb" "$1" >&2
+        diff <(ar tv "$deb") <(ar tv "$1") >&2 || true
+        diff <(dpkg-deb -c "$deb") <(dpkg-deb -c "$1") >&2 || true
         exit 1
     fi
-    echo "$(stat -c %s "$deb") bytes, byte for byte the same"
+    echo "$(stat -c %s "$deb") bytes, byte for byte the same: sha256 $(sha256sum <"$deb" | cut -d' ' -f1)"
+}
+[ -z "$same_as" ] || same_bytes "$same_as"
+info() { # <.deb> <field of the packed client's INFO>
+    dpkg-deb --fsys-tarfile "$1" | tar -xOf - ".$root/INFO" | sed -n "s/^$2=//p"
+}
+if [ -n "$rebuild_in" ]; then
+    echo "== in $rebuild_in under umask 027: a vendor's client, then without arguments the sample's"
+    vendor="$work/vendor"
+    mkdir -p "$vendor/bin" "$vendor/package"
+    install -m 755 /bin/true "$vendor/bin/halvora-backup-ui"
+    install -m 755 "$(dirname "$0")/../sample/start-stop" "$vendor/package/start-stop"
+    printf '[Version]\nmajor_version=5\nminor_version=2\nbuild_version=102\nicon_overlay_version=1\n' >"$vendor/INFO"
+    package=("$(dirname "$0")/package.sh" --build-dir "$rebuild_in")
+    theirs=$(umask 027 && "${package[@]}" -DHALVORA_CLIENT_TREE="$vendor" -DHALVORA_CLIENT_BUILD=102 2>"$work/rebuild.log") ||
+        { cat "$work/rebuild.log" >&2; exit 1; }
+    [ "$(dpkg-deb -f "$theirs" Version)" = 5.2.102-1 ] && [ "$(info "$theirs" build_version)" = 102 ] ||
+        { echo "$theirs is not the vendor's client 5.2 build 102" >&2; exit 1; }
+    ours=$(umask 027 && "${package[@]}" 2>"$work/rebuild.log") || { cat "$work/rebuild.log" >&2; exit 1; }
+    same_bytes "$ours"
 fi
 
 echo "== lintian"
 lintian --fail-on error --info "$deb"
+
+echo "== modes"
+# Folders 0755, files 0644 or 0755, as in Debian's own packages, whoever
+# built it: a folder a umask narrowed would lock every user out.
+odd=$(dpkg-deb --fsys-tarfile "$deb" | tar -tv | awk '$1 !~ /^(drwxr-xr-x|-rw-r--r--|-rwxr-xr-x|lrwxrwxrwx)$/')
+[ -z "$odd" ] || { echo "modes other than 0755 folders and 0644 or 0755 files:" >&2; echo "$odd" >&2; exit 1; }
 
 echo "== desktop entries"
 dpkg-deb -x "$deb" "$work/content"
@@ -110,8 +148,7 @@ done
 
 echo "== version and changelog"
 version=$(dpkg-deb -f "$deb" Version)
-info() { dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ".$root/INFO" | sed -n "s/^$1=//p"; }
-client="$(info major_version).$(info minor_version).$(info build_version)"
+client="$(info "$deb" major_version).$(info "$deb" minor_version).$(info "$deb" build_version)"
 [[ "$version" =~ ^"$client"-[1-9][0-9]*$ ]] ||
     { echo "version $version is not the packed client's $client with a revision" >&2; exit 1; }
 zcat "$work/content/usr/share/doc/halvora-backup/changelog.Debian.gz" >"$work/changelog"
@@ -193,6 +230,94 @@ cp "$other/a/halvora-backup-rebuilt.deb" "$other/a/$(basename "$deb")"
 refused "a version with other content" "with other content" "$other/a/halvora-backup-rebuilt.deb"
 refused "two packages of one file name" "two packages named" "$other/b/$(basename "$deb")" "$other/a/$(basename "$deb")"
 rm -rf "$other"
+
+echo "== publishing stopped, and killed, before each of its commands"
+# Tiny packages in a repository of their own, signed by a key that expires in
+# three days, and an apt client with its own stanza, lists and cache.
+L="$work/loop"
+mkdir -p "$L/tmp" "$L/client/lists/partial" "$L/client/cache/archives/partial" && mkdir -m 700 "$L/keys"
+for v in 1 2 3; do
+    mkdir -p "$L/p$v/DEBIAN"
+    printf 'Package: halvora-probe\nVersion: %s\nArchitecture: all\nMaintainer: Veltrane <support@veltrane.example>\nDescription: probe\n' \
+        "$v" >"$L/p$v/DEBIAN/control"
+    dpkg-deb --root-owner-group -b "$L/p$v" "$L/p$v.deb" >/dev/null
+done
+keys() { GNUPGHOME="$L/keys" gpg --batch --quiet --passphrase '' "$@"; }
+keys --quick-gen-key "Halvora test key" ed25519 sign 3d
+keys --faked-system-time 20200101T000000 --quick-gen-key "Halvora expired key" ed25519 sign 1d 2>/dev/null
+# The publish's own shell (not its subshells) counts its commands and sends
+# itself $AT_SIGNAL before the $AT-th.
+echo 'set -T; n=0; trap '\''[ "$BASHPID" != "$$" ] || { n=$((n + 1)); echo "$n" >"$AT_COUNT"; [ "$n" != "$AT" ] || kill -s "$AT_SIGNAL" $$; }'\'' DEBUG' >"$L/at.bash"
+run() { # <k> <signal> <publish-repo.sh arguments...>: in the background, as $pid
+    BASH_ENV="$L/at.bash" AT=$1 AT_SIGNAL=$2 AT_COUNT="$L/count" TMPDIR="$L/tmp" GNUPGHOME="$L/keys" \
+        "$publish" "${@:3}" >"$L/log" 2>&1 &
+    pid=$!
+}
+fail() { echo "$1:" >&2; cat "$L/log" "$L/update.log" >&2 2>/dev/null; exit 1; }
+within() { for _ in $(seq 500); do "$@" && return 0; sleep 0.01; done; return 1; } # 5 s
+stopped() { [ "$(awk '{ print $3 }' "/proc/$pid/stat")" = T ]; }
+reaped() { [ -z "$(ls -A "$L/tmp")" ] && ! pgrep -f -- "$L/tmp/" >/dev/null; } # the run's folder, its agent
+client=(-o Dir::Etc::sourcelist="$L/client.sources" -o Dir::Etc::sourceparts=- -o Dir::State::Lists="$L/client/lists"
+    -o Dir::Cache="$L/client/cache" -o Dir::State::status=/dev/null -o APT::Sandbox::User=root)
+printf 'Types: deb\nURIs: file:%s\nSuites: halvora\nComponents: main\nSigned-By: %s\n' \
+    "$L/repo" "$L/repo/halvora-archive-keyring.gpg" >"$L/client.sources"
+sees() { # <when> <versions>: an update without an error, a warning or a fallback from an index by hash (Ign)
+    apt-get update "${client[@]}" >"$L/update.log" 2>&1 && ! grep -q '^\(W\|E\|Err\|Ign\):' "$L/update.log" &&
+        [[ "$(apt-cache "${client[@]}" policy halvora-probe)" =~ Candidate:\ ($2)$'\n' ]] ||
+        fail "$1: the client's update failed, or it does not see $2"
+}
+uri=https://apt.veltrane.example/halvora
+run 0 - "$L/repo" "$L/p1.deb" --key "Halvora test key" --uri "$uri"
+wait "$pid" || fail "the first publish failed"
+fpr=$(keys --with-colons --list-keys "Halvora test key" | awk -F: '$1 == "fpr" { print $10; exit }')
+grep "WARNING: the signing key $fpr expires on $(date -ud '+3 days' +%F)" "$L/log" || fail "a key that expires in three days was not named"
+sees "the first publish" 1
+cp -a "$L/repo" "$L/repo.1"
+# The repository as the first publish left it, and a client that has no lists
+# yet: it fetches every index the InRelease it gets lists.
+restore() { rm -rf "$L/repo" "$L/client/lists" && cp -a "$L/repo.1" "$L/repo" && mkdir -p "$L/client/lists/partial"; }
+run 0 - "$L/repo" "$L/p2.deb"
+wait "$pid" || fail "the second publish failed"
+commands=$(cat "$L/count")
+for k in $(seq "$commands"); do
+    restore
+    run "$k" STOP "$L/repo" "$L/p2.deb"
+    within stopped || fail "the publish did not stop before its command $k"
+    # Stopped before a command, it has no child at work: the files a kill there leaves.
+    sees "stopped before command $k" '1|2'
+    kill -KILL "$pid" && { wait "$pid"; } 2>/dev/null || true
+    within reaped || fail "killed before command $k, the run's folder or agent outlived it"
+    run 0 - "$L/repo" "$L/p2.deb"
+    wait "$pid" || fail "the publish after a kill before command $k failed"
+    sees "published again after a kill before command $k" 2
+done
+grep -qx "URIs: $uri" "$L/repo/halvora.sources" || fail "runs without --uri changed the stanza's URI"
+echo "$commands commands: stopped before each, a client updated; killed there, the next run published; the URI kept"
+
+echo "== two publishes at once"
+restore
+run $((commands / 2)) STOP "$L/repo" "$L/p2.deb"
+within stopped || fail "the first publish did not stop"
+TMPDIR="$L/tmp" GNUPGHOME="$L/keys" "$publish" "$L/repo" "$L/p3.deb" >"$L/second.log" 2>&1 &
+within grep "is running: waiting for it to end" "$L/second.log" || fail "the second publish did not wait"
+kill -CONT "$pid" && wait "$pid" && wait $! || fail "one of two publishes at once failed"
+sees "after two publishes at once" 3
+[ "$(grep -c '^Version: [123]$' "$L/repo/dists/halvora/main/binary-amd64/Packages")" -eq 3 ] || fail "a package is missing"
+
+echo "== an expired key"
+(export GNUPGHOME="$L/keys" repo="$L/repo"; refused "an expired key" "expired on 2020-01-02" "$L/p3.deb" --key "Halvora expired key")
+
+echo "== a throwaway key killed before each command"
+run 0 - "$L/fresh" "$L/p1.deb"
+wait "$pid" || fail "a publish with a throwaway key failed"
+fresh=$(cat "$L/count")
+for k in $(seq "$fresh"); do
+    rm -rf "$L/fresh"
+    run "$k" KILL "$L/fresh" "$L/p1.deb"
+    { wait "$pid"; } 2>/dev/null || true
+    within reaped || fail "killed before command $k, the throwaway key or its agent outlived the run"
+done
+echo "$fresh commands: neither the throwaway key nor its agent outlived a kill before any"
 
 echo "== apt-get update of the repository alone (clients still update)"
 apt-get update "${apt_ours[@]}"

@@ -11,6 +11,11 @@
 # no path of the machine is compiled in.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The package's folders and files take their modes from the staging tree,
+# which the caller's umask would narrow (under umask 027 every folder would
+# be drwxr-x--- and lock every user out of the launcher): folders 0755 and
+# files 0644 or 0755, as in Debian's own packages, whoever builds.
+umask 022
 build=build/package
 if [ "${1:-}" = --build-dir ]; then
     [ $# -ge 2 ] || { echo "usage: $0 [--build-dir DIR] [-DOPTION=VALUE...]" >&2; exit 2; }
