@@ -15,7 +15,7 @@
 #include <unistd.h>
 
 #include "extractor.h"
-#include "log.h"
+#include "fuzz-sandbox.h"
 #include "strtab.h"
 
 namespace {
@@ -61,28 +61,18 @@ void RemoveTree(const std::string& path)
     nftw(path.c_str(), RemoveOne, 16, FTW_PHYS | FTW_DEPTH);
 }
 
-struct Sandbox {
-    std::string base, work, run;
+struct Sandbox : FuzzSandbox {
+    std::string work, run;
 
-    Sandbox()
+    Sandbox() : FuzzSandbox("extractor_debug=-1\nfile_op_debug=-1\ndefault_component=-1\n")
     {
-        const char* tmp = getenv("TMPDIR");
-        std::string tmpl = std::string(tmp && *tmp ? tmp : "/tmp") + "/halvora-fuzz-XXXXXX";
-        Check(mkdtemp(&tmpl[0]) != nullptr, "mkdtemp failed");
-        base = tmpl;
         work = base + "/cwd";
         run = base + "/run";
         Check(mkdir(work.c_str(), 0700) == 0, "mkdir cwd");
         Check(chdir(work.c_str()) == 0, "chdir cwd");
-        // Nothing is worth logging while fuzzing, and every line costs time.
-        std::string levels = base + "/levels";
-        FILE* f = fopen(levels.c_str(), "w");
-        Check(f != nullptr, "cannot write the levels file");
-        fputs("extractor_debug=-1\nfile_op_debug=-1\ndefault_component=-1\n", f);
-        fclose(f);
-        Logger::Initialize(Logger::FILE_LOGGER, (base + "/log").c_str(), levels.c_str(), 1);
         StrTable::InitStrTable();
     }
+    ~Sandbox() { rmdir(work.c_str()); }
 };
 
 } // namespace

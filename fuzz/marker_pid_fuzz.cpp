@@ -10,25 +10,25 @@
 #include "file/own-file.h"
 #include "install-marker.h"
 #include "linux/client-process.h"
-#include "own-file-sandbox.h"
+#include "fuzz-sandbox.h"
 
 namespace {
 
-void CheckMarker(OwnFileSandbox& sandbox, const uint8_t* data, size_t size)
+void CheckMarker(FuzzSandbox& sandbox, const uint8_t* data, size_t size)
 {
     sandbox.Put("Halvora.app.installing", data, size);
     ustring named;
     if (!ReadLastCompleteCopy((sandbox.base + "/Halvora.app").c_str(), named))
         return;
     std::string name = named.c_str();
-    OwnFileSandbox::Check(name.find('/') == std::string::npos, "a name with '/'");
-    OwnFileSandbox::Check(name != "." && name != "..", "'.' or '..' as a name");
+    FuzzSandbox::Check(name.find('/') == std::string::npos, "a name with '/'");
+    FuzzSandbox::Check(name != "." && name != "..", "'.' or '..' as a name");
     std::string text(reinterpret_cast<const char*>(data), size);
-    OwnFileSandbox::Check(text.find("complete=" + name) != std::string::npos,
+    FuzzSandbox::Check(text.find("complete=" + name) != std::string::npos,
                           "a name the marker does not hold");
 }
 
-void CheckPidFile(OwnFileSandbox& sandbox, const uint8_t* data, size_t size)
+void CheckPidFile(FuzzSandbox& sandbox, const uint8_t* data, size_t size)
 {
     std::string path = sandbox.Put("ui.pid", data, size);
     std::string text;
@@ -38,8 +38,8 @@ void CheckPidFile(OwnFileSandbox& sandbox, const uint8_t* data, size_t size)
     ustring value;
     if (PidOfPidFile(text, pid, value) != 0 || pid == 0)
         return;
-    OwnFileSandbox::Check(pid > 0, "a pid not positive");
-    OwnFileSandbox::Check(text.find(std::to_string(pid)) != std::string::npos,
+    FuzzSandbox::Check(pid > 0, "a pid not positive");
+    FuzzSandbox::Check(text.find(std::to_string(pid)) != std::string::npos,
                           "a pid the file does not hold");
 }
 
@@ -47,7 +47,7 @@ void CheckPidFile(OwnFileSandbox& sandbox, const uint8_t* data, size_t size)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static OwnFileSandbox sandbox;
+    static FuzzSandbox sandbox;
     CheckMarker(sandbox, data, size);
     CheckPidFile(sandbox, data, size);
     return 0;

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "installed-files-record.h"
-#include "own-file-sandbox.h"
+#include "fuzz-sandbox.h"
 
 namespace {
 
@@ -24,25 +24,25 @@ bool Sane(const FileTime& t)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static OwnFileSandbox sandbox;
+    static FuzzSandbox sandbox;
     std::string path = sandbox.Put("Halvora.app.files", data, size);
 
     InstalledFiles record = ReadInstalledFiles(path.c_str());
     if (record.files.empty())
         return 0;
     const char* text = reinterpret_cast<const char*>(data);
-    OwnFileSandbox::Check(size > strlen(kHeaderWords) &&
+    FuzzSandbox::Check(size > strlen(kHeaderWords) &&
                               memcmp(text, kHeaderWords, strlen(kHeaderWords)) == 0,
                           "entries without the header");
-    OwnFileSandbox::Check(Sane(record.taken), "a negative moment of the record");
+    FuzzSandbox::Check(Sane(record.taken), "a negative moment of the record");
     size_t lines = static_cast<size_t>(std::count(text, text + size, '\n'));
-    OwnFileSandbox::Check(record.files.size() < lines, "more entries than lines");
+    FuzzSandbox::Check(record.files.size() < lines, "more entries than lines");
     for (const auto& [name, file] : record.files) {
-        OwnFileSandbox::Check(!name.empty(), "an empty name");
-        OwnFileSandbox::Check(name.find('\0') == std::string::npos, "a name with NUL");
-        OwnFileSandbox::Check((file.mode & ~07777u) == 0 && (file.disk_mode & ~07777u) == 0,
+        FuzzSandbox::Check(!name.empty(), "an empty name");
+        FuzzSandbox::Check(name.find('\0') == std::string::npos, "a name with NUL");
+        FuzzSandbox::Check((file.mode & ~07777u) == 0 && (file.disk_mode & ~07777u) == 0,
                               "a mode beyond the permission bits");
-        OwnFileSandbox::Check(file.size >= 0 && Sane(FileTime{file.ctime_sec, file.ctime_nsec}),
+        FuzzSandbox::Check(file.size >= 0 && Sane(FileTime{file.ctime_sec, file.ctime_nsec}),
                               "a negative size or time");
     }
     return 0;

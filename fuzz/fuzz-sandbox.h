@@ -1,5 +1,5 @@
-#ifndef HALVORA_FUZZ_OWN_FILE_SANDBOX_H
-#define HALVORA_FUZZ_OWN_FILE_SANDBOX_H
+#ifndef HALVORA_FUZZ_SANDBOX_H
+#define HALVORA_FUZZ_SANDBOX_H
 
 #include <cstdint>
 #include <cstdio>
@@ -11,11 +11,11 @@
 #include "log.h"
 
 // A folder of the fuzz target's own under TMPDIR, where each input is
-// written as one of the launcher's files in the home (the readers open a
-// path, never a descriptor), with a log that takes nothing. Removed at exit.
-class OwnFileSandbox {
+// written as a file (the readers open a path, never a descriptor), with a log
+// that takes nothing at the levels given. What it wrote is removed at exit.
+class FuzzSandbox {
 public:
-    OwnFileSandbox()
+    explicit FuzzSandbox(const char* levels_text = "service_debug=-1\ndefault_component=-1\n")
     {
         const char* tmp = getenv("TMPDIR");
         std::string tmpl = std::string(tmp && *tmp ? tmp : "/tmp") + "/halvora-fuzz-XXXXXX";
@@ -23,11 +23,11 @@ public:
         base = tmpl;
         levels = base + "/levels";
         log = base + "/log";
-        Check(Write(levels, "service_debug=-1\ndefault_component=-1\n"), "levels file");
+        Check(Write(levels, levels_text), "levels file");
         // Every line would cost time, and none is worth reading here.
         Logger::Initialize(Logger::FILE_LOGGER, log.c_str(), levels.c_str(), 1);
     }
-    ~OwnFileSandbox()
+    ~FuzzSandbox()
     {
         for (const std::string& name : written)
             unlink(name.c_str());
