@@ -41,10 +41,12 @@ int WriteErrorAbove(const ustring& path, std::string& folder)
 {
     folder = path.c_str();
     struct stat st;
-    while (stat(folder.c_str(), &st) != 0 && folder.find('/') != std::string::npos) {
-        folder.erase(folder.rfind('/'));
-        if (folder.empty())
-            folder = "/";
+    while (stat(folder.c_str(), &st) != 0) {
+        size_t slash = folder.rfind('/');
+        if (slash == std::string::npos || folder == "/")
+            break;
+        // The root keeps its slash.
+        folder.resize(slash > 0 ? slash : 1);
     }
     return access(folder.c_str(), W_OK) == 0 ? 0 : errno;
 }
