@@ -301,9 +301,10 @@ void Logger::LogMsg2(Level level, const ustring& comp, const xchar* fmt, va_list
     Unlock();
 }
 
-// Components without an entry of their own get the default threshold.
 namespace {
 
+// The reason a caller reports elsewhere: per thread, as each run's steps
+// are on one thread.
 thread_local bool failures_watched = false;
 thread_local std::string first_failure;
 
@@ -338,6 +339,7 @@ void Logger::NoteFailure(const xchar* fmt, va_list args)
     first_failure = line;
 }
 
+// Components without an entry of their own get the default threshold.
 int Logger::Threshold(const ustring& comp)
 {
     std::map<ustring, int>::const_iterator it = log_level.find(comp);

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -429,25 +428,21 @@ int Service::ExtractPackage()
 }
 
 // The figures an administrator compares between upgrades: what the unpack
-// linked rather than wrote, the linked files' sizes read from the new copy.
+// linked rather than wrote, by the sizes the package gave its files.
 void Service::CountWritten(int linked)
 {
     int64_t linked_bytes = 0;
-    int64_t recorded_bytes = 0;
-    struct stat st;
+    int64_t unpacked_bytes = 0;
     for (const std::string& name : linked_names) {
-        if (lstat((per_user_install_path + "/" + name.c_str()).c_str(), &st) == 0)
-            linked_bytes += st.st_size;
+        auto file = installed_files.files.find(name);
+        if (file != installed_files.files.end())
+            linked_bytes += file->second.size;
     }
+    for (const auto& file : installed_files.files)
+        unpacked_bytes += file.second.size;
     outcome.linked = linked;
-    if (!package_checked) {
-        for (const auto& [name, file] : installed_files.files) {
-            if (lstat((per_user_install_path + "/" + name.c_str()).c_str(), &st) == 0)
-                recorded_bytes += st.st_size;
-        }
-    }
     outcome.written_bytes =
-        (package_checked ? package_summary.unpacked_size : recorded_bytes) - linked_bytes;
+        (package_checked ? package_summary.unpacked_size : unpacked_bytes) - linked_bytes;
 }
 
 void Service::RemoveAgedFolders()

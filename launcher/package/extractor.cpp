@@ -269,10 +269,11 @@ FileWay ReuseEntry(const Reuse& reuse, archive_entry* entry, PackageDigest& dige
     }
     InstalledFile wanted;
     wanted.mode = archive_entry_perm(entry) & 07777;
+    wanted.size = archive_entry_size(entry);
     wanted.digest = digest;
     reuse.unpacked->files[key] = wanted;
     if (!reuse.old_copy ||
-        !reuse.old_copy->Link(key, wanted, archive_entry_size(entry), archive_entry_pathname(entry)))
+        !reuse.old_copy->Link(key, wanted, archive_entry_pathname(entry)))
         return FileWay::Written;
     reuse.linked->push_back(key);
     return FileWay::Linked;

@@ -217,14 +217,13 @@ int OldCopy::OpenProved(const std::string& key, const InstalledFile& recorded) c
     return -1;
 }
 
-bool OldCopy::Link(const std::string& key, const InstalledFile& wanted, int64_t size,
-                   const char* name) const
+bool OldCopy::Link(const std::string& key, const InstalledFile& wanted, const char* name) const
 {
     if (!Usable())
         return false;
     auto it = record->files.find(key);
     if (it == record->files.end() || !(it->second.digest == wanted.digest) ||
-        it->second.mode != wanted.mode || it->second.size != size)
+        it->second.mode != wanted.mode || it->second.size != wanted.size)
         return false;
     int fd = OpenProved(key, it->second);
     if (fd < 0)

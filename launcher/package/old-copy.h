@@ -63,11 +63,10 @@ public:
     OldCopy& operator=(const OldCopy&) = delete;
 
     bool Usable() const { return dir_fd >= 0 && record && proof; }
-    // Links the old file at key to name when the package's entry (checksum
-    // and mode in wanted, and size) is what the record holds for it and the
-    // file is still the one proved; true when linked.
-    bool Link(const std::string& key, const InstalledFile& wanted, int64_t size,
-              const char* name) const;
+    // Links the old file at key to name when the package's entry (checksum,
+    // mode and size in wanted) is what the record holds for it and the file
+    // is still the one proved; true when linked.
+    bool Link(const std::string& key, const InstalledFile& wanted, const char* name) const;
 
 private:
     int OpenProved(const std::string& key, const InstalledFile& recorded) const;
