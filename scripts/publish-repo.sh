@@ -485,7 +485,5 @@ temps=()
 sync "$out/$dist"
 
 # The indexes of the releases kept stay; older ones go.
-for file in "$out/$dist/$bin/by-hash/SHA256"/*; do
-    grep -q " ${file##*/}\( \|$\)" "$out/$releases_list" || rm -f "$file"
-done
+(cd "$out/$dist/$bin/by-hash/SHA256" && ls -A | { grep -vxF -f <(tr ' ' '\n' <"$out/$releases_list") || true; } | xargs -r rm -f)
 echo "$out: $suite/$component ($arch), signed by ${list[*]}"
