@@ -88,6 +88,7 @@ while [ $# -gt 0 ]; do
     esac
 done
 [ ${#args[@]} -ge 1 ] || usage
+[ -n "$retire" ] || [ "$retire_now" -eq 0 ] || usage # --retire-now qualifies --retire-key
 out=$(realpath -m "${args[0]}")
 debs=("${args[@]:1}")
 # apt splits URIs at white space.
@@ -359,9 +360,13 @@ Priority: optional
 Maintainer: Veltrane <support@veltrane.example>
 Description: keys of the Halvora Backup apt repository
  The keys that sign the releases of the Halvora Backup repository, as the
- keyring $installed_keyring that its apt source names in
- Signed-By. A new version comes when a key is introduced or retired.
+ keyring $installed_keyring
+ that its apt source names in Signed-By. A new version comes when a key is
+ introduced or retired.
 EOC
+    printf '%s (%s) %s; urgency=medium\n\n  * The keys: %s.\n\n -- %s  %s\n' "$keyring_package" "$version" \
+        "$suite" "${list[*]}" "Veltrane <support@veltrane.example>" "$(date -uRd "@$stamp")" |
+        gzip -9n >"$root/usr/share/doc/$keyring_package/changelog.gz"
     find "$root" -exec touch -h -d "@$stamp" {} +
     file="${keyring_package}_${version}_all.deb"
     SOURCE_DATE_EPOCH=$stamp dpkg-deb --root-owner-group -Zxz -b "$root" "$tmp/$file" >/dev/null
