@@ -18,16 +18,22 @@
 #      tree still resolves; a publish stopped before any one of its commands
 #      leaves a repository a client updates from, as does one killed there,
 #      after which the next run publishes; nothing of a throwaway key
-#      outlives a kill; a second publish waits for the first; an expired
-#      key is refused, one that expires soon named; runs without --uri keep
-#      the stanza's URI;
-#   3. apt-get install halvora-backup installs it, signatures checked, and
+#      outlives a kill, also of the run's whole process group; a second
+#      publish waits for the first; an expired key is refused, one that
+#      expires soon named; runs without --uri keep the stanza's URI; a
+#      client held in its update while two publishes go by finishes it; in
+#      a key rotation, clients with roots of their own that update once
+#      inside the window go on, one that skipped it fails with NO_PUBKEY,
+#      and retiring inside the window is refused;
+#   3. apt-get install halvora-backup installs it with the keyring package
+#      over the hand-placed keyring, signatures checked, and
 #      journalctl's catalog index then explains every MESSAGE_ID it sends;
 #   4. the installed launcher, run by an unprivileged user with a fresh home
 #      on the offscreen platform, installs and starts the client, exits 0 and
 #      logs nothing at the shipped levels; raised in /etc/opt, they trace;
 #   5. apt-get remove leaves the autostart entry, whose TryExec is gone;
-#      apt-get purge leaves nothing under /opt/Veltrane or /etc/opt/Veltrane.
+#      apt-get purge (with the keyring package) leaves nothing under
+#      /opt/Veltrane or /etc/opt/Veltrane.
 # With the build folder it came from, it first checks that
 # `DESTDIR=... cmake --install --strip` gives the same tree.
 # The client it started is stopped again, and the repository's keyring,
