@@ -89,6 +89,14 @@ void VersionsFor(const PackOptions& options, VersionKeys* keys, std::vector<std:
                 info, &keys->icon_overlay_version, problems);
 }
 
+// The folder that holds path as it is written, "" when the name has no
+// folder of its own (a relative "out": the working folder, which exists).
+std::string ParentOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
 // The folders this run makes (like mkdir -p, OUTDIR may be a new folder in a
 // new folder). Unless kept, they are removed again, newest first, when the
 // run ends: by then the temporary files in them are gone.
@@ -109,7 +117,7 @@ public:
     {
         std::vector<std::string> missing;
         for (std::string dir = path; !dir.empty() && access(dir.c_str(), F_OK) != 0;
-             dir = dir.substr(0, dir.find_last_of('/')))
+             dir = ParentOf(dir))
             missing.push_back(dir);
         char* stop = nullptr;
         ustring wanted(path.c_str());

@@ -18,16 +18,22 @@
 #      tree still resolves; a publish stopped before any one of its commands
 #      leaves a repository a client updates from, as does one killed there,
 #      after which the next run publishes; nothing of a throwaway key
-#      outlives a kill; a second publish waits for the first; an expired
-#      key is refused, one that expires soon named; runs without --uri keep
-#      the stanza's URI;
-#   3. apt-get install halvora-backup installs it, signatures checked, and
+#      outlives a kill, also of the run's whole process group; a second
+#      publish waits for the first; an expired key is refused, one that
+#      expires soon named; runs without --uri keep the stanza's URI; a
+#      client held in its update while two publishes go by finishes it; in
+#      a key rotation, clients with roots of their own that update once
+#      inside the window go on, one that skipped it fails with NO_PUBKEY,
+#      and retiring inside the window is refused;
+#   3. apt-get install halvora-backup installs it with the keyring package
+#      over the hand-placed keyring, signatures checked, and
 #      journalctl's catalog index then explains every MESSAGE_ID it sends;
 #   4. the installed launcher, run by an unprivileged user with a fresh home
 #      on the offscreen platform, installs and starts the client, exits 0 and
 #      logs nothing at the shipped levels; raised in /etc/opt, they trace;
 #   5. apt-get remove leaves the autostart entry, whose TryExec is gone;
-#      apt-get purge leaves nothing under /opt/Veltrane or /etc/opt/Veltrane.
+#      apt-get purge (with the keyring package) leaves nothing under
+#      /opt/Veltrane or /etc/opt/Veltrane.
 # With the build folder it came from, it first checks that
 # `DESTDIR=... cmake --install --strip` gives the same tree.
 # The client it started is stopped again, and the repository's keyring,
@@ -49,7 +55,7 @@ build=${args[1]:-}
 root=/opt/Veltrane/Halvora
 levels=/etc/opt/Veltrane/Halvora/launcher.debug
 autostart=/etc/xdg/autostart/halvora-backup.desktop
-keyring=/etc/apt/keyrings/halvora-archive-keyring.gpg
+keyring=/usr/share/keyrings/halvora-archive-keyring.gpg
 sources=/etc/apt/sources.list.d/halvora.sources
 user=nobody
 group=$(id -gn "$user")
@@ -57,6 +63,8 @@ export DEBIAN_FRONTEND=noninteractive
 for f in "$keyring" "$sources"; do
     [ ! -e "$f" ] || { echo "$f exists already: this check would replace it and then remove it" >&2; exit 1; }
 done
+! dpkg -s halvora-archive-keyring >/dev/null 2>&1 ||
+    { echo "halvora-archive-keyring is installed: this check would purge it" >&2; exit 1; }
 
 work=$(mktemp -d /tmp/halvora-package-check.XXXXXX)
 chmod 755 "$work" # the user's home and the repository (read by apt's _apt) lie inside
@@ -84,7 +92,7 @@ stop_client() {
 cleanup() {
     stop_client
     # A failed check leaves the machine as it found it.
-    [ "$installed" -eq 1 ] && dpkg -P halvora-backup >/dev/null 2>&1
+    [ "$installed" -eq 1 ] && dpkg -P halvora-backup halvora-archive-keyring >/dev/null 2>&1
     [ "$configured" -eq 1 ] && unconfigure
     # The agent gpg started for the home without keys would outlive it.
     for home in "$work/gnupg" "$work/loop/keys"; do
@@ -238,7 +246,7 @@ L="$work/loop"
 mkdir -p "$L/tmp" "$L/client/lists/partial" "$L/client/cache/archives/partial" && mkdir -m 700 "$L/keys"
 for v in 1 2 3; do
     mkdir -p "$L/p$v/DEBIAN"
-    printf 'Package: halvora-probe\nVersion: %s\nArchitecture: all\nMaintainer: Veltrane <support@veltrane.example>\nDescription: probe\n' \
+    printf 'Package: halvora-probe\nVersion: %s\nArchitecture: all\nDepends: halvora-archive-keyring\nMaintainer: Veltrane <support@veltrane.example>\nDescription: probe\n' \
         "$v" >"$L/p$v/DEBIAN/control"
     dpkg-deb --root-owner-group -b "$L/p$v" "$L/p$v.deb" >/dev/null
 done
@@ -253,7 +261,7 @@ run() { # <k> <signal> <publish-repo.sh arguments...>: in the background, as $pi
         "$publish" "${@:3}" >"$L/log" 2>&1 &
     pid=$!
 }
-fail() { echo "$1:" >&2; cat "$L/log" "$L/update.log" >&2 2>/dev/null; exit 1; }
+fail() { echo "$1:" >&2; cat "$L/log" "$L/update.log" "$L"/[ABC].log >&2 2>/dev/null; exit 1; }
 within() { for _ in $(seq 500); do "$@" && return 0; sleep 0.01; done; return 1; } # 5 s
 stopped() { [ "$(awk '{ print $3 }' "/proc/$pid/stat")" = T ]; }
 reaped() { [ -z "$(ls -A "$L/tmp")" ] && ! pgrep -f -- "$L/tmp/" >/dev/null; } # the run's folder, its agent
@@ -302,10 +310,71 @@ TMPDIR="$L/tmp" GNUPGHOME="$L/keys" "$publish" "$L/repo" "$L/p3.deb" >"$L/second
 within grep "is running: waiting for it to end" "$L/second.log" || fail "the second publish did not wait"
 kill -CONT "$pid" && wait "$pid" && wait $! || fail "one of two publishes at once failed"
 sees "after two publishes at once" 3
-[ "$(grep -c '^Version: [123]$' "$L/repo/dists/halvora/main/binary-amd64/Packages")" -eq 3 ] || fail "a package is missing"
+[ "$(grep -c '^Filename: pool/main/h/halvora-probe/' "$L/repo/dists/halvora/main/binary-amd64/Packages")" -eq 3 ] || fail "a package is missing"
 
 echo "== an expired key"
-(export GNUPGHOME="$L/keys" repo="$L/repo"; refused "an expired key" "expired on 2020-01-02" "$L/p3.deb" --key "Halvora expired key")
+(export GNUPGHOME="$L/keys" repo="$L/repo"; refused "an expired key" "expired on 2020-01-02" "$L/p3.deb" --add-key "Halvora expired key")
+
+echo "== two publishes while a client is in its update"
+# apt's file method, held at the client's first index by hash until $L/go
+# exists: the client holds an InRelease two releases old when it goes on.
+restore
+cat >"$L/held-file" <<HELD
+#!/bin/bash
+while IFS= read -r line; do
+    [[ ! -e "$L/held" && \$line == *by-hash* ]] && : >"$L/held" && until [ -e "$L/go" ]; do sleep 0.05; done
+    printf '%s\n' "\$line"
+done | /usr/lib/apt/methods/file
+HELD
+chmod 755 "$L/held-file"
+apt-get update "${client[@]}" -o Dir::Bin::Methods::file="$L/held-file" >"$L/update.log" 2>&1 &
+held=$!
+within test -e "$L/held" || fail "the client asked for no index by hash"
+for v in 2 3; do
+    TMPDIR="$L/tmp" GNUPGHOME="$L/keys" "$publish" "$L/repo" "$L/p$v.deb" >"$L/log" 2>&1 || fail "a publish during the update failed"
+done
+: >"$L/go"
+wait "$held" && ! grep -q '^\(W\|E\|Err\|Ign\):' "$L/update.log" || fail "the client held in its update failed"
+echo "the client held over two publishes finished its update: $(grep -c '^Get:' "$L/update.log") files fetched"
+
+echo "== a key rotation: introduced, published with, retired"
+# Three clients as the README sets one up, each with its own root: A updates
+# at every step, B once between introducing and retiring, C not until after.
+keys --quick-gen-key "Halvora new key" ed25519 sign never
+new_fpr=$(keys --with-colons --list-keys "Halvora new key" | awk -F: '$1 == "fpr" { print $10; exit }')
+step() { # <client> <step>: apt-get update, then install or upgrade
+    local c=$L/$1
+    local o=(-o Dir::Etc::sourcelist="$c/halvora.sources" -o Dir::Etc::sourceparts=- -o Dir::State::Lists="$c/lists"
+        -o Dir::Cache="$c/cache" -o Dir::State::status="$c/var/lib/dpkg/status" -o Dir::Log="$c/log"
+        -o DPkg::Options::=--root="$c" -o APT::Sandbox::User=root "${apt_dpkg[@]}")
+    apt-get update "${o[@]}" >"$c.log" 2>&1 && ! grep -q '^\(W\|E\|Err\|Ign\):' "$c.log" &&
+        apt-get install -y "${o[@]}" halvora-probe >>"$c.log" 2>&1 && apt-get upgrade -y "${o[@]}" >>"$c.log" 2>&1 ||
+        { echo "client $1, $2: $(grep -m1 -o 'NO_PUBKEY.*' "$c.log")"; return 1; }
+    echo "client $1, $2: updated, keyring package $(dpkg-query --admindir="$c/var/lib/dpkg" -W -f '${Version}' halvora-archive-keyring)"
+}
+for c in A B C; do
+    mkdir -p "$L/$c/var/lib/dpkg/info" "$L/$c/var/lib/dpkg/updates" "$L/$c/lists/partial" "$L/$c/cache/archives/partial" "$L/$c/log"
+    : >"$L/$c/var/lib/dpkg/status"
+    install -D -m 644 "$L/repo/halvora-archive-keyring.gpg" "$L/$c/usr/share/keyrings/halvora-archive-keyring.gpg"
+    sed "s|$L/repo/halvora-archive-keyring.gpg|$L/$c/usr/share/keyrings/halvora-archive-keyring.gpg|" "$L/client.sources" >"$L/$c/halvora.sources"
+    step "$c" "before" || fail "client $c failed"
+done
+run 0 - "$L/repo" --add-key "Halvora new key"
+wait "$pid" || fail "introducing a key failed"
+step A "introduced" || fail "client A failed"
+(export GNUPGHOME="$L/keys" repo="$L/repo"; refused "retiring inside the window" "refused before" --retire-key "Halvora test key")
+run 0 - "$L/repo"
+wait "$pid" || fail "publishing with two keys failed"
+step A "published again" && step B "published again" || fail "a client failed"
+HALVORA_PUBLISH_NOW="+31 days" run 0 - "$L/repo" --retire-key "Halvora test key"
+wait "$pid" || fail "retiring the old key after the window failed"
+step A "retired" && step B "retired" || fail "a client failed"
+! step C "retired" || fail "client C, which skipped the window, still updates"
+grep -q "NO_PUBKEY ${new_fpr:24}" "$L/C.log" || fail "client C did not fail with NO_PUBKEY"
+for deb in "$L"/repo/pool/main/h/halvora-archive-keyring/*.deb; do
+    echo "${deb##*/}: $(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/keyrings/halvora-archive-keyring.gpg |
+        gpg --show-keys --with-colons 2>/dev/null | awk -F: '$1 == "pub" { p = 1 } $1 == "fpr" && p { printf " %s", $10; p = 0 }')"
+done
 
 echo "== a throwaway key killed before each command"
 run 0 - "$L/fresh" "$L/p1.deb"
@@ -318,6 +387,17 @@ for k in $(seq "$fresh"); do
     within reaped || fail "killed before command $k, the throwaway key or its agent outlived the run"
 done
 echo "$fresh commands: neither the throwaway key nor its agent outlived a kill before any"
+# A CI runner or timeout kills the whole process group, the EXIT trap's
+# shell and the watcher's parent with it.
+rm -rf "$L/fresh"
+BASH_ENV="$L/at.bash" AT=$((fresh / 2)) AT_SIGNAL=STOP AT_COUNT="$L/count" TMPDIR="$L/tmp" \
+    setsid "$publish" "$L/fresh" "$L/p1.deb" >"$L/log" 2>&1 &
+pid=$!
+within stopped && pgrep -f -- "$L/tmp/" >/dev/null || fail "the run did not stop with its agent running"
+kill -KILL -- "-$pid"
+{ wait "$pid"; } 2>/dev/null || true
+within reaped || fail "killed with its process group, the throwaway key or its agent outlived the run"
+echo "killed with its whole process group: neither the throwaway key nor its agent outlived it"
 
 echo "== apt-get update of the repository alone (clients still update)"
 apt-get update "${apt_ours[@]}"
@@ -331,6 +411,9 @@ echo "== apt-get install"
 installed=1
 apt-get install -y "${apt_dpkg[@]}" halvora-backup
 apt-cache policy halvora-backup
+# The package's keyring took the place of the one set up by hand.
+[ "$(dpkg -S "$keyring")" = "halvora-archive-keyring: $keyring" ] && cmp "$keyring" "$repo/halvora-archive-keyring.gpg" ||
+    { echo "$keyring is not the keyring package's, with the repository's keys" >&2; exit 1; }
 
 echo "== the journal catalog"
 # systemd's trigger on /usr/lib/systemd/catalog compiles it into the index
@@ -377,7 +460,7 @@ tryexec=$(sed -n 's/^TryExec=//p' "$autostart")
     { echo "after the removal $autostart still names a launcher that is there" >&2; exit 1; }
 
 echo "== apt-get purge"
-apt-get purge -y "${apt_dpkg[@]}" halvora-backup
+apt-get purge -y "${apt_dpkg[@]}" halvora-backup halvora-archive-keyring
 installed=0
 unconfigure
 for dir in /opt/Veltrane /etc/opt/Veltrane; do

@@ -292,6 +292,21 @@ TEST(PackOutputTest, RepackReplacesAndLeavesNoTemporaryFile)
     EXPECT_EQ(ReadFile(dir / "out/package/halvora.hpk").compare(0, 4, kFormats[0].magic), 0);
 }
 
+// A relative OUTDIR without a slash is made in the working folder (its
+// parent is the working folder, not the name again).
+TEST(PackOutputTest, RelativeOutdirWithoutSlash)
+{
+    TempDir dir("halvora-pack-relative");
+    MakeClientTree(dir / "tree", 12);
+    std::string err;
+    const std::string cwd = dir.path();
+    EXPECT_EQ(RunPackTool({dir / "tree", "out", "--build", "12"}, &err,
+                          [cwd] { (void)!chdir(cwd.c_str()); }),
+              0)
+        << err;
+    EXPECT_TRUE(testsupport::Exists(dir / "out/package/halvora.hpk"));
+}
+
 // A package that cannot be written whole (here: a file size limit, as a full
 // disk would do) fails naming it, and leaves nothing it made: no part of it,
 // not the OUTDIR it created.
