@@ -213,6 +213,10 @@ TEST_P(OutcomeTest, TellsTheJournalAndTheUser) {
         return;
     for (const QJsonObject& entry : entries)
         EXPECT_EQ(entry["HALVORA_USER"].toString().toStdString(), "nobody");
+    // Installed, then not started: the entry says both.
+    if (row.Has("noexec")) {
+        EXPECT_GT(entries.front()["HALVORA_WRITTEN_BYTES"].toString().toLongLong(), 0);
+    }
     auto field = [&](const char* name) { return entries.back()[name].toString().toStdString(); };
     EXPECT_EQ(field("HALVORA_OUTCOME") + " " + field("PRIORITY"), row.entry);
     EXPECT_EQ(field("_UID") + " " + field("HALVORA_TO_BUILD"),

@@ -70,6 +70,8 @@ std::string CannotRun(const std::string& script, int err)
     struct statvfs fs;
     if (err == EACCES && statvfs(script.c_str(), &fs) == 0 && (fs.f_flag & ST_NOEXEC))
         reason += " (its file system is mounted noexec)";
+    else if (err == EACCES && access(script.c_str(), X_OK) != 0)
+        reason += " (it is not executable)";
     return reason;
 }
 
