@@ -1,7 +1,6 @@
 #include "instance-lock.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 #include <cerrno>
 #include <cstdio>
@@ -9,6 +8,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "halvora-service.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ QByteArray FallbackDirectory(uid_t uid)
     QByteArray dir = PrivateDirectory("/tmp/halvora-launcher-" + QByteArray::number(uid), uid);
     if (!dir.isEmpty())
         return dir;
-    QByteArray home = QFile::encodeName(QDir::homePath()) + "/.HalvoraBackup";
+    QByteArray home = Service::GetUserHalvoraInstallPath().c_str();
     mkdir(home.constData(), 0755);
     return PrivateDirectory(home + "/run", uid);
 }

@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QWindow>
+#include <cstdio>
+#include <unistd.h>
 
 #include "adapter.h"
 #include "centre-on-screen.h"
@@ -13,6 +15,7 @@
 #include "linux/linux-service.h"
 #include "log.h"
 #include "no-client-notice.h"
+#include "outcome-journal.h"
 #include "strtab.h"
 
 namespace {
@@ -224,8 +227,17 @@ void Launcher::LaunchDone()
     m_worker->QuitThread();
     m_worker->JoinThread();
     // After the dialog is gone: the one thing the user sees of a login
-    // that leaves them without a client.
-    if (m_worker->Outcome().result == RunResult::NoClient)
-        ShowNoClientNotice(m_worker->Outcome());
+    // that leaves them without a client. The entry follows, saying whether
+    // the user was told.
+    RunOutcome outcome = m_worker->Outcome();
+    if (outcome.result == RunResult::NoClient)
+        outcome.notified = ShowNoClientNotice(outcome);
+    SendOutcomeToJournal(outcome);
+    if (NoticeLeftWaiting()) {
+        // The toolkit's bus thread waits on a bus that does not answer, and
+        // the normal exit would wait for that thread without end.
+        fflush(nullptr);
+        _exit(0);
+    }
     QCoreApplication::quit();
 }

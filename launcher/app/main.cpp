@@ -13,10 +13,12 @@
 #include <unistd.h>
 
 #include "VeltLocale.h"
+#include "file/file-op.h"
 #include "halvora-service.h"
 #include "high-dpi.h"
 #include "launcher.h"
 #include "log.h"
+#include "session-bus.h"
 #include "single-application.h"
 #include "strtab.h"
 #include "ustring/ustring.h"
@@ -57,9 +59,9 @@ void initialize_logger()
 {
     ustring log_level = Service::GetRootHalvoraInstallPath() + "/log/launcher.debug";
     ustring log_folder_path = Service::GetUserHalvoraInstallPath() + "/log";
-    QDir d("");
+    // By the home's own bytes, which need not be UTF-8.
     errno = 0;
-    if (!d.mkpath(QString::fromUtf8(log_folder_path.c_str()))) {
+    if (FSMKDirP(log_folder_path, nullptr, false, static_cast<mode_t>(-1)) != 0) {
         // A read-only or unwritable home: its lines go to standard error,
         // which the session's journal keeps, after a note that says why.
         Logger::NoteUnwritable(log_folder_path + "/launcher.log", errno);
@@ -97,6 +99,7 @@ int main(int argc, char** argv)
         return 1;
     initialize_resources(argc > 0 && argv[0] ? argv[0] : "");
     EnableHighDpiScaling();
+    SettleSessionBusAddress();
     SingleApplication app(argc, argv, true);
     initialize_logger();
     if (app.isRunning()) {

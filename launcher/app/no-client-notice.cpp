@@ -6,9 +6,16 @@
 #include <QDBusMessage>
 #include <QStringList>
 #include <QVariantMap>
-#include <sys/stat.h>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <unistd.h>
 
+#include "halvora-service.h"
 #include "log.h"
+#include "session-bus.h"
 #include "strtab.h"
 
 namespace {
@@ -16,6 +23,9 @@ namespace {
 const char* const kComponent = "launcher_debug";
 const char* const kConnectionName = "halvora-notice";
 const int kCallTimeoutMs = 1000;
+// The connection and the call together: a bus that accepts and never
+// answers would otherwise hold the login in the connection's handshake.
+const int kNoticeBoundMs = 1500;
 const int64_t kMegabyte = 1024 * 1024;
 
 QString ReasonSentence(const RunOutcome& outcome) {
@@ -36,19 +46,11 @@ QString ReasonSentence(const RunOutcome& outcome) {
     return StrTable::LoadStr(StrTable::notice_reason_failed);
 }
 
-// The session bus as the desktop announces it, else the user's own bus
-// socket; empty when there is none (a login before the bus, a container):
-// no other way of finding one is tried, for it could start a bus or wait.
-QString SessionBusAddress() {
-    QByteArray address = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-    if (!address.isEmpty())
-        return QString::fromUtf8(address);
-    QByteArray socket = qgetenv("XDG_RUNTIME_DIR") + "/bus";
-    struct stat st;
-    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && stat(socket.constData(), &st) == 0 &&
-        S_ISSOCK(st.st_mode))
-        return QStringLiteral("unix:path=") + QString::fromUtf8(socket);
-    return QString();
+// The icon by its file too: daemons read this hint first, and not every
+// one of them looks in the icon theme.
+QString IconFile() {
+    ustring path = Service::GetRootHalvoraResourceInstallPath() + "/images/ico_72_halvora.png";
+    return access(path.c_str(), R_OK) == 0 ? QString::fromUtf8(path.c_str()) : QString();
 }
 
 QDBusMessage NotifyCall(const NoClientNotice& notice) {
@@ -60,6 +62,9 @@ QDBusMessage NotifyCall(const NoClientNotice& notice) {
     // Critical: it stays until the user has seen it.
     hints.insert(QStringLiteral("urgency"), QVariant::fromValue(static_cast<uchar>(2)));
     hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("halvora-backup"));
+    QString icon_file = IconFile();
+    if (!icon_file.isEmpty())
+        hints.insert(QStringLiteral("image-path"), icon_file);
     call << StrTable::LoadStr(StrTable::app_name) << 0u << QStringLiteral("halvora-backup")
          << notice.summary << notice.body << QStringList() << hints << -1;
     return call;
@@ -71,6 +76,38 @@ void LogNotShown(const QString& why) {
                    __LINE__, why.toUtf8().constData());
 }
 
+// What the call's thread leaves for the one that waits for it; shared, for
+// the thread may outlive the wait.
+struct PendingNotice {
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;
+    bool connected = false;
+    QDBusMessage reply;
+};
+
+void CallOnPrivateConnection(const QString& address, const QDBusMessage& call,
+                             PendingNotice& pending) {
+    bool connected = false;
+    QDBusMessage reply;
+    {
+        QDBusConnection bus = QDBusConnection::connectToBus(address, kConnectionName);
+        connected = bus.isConnected();
+        if (!connected)
+            reply = QDBusMessage::createError(bus.lastError());
+        else
+            reply = bus.call(call, QDBus::Block, kCallTimeoutMs);
+    }
+    QDBusConnection::disconnectFromBus(kConnectionName);
+    std::lock_guard<std::mutex> lock(pending.mutex);
+    pending.connected = connected;
+    pending.reply = reply;
+    pending.done = true;
+    pending.finished.notify_all();
+}
+
+bool notice_abandoned = false;
+
 } // namespace
 
 NoClientNotice ComposeNoClientNotice(const RunOutcome& outcome) {
@@ -81,28 +118,36 @@ NoClientNotice ComposeNoClientNotice(const RunOutcome& outcome) {
     return notice;
 }
 
-void ShowNoClientNotice(const RunOutcome& outcome) {
+Notified ShowNoClientNotice(const RunOutcome& outcome) {
     QString address = SessionBusAddress();
     if (address.isEmpty()) {
         LogNotShown(QStringLiteral("no session bus"));
-        return;
+        return Notified::NoBus;
     }
-    QDBusMessage reply;
-    {
-        QDBusConnection bus = QDBusConnection::connectToBus(address, kConnectionName);
-        if (!bus.isConnected())
-            reply = QDBusMessage::createError(bus.lastError());
-        else
-            reply =
-                bus.call(NotifyCall(ComposeNoClientNotice(outcome)), QDBus::Block, kCallTimeoutMs);
+    auto pending = std::make_shared<PendingNotice>();
+    QDBusMessage call = NotifyCall(ComposeNoClientNotice(outcome));
+    std::thread([address, call, pending] { CallOnPrivateConnection(address, call, *pending); })
+        .detach();
+    std::unique_lock<std::mutex> lock(pending->mutex);
+    if (!pending->finished.wait_for(lock, std::chrono::milliseconds(kNoticeBoundMs),
+                                    [&] { return pending->done; })) {
+        notice_abandoned = true;
+        LogNotShown(QStringLiteral("the session bus did not answer within %1 ms")
+                        .arg(kNoticeBoundMs));
+        return Notified::NoAnswer;
     }
-    QDBusConnection::disconnectFromBus(kConnectionName);
-    if (reply.type() != QDBusMessage::ReplyMessage) {
-        LogNotShown(reply.errorName() + QStringLiteral(": ") + reply.errorMessage());
-        return;
+    if (pending->reply.type() != QDBusMessage::ReplyMessage) {
+        LogNotShown(pending->reply.errorName() + QStringLiteral(": ") +
+                    pending->reply.errorMessage());
+        return pending->connected ? Notified::NoAnswer : Notified::NoBus;
     }
     Logger::LogMsg(Logger::L_INFO, kComponent,
                    "[INFO] no-client-notice(%d): the user is told on the desktop that no client "
                    "runs\n",
                    __LINE__);
+    return Notified::Shown;
+}
+
+bool NoticeLeftWaiting() {
+    return notice_abandoned;
 }

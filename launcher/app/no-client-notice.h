@@ -15,8 +15,14 @@ struct NoClientNotice {
 NoClientNotice ComposeNoClientNotice(const RunOutcome& outcome);
 
 // Sends the notice to the session bus's notification server. A missing bus
-// is passed over at once and the call is given at most a second: the
-// launcher exits right after it. Logs what became of it.
-void ShowNoClientNotice(const RunOutcome& outcome);
+// is passed over at once; the connection and the call get a second and a
+// half in all, on a thread of their own that is left behind after that.
+// Logs what became of it.
+Notified ShowNoClientNotice(const RunOutcome& outcome);
+
+// True when a notice's thread was left waiting on a bus that did not
+// answer: the toolkit's bus thread then cannot be stopped, and the process
+// must end without waiting for it.
+bool NoticeLeftWaiting();
 
 #endif

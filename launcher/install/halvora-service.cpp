@@ -5,7 +5,9 @@
 #include <QSettings>
 #include <QString>
 
+#include <cstdlib>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -132,9 +134,25 @@ void Service::SetTimeout(int value)
     timeout = value;
 }
 
+// The home as the bytes the system gives: a name that is not UTF-8 must not
+// be turned into another folder's name on its way through a QString.
 ustring Service::GetUserInstallPath()
 {
-    return ToUstring(QDir::homePath());
+    std::string home;
+    const char* variable = getenv("HOME");
+    if (variable && *variable) {
+        home = variable;
+    } else {
+        struct passwd entry;
+        struct passwd* found = nullptr;
+        std::vector<char> buffer(16384);
+        if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
+            found->pw_dir)
+            home = found->pw_dir;
+    }
+    while (home.size() > 1 && home.back() == '/')
+        home.pop_back();
+    return ustring(home.empty() ? "/" : home);
 }
 
 ustring Service::GetRootHalvoraInstallPath()

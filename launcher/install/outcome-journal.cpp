@@ -1,10 +1,15 @@
 #include "outcome-journal.h"
 
-#include <cstdio>
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <cstring>
+#include <poll.h>
+#include <pwd.h>
 #include <string>
-#include <sys/uio.h>
-#include <systemd/sd-journal.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <vector>
 
 #include "log.h"
@@ -28,6 +33,11 @@ const OutcomeKind kKinds[] = {
     {RunResult::Postponed, "postponed", "61e0d00c4a544a80b5341edbdb72aa8b", 4},
     {RunResult::NoClient, "no-client", "1839cdb03a3a4cf186db07d0e58a95ac", 3},
 };
+
+const char* const kJournalSocket = "/run/systemd/journal/socket";
+// A journald that is stopped, or busy behind a full queue, gets this long
+// before the entry is dropped: the login must not wait on it.
+const int kJournalWaitMs = 500;
 
 const OutcomeKind* KindOf(RunResult result) {
     for (const OutcomeKind& kind : kKinds) {
@@ -65,6 +75,15 @@ std::string Message(const RunOutcome& o) {
         return "Halvora Backup's upgrade from " + from + " to " + to +
                " is postponed because the running client could not be stopped: " + o.reason + ".";
     case RunResult::NoClient:
+        if (o.copy_result == RunResult::Upgraded)
+            return "Halvora Backup was upgraded from " + from + " to " + to + " (" +
+                   std::to_string(o.linked) + " files linked, " +
+                   std::to_string(o.written_bytes) +
+                   " bytes written), but its client did not start, because " + o.reason + ".";
+        if (o.copy_result == RunResult::Installed)
+            return "Halvora Backup " + to +
+                   " was installed for this user, but its client did not start, because " +
+                   o.reason + ".";
         return "Halvora Backup " + to +
                " could not be installed or started and this user has no "
                "running client, because " +
@@ -75,6 +94,33 @@ std::string Message(const RunOutcome& o) {
     return std::string();
 }
 
+const char* NotifiedName(Notified notified) {
+    switch (notified) {
+    case Notified::Shown:
+        return "shown";
+    case Notified::NoBus:
+        return "no-bus";
+    case Notified::NoAnswer:
+        return "no-answer";
+    case Notified::NotNeeded:
+        break;
+    }
+    return "not-needed";
+}
+
+// The login name beside the journal's own _UID: a collecting server cannot
+// turn the uid into a name. The uid as text when it has no name here.
+std::string UserName() {
+    uid_t uid = getuid();
+    struct passwd entry;
+    struct passwd* found = nullptr;
+    std::vector<char> buffer(16384);
+    if (getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
+        found->pw_name && *found->pw_name)
+        return found->pw_name;
+    return std::to_string(uid);
+}
+
 std::vector<std::string> Fields(const RunOutcome& o, const OutcomeKind& kind) {
     std::vector<std::string> fields = {
         "MESSAGE=" + Message(o),
@@ -83,6 +129,8 @@ std::vector<std::string> Fields(const RunOutcome& o, const OutcomeKind& kind) {
         "SYSLOG_IDENTIFIER=halvora-launcher",
         std::string("HALVORA_OUTCOME=") + kind.name,
         "HALVORA_TO_BUILD=" + o.to_build,
+        "HALVORA_USER=" + UserName(),
+        std::string("HALVORA_NOTIFIED=") + NotifiedName(o.notified),
     };
     if (o.result != RunResult::Installed && !o.from_build.empty())
         fields.push_back("HALVORA_FROM_BUILD=" + o.from_build);
@@ -91,9 +139,72 @@ std::vector<std::string> Fields(const RunOutcome& o, const OutcomeKind& kind) {
         fields.push_back("HALVORA_WRITTEN_BYTES=" + std::to_string(o.written_bytes));
         fields.push_back("HALVORA_DOWNTIME_MSEC=" + std::to_string(o.downtime_msec));
     } else {
+        if (o.copy_result != RunResult::None) {
+            fields.push_back("HALVORA_LINKED=" + std::to_string(o.linked));
+            fields.push_back("HALVORA_WRITTEN_BYTES=" + std::to_string(o.written_bytes));
+        }
         fields.push_back("HALVORA_REASON=" + o.reason);
     }
     return fields;
+}
+
+// journald's native form: NAME=value lines; a value that holds a line feed
+// goes as the name, a line feed, its length (64 bits, little-endian), the
+// value and a line feed.
+std::string Datagram(const std::vector<std::string>& fields) {
+    std::string out;
+    for (const std::string& field : fields) {
+        size_t equals = field.find('=');
+        if (field.find('\n', equals) == std::string::npos) {
+            out += field + '\n';
+            continue;
+        }
+        out.append(field, 0, equals).push_back('\n');
+        uint64_t size = field.size() - equals - 1;
+        for (int byte = 0; byte < 8; ++byte)
+            out.push_back(static_cast<char>((size >> (8 * byte)) & 0xff));
+        out.append(field, equals + 1, std::string::npos).push_back('\n');
+    }
+    return out;
+}
+
+class Socket {
+public:
+    Socket() : fd(socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0)) {}
+    ~Socket() {
+        if (fd >= 0)
+            close(fd);
+    }
+    Socket(const Socket&) = delete;
+    Socket& operator=(const Socket&) = delete;
+    const int fd;
+};
+
+// Connected, so that a poll for room waits on journald's queue; never
+// blocks, and gives up after kJournalWaitMs. 0, or an errno value.
+int SendWithoutBlocking(const std::string& datagram) {
+    Socket journal;
+    if (journal.fd < 0)
+        return errno;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    strncpy(address.sun_path, kJournalSocket, sizeof address.sun_path - 1);
+    if (connect(journal.fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+        return errno;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kJournalWaitMs);
+    for (;;) {
+        if (send(journal.fd, datagram.data(), datagram.size(), MSG_NOSIGNAL) >= 0)
+            return 0;
+        if (errno != EAGAIN && errno != EINTR)
+            return errno;
+        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        deadline - std::chrono::steady_clock::now())
+                        .count();
+        if (left <= 0)
+            return EAGAIN;
+        pollfd room{journal.fd, POLLOUT, 0};
+        poll(&room, 1, static_cast<int>(left));
+    }
 }
 
 } // namespace
@@ -112,15 +223,11 @@ int SendOutcomeToJournal(const RunOutcome& outcome) {
     const OutcomeKind* kind = KindOf(outcome.result);
     if (!kind)
         return 0;
-    std::vector<std::string> fields = Fields(outcome, *kind);
-    std::vector<iovec> iov;
-    for (std::string& field : fields)
-        iov.push_back({field.data(), field.size()});
-    int rc = sd_journal_sendv(iov.data(), static_cast<int>(iov.size()));
-    if (rc < 0)
+    int err = SendWithoutBlocking(Datagram(Fields(outcome, *kind)));
+    if (err != 0)
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
                        "[NOTE] outcome-journal(%d): the system journal did not take the entry "
                        "'%s': %s (%d)\n",
-                       __LINE__, kind->name, strerror(-rc), -rc);
-    return rc;
+                       __LINE__, kind->name, strerror(err), err);
+    return -err;
 }

@@ -25,6 +25,14 @@ enum class NoticeReason {
     HomeCannotHold, // links, a quota, files that cannot be made
 };
 
+// Whether the person at the desktop learnt of the outcome.
+enum class Notified {
+    NotNeeded, // a success, or a failure that leaves the old client running
+    Shown,     // the notification server took the notice
+    NoBus,     // no session bus to send it on
+    NoAnswer,  // the bus or its notification server did not take it in time
+};
+
 struct RunOutcome {
     RunResult result = RunResult::None;
     // The words of the log line that says why; empty for a success.
@@ -39,6 +47,10 @@ struct RunOutcome {
     int linked = 0;
     int64_t written_bytes = 0;
     int64_t downtime_msec = 0;
+    // What the run had done to the copy when its client then did not start
+    // (Installed or Upgraded, with the figures above), else None.
+    RunResult copy_result = RunResult::None;
+    Notified notified = Notified::NotNeeded;
 };
 
 #endif

@@ -1,6 +1,7 @@
 // A notification server, as far as the launcher meets one: owns
 // org.freedesktop.Notifications on the session bus and appends each Notify
-// to the file named by its argument (its texts and urgency, tab separated),
+// to the file named by its argument (its texts, the image-path hint and the
+// urgency, tab separated),
 // which it creates with ".ready" appended once it owns the name.
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -15,8 +16,10 @@ public Q_SLOTS:
                 const QString& body, const QStringList&, const QVariantMap& hints, int) {
         QFile out(QCoreApplication::arguments().at(1));
         QString urgency = QString::number(hints.value(QStringLiteral("urgency")).toInt());
+        QString image = hints.value(QStringLiteral("image-path")).toString();
         if (out.open(QIODevice::Append))
-            out.write(QStringList({app, icon, summary, body, urgency}).join('\t').toUtf8() + '\n');
+            out.write(QStringList({app, icon, summary, body, image, urgency}).join('\t').toUtf8() +
+                      '\n');
         return 1;
     }
 };

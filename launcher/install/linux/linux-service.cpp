@@ -1,8 +1,5 @@
 #include "linux/linux-service.h"
 
-#include <QProcess>
-#include <QString>
-#include <QStringList>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -15,8 +12,8 @@
 #include "file/own-file.h"
 #include "install-marker.h"
 #include "linux/client-process.h"
+#include "linux/client-start.h"
 #include "log.h"
-#include "outcome-journal.h"
 
 namespace {
 
@@ -355,7 +352,6 @@ void LinuxService::PostUpgrade()
     // backup, made under the same name, taken for it.
     RemoveBackupsOfFinishedInstallation();
     home_lock.Release();
-    SendOutcomeToJournal(outcome);
 }
 
 void LinuxService::NoClientToStart()
@@ -370,12 +366,25 @@ void LinuxService::NoClientToStart()
 
 int LinuxService::LaunchPerUserBin()
 {
-    // Program and argument go separately so that a home directory with blanks
-    // still names one program.
-    ustring start_script = per_user_install_path + "/package/start-stop";
-    QProcess::execute(QString::fromUtf8(start_script.c_str()), QStringList() << "start");
+    std::string reason;
+    int ret = StartClient(per_user_install_path, GetUserHalvoraInstallPath() + "/ui.pid",
+                          client_start_wait_ms, reason);
     outcome.downtime_msec = std::chrono::duration_cast<std::chrono::milliseconds>(
                                 std::chrono::steady_clock::now() - stopped_at)
                                 .count();
-    return 0;
+    if (ret != 0)
+        ClientNotStarted(reason);
+    return ret;
+}
+
+// The copy's figures stay: the installation itself may well have succeeded.
+void LinuxService::ClientNotStarted(const std::string& reason)
+{
+    Logger::LogMsg(Logger::L_ERR, kComponent,
+                   "[ERROR] linux/linux-service(%d): the client was not started: %s\n", __LINE__,
+                   reason.c_str());
+    if (outcome.result == RunResult::Installed || outcome.result == RunResult::Upgraded)
+        outcome.copy_result = outcome.result;
+    outcome.reason = reason;
+    Decide(RunResult::NoClient);
 }

@@ -2,6 +2,7 @@
 #define HALVORA_LINUX_SERVICE_H
 
 #include <chrono>
+#include <string>
 #include <sys/types.h>
 
 #include "halvora-service.h"
@@ -28,6 +29,9 @@ protected:
     // A process of the pid file that may be the client was left running:
     // its copy must not be replaced, nor a second client started.
     bool client_left_running = false;
+    // How long a client may take to name itself in the pid file after its
+    // start script has returned.
+    int client_start_wait_ms = 3000;
 
 private:
     void LoadSourceVerInfo();
@@ -35,6 +39,7 @@ private:
     bool PerUserBinPathExist();
     int LaunchPerUserBin();
     void NoClientToStart();
+    void ClientNotStarted(const std::string& reason);
     void TerminateClient(pid_t pid, const ustring& ui_pid_file);
     bool IsHiddenClient(pid_t pid, const ustring& ui_pid_file);
     int SignalClient(const ProcessHandle& process, pid_t pid, int sig);

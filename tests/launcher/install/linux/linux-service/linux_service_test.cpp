@@ -29,6 +29,8 @@ namespace {
 
 class ProbeService : public LinuxService {
 public:
+    // The stand-in scripts start no client: one look is enough.
+    ProbeService() { client_start_wait_ms = 0; }
     using LinuxService::client_left_running;
     using LinuxService::per_user_install_path;
     using LinuxService::source_version;
