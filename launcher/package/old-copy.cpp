@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -235,7 +236,13 @@ namespace {
 // refused or leases are not to be had.
 bool NoWriterHoldsIt(int fd)
 {
-    return fcntl(fd, F_SETLEASE, F_RDLCK) == 0;
+    // A writer that opens the file meanwhile must not end the launcher with
+    // the lease's SIGIO: the break is told by a signal ignored unless handled,
+    // then by none (no owner), and the writer only waits for the release.
+    if (fcntl(fd, F_SETSIG, SIGWINCH) != 0 || fcntl(fd, F_SETLEASE, F_RDLCK) != 0)
+        return false;
+    fcntl(fd, F_SETOWN, 0);
+    return true;
 }
 
 void EndLease(int fd)
