@@ -143,16 +143,27 @@ int WriteOne(archive* reader, int dir, const std::string& key, const InstalledFi
 void LinkDeferredFiles(const OldCopy& old, int new_copy_dir, const DeferredFiles& deferred,
                        std::vector<std::string>& linked, std::vector<std::string>& unlinked)
 {
+    // Names come sorted, the files of a folder mostly together: each folder
+    // is opened once for a run of its files.
+    std::string folder_name;
+    int folder = -1;
     for (const auto& [key, wanted] : deferred.files) {
-        const char* base = nullptr;
-        int folder = OpenParent(new_copy_dir, key, base);
+        size_t slash = key.rfind('/');
+        std::string this_folder = slash == std::string::npos ? "" : key.substr(0, slash);
+        const char* base = key.c_str() + (slash == std::string::npos ? 0 : slash + 1);
+        if (folder < 0 || this_folder != folder_name) {
+            if (folder >= 0)
+                close(folder);
+            folder_name = this_folder;
+            folder = OpenParent(new_copy_dir, key, base);
+        }
         if (folder >= 0 && old.LinkInto(key, wanted, folder, base))
             linked.push_back(key);
         else
             unlinked.push_back(key);
-        if (folder >= 0)
-            close(folder);
     }
+    if (folder >= 0)
+        close(folder);
 }
 
 int WriteDeferredFiles(const PackageFile& package, int new_copy_dir, const DeferredFiles& deferred,
