@@ -203,7 +203,8 @@ bool WriteTreeToDisk(const std::string& dir, int build, int copies)
 bool PackWithTool(const std::string& work, const std::string& path, const char* format,
                   int build = kOldBuild, int copies = 1)
 {
-    std::string tree = work + "/tree-" + kPackageVersion + (copies > 1 ? "-x" + std::to_string(copies) : "") +
+    std::string tree = work + "/tree-" + kPackageVersion +
+                       (copies > 1 ? "-x" + std::to_string(copies) : "") +
                        (build == kOldBuild ? "" : "-next");
     if (!fs::exists(tree + ".done")) {
         fs::remove_all(tree);
@@ -711,10 +712,12 @@ void PrintDisk(const char* label, const DiskFigures& d, int reps)
            "sync of the same package\n", label, reps);
     printf("first installation %.3f s, bsdtar+sync %.3f s, ratio %.2f (goal <= 1.0)\n", d.first,
            d.first_ref, d.first_ratio);
-    printf("upgrade downtime   %.3f s, bsdtar+sync %.3f s, ratio %.3f (goal <= 0.10 in every run)\n",
+    printf("upgrade downtime   %.3f s, bsdtar+sync %.3f s, ratio %.3f (goal <= 0.10 in every "
+           "run)\n",
            d.upgrade, d.upgrade_ref, d.upgrade_ratio);
     PrintRuns("downtime ratio", d.downtime_ratios);
-    printf("whole upgrade warm %.3f s (launcher start to client start), ratio %.2f (goal <= 0.30)\n",
+    printf("whole upgrade warm %.3f s (launcher start to client start), ratio %.2f (goal <= "
+           "0.30)\n",
            d.whole, d.whole_ratio);
     PrintRuns("whole upgrade ratio", d.whole_ratios);
     printf("  of it proving the old copy by content %.3f s, ratio %.3f\n", d.proof, d.proof_ratio);

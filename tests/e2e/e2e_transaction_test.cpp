@@ -102,7 +102,8 @@ protected:
         while (!reached() && !ChildReaper::Instance().HasEnded(launcher) &&
                std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(at == CutAt::AfterTheStop ? 100us : 1ms);
-        ASSERT_FALSE(ChildReaper::Instance().HasEnded(launcher)) << "the upgrade ended before the cut";
+        ASSERT_FALSE(ChildReaper::Instance().HasEnded(launcher))
+            << "the upgrade ended before the cut";
         kill(launcher, SIGKILL);
         ASSERT_TRUE(ChildReaper::Instance().WaitEnded(launcher, 10s));
     }

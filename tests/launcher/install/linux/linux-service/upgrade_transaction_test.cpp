@@ -672,7 +672,8 @@ protected:
         ASSERT_TRUE(testsupport::WriteFile(
             root + "/INFO", "[Version]\nbuild_version=2\n[Package]\nentries=" +
                                 std::to_string(entries.size()) + "\nunpacked_size=" +
-                                std::to_string(bytes) + "\nxxh3_128=" + FormatDigest(digest) + "\n"));
+                                std::to_string(bytes) + "\nxxh3_128=" + FormatDigest(digest) +
+                                "\n"));
         std::string record_path = InstalledFilesPath(app.c_str()).c_str();
         std::string record = testsupport::ReadFile(record_path);
         recorded = testsupport::SplitLines(record).size() - 1;
