@@ -17,12 +17,14 @@ const long kFuseSuperMagic = 0x65735546;
 const int kMaxOpenFolders = 16;
 
 int flush_error = 0;
+bool flush_folders_only = false;
 
 int FlushEntry(const char* path, const struct stat* st, int type, struct FTW*)
 {
     // Links hold nothing of their own to flush, and opening one would
     // follow it out of the copy.
-    if (type == FTW_SL || !(S_ISREG(st->st_mode) || S_ISDIR(st->st_mode)))
+    if (type == FTW_SL || !(S_ISREG(st->st_mode) || S_ISDIR(st->st_mode)) ||
+        (flush_folders_only && !S_ISDIR(st->st_mode)))
         return 0;
     int fd = open(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0 || fsync(fd) != 0) {
@@ -46,7 +48,7 @@ bool IsServedByUserSpace(const ustring& app)
 
 } // namespace
 
-int FlushCopyToDisk(const ustring& app)
+int FlushCopyToDisk(const ustring& app, bool folders_only)
 {
     if (FlushToDisk(app, FlushScope::FileSystem) != 0)
         return -1;
@@ -57,6 +59,7 @@ int FlushCopyToDisk(const ustring& app)
                    "file and folder\n",
                    __LINE__, app.c_str());
     flush_error = 0;
+    flush_folders_only = folders_only;
     // Depth first: a folder is flushed after the entries made in it.
     int rc = nftw(app.c_str(), FlushEntry, kMaxOpenFolders, FTW_PHYS | FTW_DEPTH);
     if (rc != 0 && flush_error == 0) {

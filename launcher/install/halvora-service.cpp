@@ -61,7 +61,11 @@ const char* Service::MissingExecutable(const ustring& app)
 
 int Service::CheckCopyHoldsClient()
 {
-    ustring app = per_user_install_path;
+    return CheckCopyHoldsClient(per_user_install_path);
+}
+
+int Service::CheckCopyHoldsClient(const ustring& app)
+{
     VersionInfo system = target_version;
     if (system.build_version.empty())
         ReadVersionFile(GetRootHalvoraResourceInstallPath() + "/INFO", system);

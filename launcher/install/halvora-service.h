@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "extractor.h"
+#include "new-copy.h"
 #include "old-copy.h"
 #include "package-file.h"
 #include "run-outcome.h"
@@ -102,11 +103,21 @@ protected:
     // way and which copy is complete: a home that cannot take the record
     // must not cost the user the running client. 0, or -1 (logged).
     int MarkBeforeStop();
-    // Withdraws that record when the installation does not go ahead.
+    // Withdraws that record when the installation does not go ahead, and
+    // removes the new copy built for it.
     void UnmarkBeforeStop();
+    // An upgrade: builds the new copy beside the old one while the old
+    // client runs, once the package is checked and the marker written. The
+    // old copy's proved files are left for the links after the stop. 0 when
+    // built, or when there is no copy to build beside (the installation is
+    // then one pass after the stop); -1 (logged) with nothing left of it.
+    int BuildNewCopy();
+    // Removes the new copy, if one was built.
+    void RemoveNewCopy();
     // 0 when the copy in place holds the client of the system's build: its
     // INFO, its executable and its start script; -1 (logged) otherwise.
     int CheckCopyHoldsClient();
+    int CheckCopyHoldsClient(const ustring& copy);
     // What the copy at app lacks of the client's executable and start
     // script, or null when it has both.
     static const char* MissingExecutable(const ustring& app);
@@ -120,6 +131,16 @@ protected:
     void LoadRecord();
     bool LinkingPossible() const { return link_refusal.empty(); }
     int RollBack(const ustring& backup);
+    // After the stop: the deferred files linked in (or written again), the
+    // new copy checked, flushed and swapped in by renames. 0, or -1 with
+    // the old copy in place (logged).
+    int FinishNewCopy();
+    int LinkIntoNewCopy();
+    int SwapInNewCopy(ustring& backup);
+    void DropNewCopy();
+    // The steps every installation ends with once the new copy is in place.
+    int CompleteInstallation(const ustring& backup);
+    int PickNewCopyFolder();
     void UndoFailedUnpack(const ustring& backup);
 
     // Settles the outcome, with the first failure logged since the run's
@@ -149,6 +170,12 @@ protected:
     bool old_copy_proved = false;
     InstalledFiles installed_files;
     std::vector<std::string> linked_names;
+    // The folder the new copy is built in (one of the backup names, so that
+    // a cut leaves it to be removed as a leftover), its number among them,
+    // and the files it is to be given by links after the stop.
+    ustring new_copy;
+    int new_copy_number = 0;
+    DeferredFiles deferred_files;
     // Why no file can be linked from the old copy in this home (its file
     // system makes no hard links), or empty when they can.
     std::string link_refusal;

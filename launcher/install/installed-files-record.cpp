@@ -265,6 +265,13 @@ bool TakeLine(RecordReading& reading, const std::string& line, size_t number)
         ++reading.dropped;
         return true;
     }
+    // Aliases of one file ("./a", ".//a") are one key, so that the proof
+    // reads the file once however often the record names it.
+    name = RecordName(name.c_str());
+    if (name.empty()) {
+        ++reading.dropped;
+        return true;
+    }
     reading.name_bytes += name.size();
     reading.record.files[std::move(name)] = file;
     if (reading.record.files.size() > kMaxRecordEntries ||

@@ -220,6 +220,8 @@ int Service::PrepareUserEnv()
     // A marker this run wrote before the stop is no leftover of a cut.
     if (!marked_before_stop && RestoreLastCompleteCopy() != 0)
         return -1;
+    if (!new_copy.empty())
+        return FinishNewCopy();
 
     if (IsFileExist(app, false)) {
         if (BackupApp(app, backup, n) != 0) {
@@ -247,6 +249,12 @@ int Service::PrepareUserEnv()
         return -1;
     }
 
+    return CompleteInstallation(backup);
+}
+
+int Service::CompleteInstallation(const ustring& backup)
+{
+    ustring app = per_user_install_path;
     // Until the marker is gone the old copy is the complete one: the backup
     // must outlive it.
     if (ClearInstallationUnderway(app) != 0)
@@ -378,8 +386,49 @@ int Service::MarkBeforeStop()
 
 void Service::UnmarkBeforeStop()
 {
+    RemoveNewCopy();
     if (marked_before_stop && ClearInstallationUnderway(per_user_install_path) == 0)
         marked_before_stop = false;
+}
+
+int Service::PickNewCopyFolder()
+{
+    // The last name is left for the old copy's backup.
+    for (int n = 0; n + 1 < kMaxBackupTries; ++n) {
+        ustring folder = GetAppBackupDir(per_user_install_path, n);
+        if (!IsFileExist(folder, false)) {
+            new_copy = folder;
+            new_copy_number = n;
+            return 0;
+        }
+    }
+    return -1;
+}
+
+void Service::RemoveNewCopy()
+{
+    if (new_copy.empty())
+        return;
+    RemoveTree(new_copy, "new copy");
+    new_copy = ustring();
+    deferred_files = DeferredFiles();
+}
+
+// The old copy goes to a backup name after the new copy's, recorded in the
+// marker first; then the new copy takes its place. A cut between the two
+// renames leaves the marker naming the backup, which comes back; the
+// marker's removal makes both renames durable. 0; -1 with the old copy in
+// place; -2 when it stays at the backup the marker names.
+int Service::SwapInNewCopy(ustring& backup)
+{
+    ustring app = per_user_install_path;
+    int n = new_copy_number + 1;
+    if (BackupApp(app, backup, n) != 0)
+        return -1;
+    if (MoveTree(new_copy, app) != 0)
+        return MoveTree(backup, app) == 0 ? -1 : -2;
+    new_copy = ustring();
+    return 0;
 }
 
 int Service::ExtractPackage()

@@ -18,6 +18,7 @@
 #include "digest-stream.h"
 #include "entry-guards.h"
 #include "log.h"
+#include "new-copy.h"
 #include "old-copy.h"
 #include "package-file.h"
 #include "package-stream.h"
@@ -238,10 +239,27 @@ struct Reuse {
     const OldCopy* old_copy = nullptr;
     InstalledFiles* unpacked = nullptr;
     std::vector<std::string>* linked = nullptr;
+    // Building a new copy while the client runs: proved files are left for
+    // the links made after the stop.
+    DeferredFiles* deferred = nullptr;
 };
 
-// How a file entry with a checksum is unpacked.
-enum class FileWay { Unchecked, Written, Linked };
+// How a file entry with a checksum is unpacked; a hard link to a file left
+// for later waits for it.
+enum class FileWay { Unchecked, Written, Linked, Deferred, DeferredHardLink };
+
+// A hard link can only be made once the file it names is there.
+bool DeferHardLink(const Reuse& reuse, archive_entry* entry, const std::string& key)
+{
+    const char* original = archive_entry_hardlink(entry);
+    if (!original || key.empty())
+        return false;
+    std::string target = RecordName(original);
+    if (reuse.deferred->files.find(target) == reuse.deferred->files.end())
+        return false;
+    reuse.deferred->hard_links.emplace_back(key, target);
+    return true;
+}
 
 // An entry that is not a file with a checksum leaves nothing recorded under
 // its name: what an earlier entry of the same path recorded no longer
@@ -262,6 +280,14 @@ FileWay ReuseEntry(const Reuse& reuse, archive_entry* entry, PackageDigest& dige
     if (!reuse.unpacked)
         return FileWay::Unchecked;
     std::string key = RecordName(archive_entry_pathname(entry));
+    if (reuse.deferred) {
+        // A later entry of the path replaces what was left for later.
+        reuse.deferred->files.erase(key);
+        if (DeferHardLink(reuse, entry, key)) {
+            ForgetRecorded(reuse, entry, key);
+            return FileWay::DeferredHardLink;
+        }
+    }
     if (archive_entry_filetype(entry) != AE_IFREG || archive_entry_hardlink(entry) ||
         key.empty() || !EntryDigest(entry, digest)) {
         ForgetRecorded(reuse, entry, key);
@@ -272,6 +298,12 @@ FileWay ReuseEntry(const Reuse& reuse, archive_entry* entry, PackageDigest& dige
     wanted.size = archive_entry_size(entry);
     wanted.digest = digest;
     reuse.unpacked->files[key] = wanted;
+    if (reuse.deferred) {
+        if (!reuse.old_copy || !reuse.old_copy->Provable(key, wanted))
+            return FileWay::Written;
+        reuse.deferred->files[key] = wanted;
+        return FileWay::Deferred;
+    }
     if (!reuse.old_copy ||
         !reuse.old_copy->Link(key, wanted, archive_entry_pathname(entry)))
         return FileWay::Written;
@@ -348,7 +380,9 @@ int UnpackEntry(archive* reader, archive* writer, archive_entry* entry, const Re
 {
     PackageDigest digest;
     FileWay way = LookInTheOldCopy(reuse, entry, digest);
-    if (way == FileWay::Linked)
+    if (way == FileWay::DeferredHardLink)
+        return 0;
+    if (way == FileWay::Linked || way == FileWay::Deferred)
         return CopyCheckedData(reader, nullptr, archive_entry_pathname(entry), digest);
     if (way == FileWay::Written) {
         if (WriteHeader(writer, entry) != ARCHIVE_OK) {
@@ -452,6 +486,11 @@ void Extractor::ReuseFrom(const ustring& old_copy, const InstalledFiles* record,
     reuse_dir = old_copy;
     reuse = record;
     reuse_proof = proof;
+}
+
+void Extractor::DeferLinks(DeferredFiles* files)
+{
+    deferred = files;
 }
 
 void Extractor::LogNoEntries(int total)
@@ -647,7 +686,9 @@ int Extractor::Unpack(const PackageFile& file, const ArchiveSummary& expected)
     unpacked = InstalledFiles();
     linked.clear();
     OldCopy old_copy(reuse_dir, reuse, reuse_proof);
-    Reuse from_old_copy{&old_copy, &unpacked, &linked};
+    if (deferred)
+        *deferred = DeferredFiles();
+    Reuse from_old_copy{&old_copy, &unpacked, &linked, deferred};
     int result = ExtractEntries(reader.get(), writer.get(), expected, from_old_copy);
     LogSlowHome(clock, target);
     if (result == 0)

@@ -11,6 +11,7 @@
 #include "ustring/ustring.h"
 
 struct archive;
+struct DeferredFiles;
 struct OldCopyProof;
 class PackageFile;
 struct PackageRead;
@@ -95,6 +96,10 @@ public:
     // are never changed. All three must outlive the calls above.
     void ReuseFrom(const ustring& old_copy, const InstalledFiles* record,
                    const OldCopyProof* proof);
+    // Building a new copy beside the old one while its client runs: the
+    // files Link would take are not written but noted in files (still read
+    // and checked against their checksums), to be linked after the stop.
+    void DeferLinks(DeferredFiles* files);
     // After an unpack: each file whose entry gave its checksum, with its
     // mode and checksum (the record of the next upgrade), and how many of
     // them were linked.
@@ -118,6 +123,7 @@ private:
     ustring reuse_dir;
     const InstalledFiles* reuse = nullptr;
     const OldCopyProof* reuse_proof = nullptr;
+    DeferredFiles* deferred = nullptr;
     InstalledFiles unpacked;
     std::vector<std::string> linked;
 };

@@ -14,6 +14,7 @@ const int kServiceCheck = 3000;
 const int kPackageMetadata = 4000; // package-metadata.cpp
 // The extractor's checks of entries, logged under the extractor's tag.
 const int kEntryGuards = 5000; // entry-guards.cpp
+const int kServiceNewCopy = 6000;
 
 } // namespace logplace
 

@@ -1,6 +1,8 @@
 #include "old-copy.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -217,21 +219,95 @@ int OldCopy::OpenProved(const std::string& key, const InstalledFile& recorded) c
     return -1;
 }
 
-bool OldCopy::Link(const std::string& key, const InstalledFile& wanted, const char* name) const
+bool OldCopy::Provable(const std::string& key, const InstalledFile& wanted) const
 {
-    if (!Usable())
+    if (!Usable() || proof->files.find(key) == proof->files.end())
         return false;
     auto it = record->files.find(key);
-    if (it == record->files.end() || !(it->second.digest == wanted.digest) ||
-        it->second.mode != wanted.mode || it->second.size != wanted.size)
+    return it != record->files.end() && it->second.digest == wanted.digest &&
+           it->second.mode == wanted.mode && it->second.size == wanted.size;
+}
+
+namespace {
+
+// A read lease is granted only while no process holds the file open for
+// writing, and a writable shared mapping holds it so: held until the link
+// is made, it also keeps any new writer waiting. False where the lease is
+// refused or leases are not to be had.
+bool NoWriterHoldsIt(int fd)
+{
+    // A writer that opens the file meanwhile must not end the launcher with
+    // the lease's SIGIO: the break is told by a signal ignored unless handled,
+    // then by none (no owner), and the writer only waits for the release.
+    if (fcntl(fd, F_SETSIG, SIGWINCH) != 0 || fcntl(fd, F_SETLEASE, F_RDLCK) != 0)
         return false;
-    int fd = OpenProved(key, it->second);
+    fcntl(fd, F_SETOWN, 0);
+    return true;
+}
+
+void EndLease(int fd)
+{
+    fcntl(fd, F_SETLEASE, F_UNLCK);
+}
+
+} // namespace
+
+// The proved file at key, opened, when the package wants it as recorded and
+// no process may be writing it unseen; -1 otherwise. Where the mappings of
+// some process could not be read, a lease says whether any writer holds it.
+int OldCopy::OpenWanted(const std::string& key, const InstalledFile& wanted) const
+{
+    if (!Provable(key, wanted))
+        return -1;
+    int fd = OpenProved(key, record->files.find(key)->second);
+    struct stat st;
+    if (fd >= 0 && avoided &&
+        (fstat(fd, &st) != 0 || avoided->count(static_cast<uint64_t>(st.st_ino)) ||
+         (avoid_all && !NoWriterHoldsIt(fd)))) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+bool OldCopy::Link(const std::string& key, const InstalledFile& wanted, const char* name) const
+{
+    int fd = OpenWanted(key, wanted);
     if (fd < 0)
         return false;
     // Through the descriptor that was checked, never by the name again.
     char self[64];
     snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
     bool linked = linkat(AT_FDCWD, self, AT_FDCWD, name, AT_SYMLINK_FOLLOW) == 0;
+    if (avoid_all)
+        EndLease(fd);
+    close(fd);
+    return linked;
+}
+
+bool LinkIntoFolder(const char* self, int folder, const char* name)
+{
+    if (linkat(AT_FDCWD, self, folder, name, AT_SYMLINK_FOLLOW) == 0)
+        return true;
+    struct stat st;
+    if (errno != EACCES || fstat(folder, &st) != 0 || fchmod(folder, st.st_mode | S_IRWXU) != 0)
+        return false;
+    bool linked = linkat(AT_FDCWD, self, folder, name, AT_SYMLINK_FOLLOW) == 0;
+    fchmod(folder, st.st_mode & 07777);
+    return linked;
+}
+
+bool OldCopy::LinkInto(const std::string& key, const InstalledFile& wanted, int folder,
+                       const char* name) const
+{
+    int fd = OpenWanted(key, wanted);
+    if (fd < 0)
+        return false;
+    char self[64];
+    snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
+    bool linked = LinkIntoFolder(self, folder, name);
+    if (avoid_all)
+        EndLease(fd);
     close(fd);
     return linked;
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -52,8 +53,20 @@ std::vector<std::string> LinkCandidates(const InstalledFiles& record,
 OldCopyProof ProveOldCopy(const ustring& copy_dir, const InstalledFiles& record,
                           const std::vector<std::string>& candidates, int threads);
 
-// The old copy during the unpack, moved aside and held open; links are made
-// into the working directory (the new copy).
+// Files by their inode numbers alone: a stacked file system (overlayfs)
+// shows a mapping under the device below it, and a file taken for another
+// one of the same number is only written rather than linked.
+using FileIds = std::set<uint64_t>;
+
+// Links the file self names (a /proc/self/fd path) as name in folder. A
+// folder of a copy not yet swapped in is the launcher's own: one the package
+// ships without write permission is opened for the moment, and gets its
+// mode back at once.
+bool LinkIntoFolder(const char* self, int folder, const char* name);
+
+// The old copy, held open while an upgrade takes files from it: moved aside
+// (links made into the working directory, the new copy) or still in place
+// beside a new copy built while its client runs.
 class OldCopy {
 public:
     // An empty dir, a null record or a null proof: nothing is linked.
@@ -67,13 +80,31 @@ public:
     // mode and size in wanted) is what the record holds for it and the file
     // is still the one proved; true when linked.
     bool Link(const std::string& key, const InstalledFile& wanted, const char* name) const;
+    // Whether Link may take the file at key: the record holds it as wanted
+    // and it was proved. Asked while the client runs, before any link.
+    bool Provable(const std::string& key, const InstalledFile& wanted) const;
+    // The same link, as name in folder (see LinkIntoFolder).
+    bool LinkInto(const std::string& key, const InstalledFile& wanted, int folder,
+                  const char* name) const;
+    // Files that a process may still write through a shared mapping: their
+    // change times would not move, so they are never linked; every_file
+    // when some process's mappings could not be read: then a file is linked
+    // only while no process holds it open for writing.
+    void Avoid(const FileIds* files, bool every_file)
+    {
+        avoided = files;
+        avoid_all = every_file;
+    }
 
 private:
     int OpenProved(const std::string& key, const InstalledFile& recorded) const;
+    int OpenWanted(const std::string& key, const InstalledFile& wanted) const;
 
     int dir_fd = -1;
     const InstalledFiles* record = nullptr;
     const OldCopyProof* proof = nullptr;
+    const FileIds* avoided = nullptr;
+    bool avoid_all = false;
 };
 
 #endif

@@ -12,6 +12,7 @@
 #include <sys/mount.h>
 #include <sys/statvfs.h>
 #include <thread>
+#include <tuple>
 
 #include "launch-fixture.h"
 #include "loop-mount.h"
@@ -81,15 +82,40 @@ protected:
 // What the next start after the cut meets: the package gone bad, or the
 // package the cut run was installing.
 enum class AfterCut { DamagedPackage, SamePackage };
+// Where the run is cut: while it builds the new copy beside the running
+// client, or as soon as the client has stopped (in the links, the swap or
+// the start, wherever the kill lands).
+enum class CutAt { BuildingTheNewCopy, AfterTheStop };
 
-class CutTest : public TransactionTest, public ::testing::WithParamInterface<AfterCut> {};
+class CutTest : public TransactionTest,
+                public ::testing::WithParamInterface<std::tuple<CutAt, AfterCut>> {
+protected:
+    // Waits for the point, then kills the launcher.
+    void CutAtThePoint(pid_t launcher, CutAt at, pid_t old_client)
+    {
+        auto deadline = std::chrono::steady_clock::now() + 60s;
+        auto reached = [&] {
+            if (at == CutAt::AfterTheStop)
+                return !Running(old_client);
+            return fs::exists(app + "_tmp") && fs::exists(app + "/INFO");
+        };
+        while (!reached() && !ChildReaper::Instance().HasEnded(launcher) &&
+               std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(at == CutAt::AfterTheStop ? 100us : 1ms);
+        ASSERT_FALSE(ChildReaper::Instance().HasEnded(launcher))
+            << "the upgrade ended before the cut";
+        kill(launcher, SIGKILL);
+        ASSERT_TRUE(ChildReaper::Instance().WaitEnded(launcher, 10s));
+    }
+};
 
-// The launcher is killed while it unpacks an upgrade. With a damaged package
-// the complete old copy must be back, and started; with the same package
-// the copy is put back and upgraded, linking its unchanged files whatever
-// the cut run's links did to their change times.
-TEST_P(CutTest, KilledDuringTheUnpackThenTheNextStart)
+// The launcher is killed during an upgrade. With a damaged package the
+// complete old copy must be back, and started; with the same package the
+// copy is put back and upgraded (or was already), linking its unchanged
+// files whatever the cut run's links did to their change times.
+TEST_P(CutTest, KilledDuringTheUpgradeThenTheNextStart)
 {
+    auto [at, after] = GetParam();
     Prepare();
     ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
     int old_build = BuildOf(app + "/INFO");
@@ -97,17 +123,15 @@ TEST_P(CutTest, KilledDuringTheUnpackThenTheNextStart)
     FileIdentities old_files = IdentifyFiles(app);
     UseNextPackage();
 
+    pid_t old_client = ClientPid();
     pid_t launcher = StartLauncher();
-    // Under way once the old copy has moved aside and the new one has begun.
-    auto deadline = std::chrono::steady_clock::now() + 60s;
-    while (!(fs::exists(app + "_tmp") && fs::exists(app + "/INFO")) &&
-           !ChildReaper::Instance().HasEnded(launcher) && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(1ms);
-    ASSERT_FALSE(ChildReaper::Instance().HasEnded(launcher)) << "the unpack ended before the cut";
-    kill(launcher, SIGKILL);
-    ASSERT_TRUE(ChildReaper::Instance().WaitEnded(launcher, 10s));
-    ASSERT_TRUE(fs::exists(marker));
-    bool damaged = GetParam() == AfterCut::DamagedPackage;
+    ASSERT_NO_FATAL_FAILURE(CutAtThePoint(launcher, at, old_client));
+    // After the stop the kill may land once the marker is gone.
+    bool marked = fs::exists(marker);
+    if (at == CutAt::BuildingTheNewCopy) {
+        ASSERT_TRUE(marked);
+    }
+    bool damaged = after == AfterCut::DamagedPackage;
     Manifest next_manifest = ReadManifest(package);
     if (damaged)
         fs::resize_file(package, fs::file_size(package) / 2);
@@ -116,7 +140,8 @@ TEST_P(CutTest, KilledDuringTheUnpackThenTheNextStart)
     ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
 
     std::vector<std::string> log = LogMessages(before);
-    EXPECT_EQ(CountContaining(log, "): the last complete copy is back in '" + app + "'"), 1)
+    EXPECT_EQ(CountContaining(log, "): the last complete copy is back in '" + app + "'"),
+              marked ? 1 : 0)
         << LogText();
     ExpectClientFromCopy();
     if (damaged) {
@@ -131,12 +156,21 @@ TEST_P(CutTest, KilledDuringTheUnpackThenTheNextStart)
     EXPECT_GE(kept.linked * 10, kept.unchanged * 9) << kept.linked << " of " << kept.unchanged;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cut, CutTest,
-                         ::testing::Values(AfterCut::DamagedPackage, AfterCut::SamePackage),
-                         [](const ::testing::TestParamInfo<AfterCut>& info) {
-                             return info.param == AfterCut::DamagedPackage ? "ThenADamagedPackage"
-                                                                           : "ThenTheSamePackage";
-                         });
+// A damaged package after a cut past the stop would meet the new copy
+// already in place, with nothing to upgrade: that cut is followed by the
+// same package only.
+INSTANTIATE_TEST_SUITE_P(
+    Cut, CutTest,
+    ::testing::Values(std::make_tuple(CutAt::BuildingTheNewCopy, AfterCut::DamagedPackage),
+                      std::make_tuple(CutAt::BuildingTheNewCopy, AfterCut::SamePackage),
+                      std::make_tuple(CutAt::AfterTheStop, AfterCut::SamePackage)),
+    [](const ::testing::TestParamInfo<std::tuple<CutAt, AfterCut>>& info) {
+        std::string at = std::get<0>(info.param) == CutAt::BuildingTheNewCopy
+                             ? "BuildingTheNewCopy"
+                             : "AfterTheStop";
+        return at + (std::get<1>(info.param) == AfterCut::DamagedPackage ? "ThenADamagedPackage"
+                                                                          : "ThenTheSamePackage");
+    });
 
 // A home that cannot take an installation is found out before the client
 // is stopped, and the line names what it lacks: bytes or files on a small

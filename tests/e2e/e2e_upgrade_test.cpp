@@ -235,8 +235,9 @@ TEST_F(UpgradeTest, APackageRenamedOverThePathAfterTheCheckIsNotInstalled)
 }
 
 // The checksum matches but the INFO counts one entry more than the package
-// holds: the single pass notices at its end, and the old copy comes back.
-TEST_F(UpgradeTest, AWrongEntryCountRollsTheUpgradeBack)
+// holds: the new copy, built while the old client runs, is found short at
+// its end, and nothing the client sees changes.
+TEST_F(UpgradeTest, AWrongEntryCountIsRefusedBeforeTheStop)
 {
     Prepare();
     ASSERT_NO_FATAL_FAILURE(InstallOlderBuild());
@@ -253,7 +254,8 @@ TEST_F(UpgradeTest, AWrongEntryCountRollsTheUpgradeBack)
     ASSERT_NO_FATAL_FAILURE(RunLauncherOk());
 
     std::vector<std::string> log = LogMessages(before);
-    EXPECT_TRUE(InOrder(log, {kRunning, kAppDataExist, kUpgradeFailed, kDone}));
+    EXPECT_TRUE(InOrder(log, {kRunning, kUpgradeFailed, kDone}));
+    EXPECT_EQ(Count(log, kAppDataExist), 0);
     EXPECT_EQ(CountContaining(log, "the package holds " + std::to_string(entries) + " entries, " +
                                        std::to_string(entries + 1) + " expected"),
               1)
@@ -261,7 +263,8 @@ TEST_F(UpgradeTest, AWrongEntryCountRollsTheUpgradeBack)
     EXPECT_EQ(BuildOf(app + "/INFO"), old_build);
     EXPECT_EQ(CompareTree(app, old_manifest), "");
     ExpectNoLeftovers();
-    ExpectNewClientRunning();
+    EXPECT_EQ(ClientPid(), old_client);
+    EXPECT_TRUE(Running(old_client));
 }
 
 } // namespace

@@ -166,8 +166,9 @@ int LinuxService::HandlePackageUpgrade()
     Logger::WatchFailures();
     bool had_client = PerUserBinPathExist();
     // A package that is damaged or does not fit, or a home that cannot take
-    // the marker, must not cost the user the running client.
-    if (CheckPackage() != 0 || MarkBeforeStop() != 0) {
+    // the marker or the new copy, must not cost the user the running client.
+    if (CheckPackage() != 0 || MarkBeforeStop() != 0 || BuildNewCopy() != 0) {
+        UnmarkBeforeStop();
         Decide(RunResult::Refused);
         return -1;
     }

@@ -6,11 +6,13 @@
 // trees (read-only folders included) and real archives.
 #include <QCoreApplication>
 #include <QDir>
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <tuple>
@@ -38,7 +40,10 @@ namespace {
 // while written, one tampered with.
 enum class Marker { Absent, Present, Empty, Foreign, NamesCopy };
 enum class Copy { Complete, Partial, Absent };
-enum class Backup { Complete, Absent };
+// Beside the copy: a backup, nothing, or the new copy of an upgrade cut
+// while it was being built (the client still running) or between the stop
+// and the swap (complete, its unchanged files linked from the copy).
+enum class Backup { Complete, Absent, NewCopyBeingBuilt, NewCopyBeforeSwap };
 // After Good: packages refused before the stop, then one that unpacks well
 // but holds no client.
 enum class Package {
@@ -60,7 +65,11 @@ const char* Name(Copy c)
 {
     return c == Copy::Complete ? "CompleteCopy" : c == Copy::Partial ? "PartialCopy" : "NoCopy";
 }
-const char* Name(Backup b) { return b == Backup::Complete ? "Backup" : "NoBackup"; }
+const char* Name(Backup b)
+{
+    const char* names[] = {"Backup", "NoBackup", "NewCopyBeingBuilt", "NewCopyBeforeSwap"};
+    return names[static_cast<int>(b)];
+}
 const char* Name(Package p)
 {
     const char* names[] = {"Good",     "Damaged",  "TooBig", "TarCut",  "MalformedGroup",
@@ -208,6 +217,14 @@ protected:
             Lay(PartialTree("partial"), app);
         if (backup == Backup::Complete)
             Lay(ClientTree("1", "backup"), app + "_tmp");
+        if (backup == Backup::NewCopyBeingBuilt)
+            Lay(PartialTree("new"), app + "_tmp");
+        if (backup == Backup::NewCopyBeforeSwap) {
+            Lay(ClientTree("2", "new"), app + "_tmp");
+            std::string linked = app + "_tmp/lib/libhalvora.so.1";
+            ASSERT_EQ(0, unlink(linked.c_str()));
+            ASSERT_EQ(0, link((app + "/lib/libhalvora.so.1").c_str(), linked.c_str()));
+        }
         // The marker names the backup the old copy was (about to be) moved
         // to; a first installation has none to name.
         bool names_backup = backup == Backup::Complete || copy == Copy::Complete;
@@ -385,6 +402,12 @@ TEST_P(UpgradeTransactionTest, EndsWithACompleteCopy)
     }
     for (const char* leftover : {"_tmp", "_tmp1", "_tmp2"})
         EXPECT_FALSE(testsupport::Exists(app + leftover)) << leftover;
+    // A file the cut new copy shared with the copy kept is the copy's alone.
+    if (backup == Backup::NewCopyBeforeSwap && !lands) {
+        struct stat st = {};
+        EXPECT_EQ(0, lstat((app + "/lib/libhalvora.so.1").c_str(), &st));
+        EXPECT_EQ(1u, st.st_nlink);
+    }
     EXPECT_FALSE(testsupport::Exists(InstallMarkerPath(app.c_str()).c_str()));
 }
 
@@ -440,6 +463,16 @@ INSTANTIATE_TEST_SUITE_P(
                             Home::RecordPastCap, Client::None}),
     RowName);
 
+// An upgrade cut while it built the new copy beside the running client, or
+// between the stop and the swap: its marker names the copy in place.
+INSTANTIATE_TEST_SUITE_P(
+    CutNewCopies, UpgradeTransactionTest,
+    ::testing::Combine(::testing::Values(Marker::NamesCopy), ::testing::Values(Copy::Complete),
+                       ::testing::Values(Backup::NewCopyBeingBuilt, Backup::NewCopyBeforeSwap),
+                       ::testing::Values(Package::Good, Package::Damaged),
+                       ::testing::Values(Home::Writable), ::testing::Values(Client::None)),
+    RowName);
+
 } // namespace
 
 namespace {
@@ -448,7 +481,8 @@ namespace {
 // inode survives), and that the copy is the package's all the same.
 enum class Change {
     None, UserEdit, ModeChange, NoChecksums, LyingChecksum, ClientEditsAtStart,
-    HardLinkWithData, SecondEntry, StrictUmask, LeadingBlank, DamagedOnDisk, EditedAfterHash
+    HardLinkWithData, SecondEntry, StrictUmask, LeadingBlank, DamagedOnDisk, EditedAfterHash,
+    EditedAfterHashInReadOnlyFolder, MappedWritable, AliasedRecord
 };
 
 // Where ~/.HalvoraBackup lives: beside the home, or on a file system of
@@ -549,7 +583,7 @@ void EditKeepingSizeAndTime(const std::string& path)
     struct stat before = {};
     lstat(path.c_str(), &before);
     std::string edited = testsupport::ReadFile(path);
-    edited[100] ^= 1;
+    edited[std::min<size_t>(100, edited.size() - 1)] ^= 1;
     testsupport::WriteFile(path, edited);
     timespec times[2] = {before.st_atim, before.st_mtim};
     utimensat(AT_FDCWD, path.c_str(), times, 0);
@@ -578,15 +612,82 @@ protected:
         if (crafted) {
             ASSERT_TRUE(MakeHardLinkWithData(package, "share/a-link", "share/a"));
         }
-        // Edited once the upgrade has hashed the old copy, before it links.
+        if (change == Change::AliasedRecord && build == 2) {
+            ASSERT_NO_FATAL_FAILURE(DescribeAndAlias(package, Build(build, change)));
+        }
+        // Edited once the upgrade has hashed the old copy and built the new
+        // one, before the stop.
         std::function<void()> at_stop;
         if (change == Change::EditedAfterHash && build == 2)
             at_stop = [this] { EditKeepingSizeAndTime(app + "/share/a"); };
-        ASSERT_EQ(0, testsupport::RunAsNobody([this, &at_stop] {
+        if (change == Change::EditedAfterHashInReadOnlyFolder && build == 2)
+            at_stop = [this] { EditKeepingSizeAndTime(app + "/share/locked/data"); };
+        bool mapped = change == Change::MappedWritable && build == 2;
+        ASSERT_EQ(0, testsupport::RunAsNobody([this, &at_stop, mapped] {
             alarm(60);
-            return RunLauncherSteps(Client::None, user, at_stop) & 2;
+            pid_t mapper = mapped ? MapWritableShared(app + "/share/a") : 0;
+            int code = mapper < 0 ? 2 : RunLauncherSteps(Client::None, user, at_stop) & 2;
+            if (mapper > 0)
+                kill(mapper, SIGKILL);
+            return code;
         }));
     }
+
+    // A process of the user that maps path writable and shared, and keeps it
+    // mapped until it is killed; -1 when it could not.
+    static pid_t MapWritableShared(const std::string& path)
+    {
+        int ready[2];
+        if (pipe(ready) != 0)
+            return -1;
+        pid_t pid = fork();
+        if (pid == 0) {
+            prctl(PR_SET_DUMPABLE, 1, 0, 0, 0);
+            int fd = open(path.c_str(), O_RDWR);
+            void* map = fd < 0 ? MAP_FAILED
+                               : mmap(nullptr, 4096, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+            if (map == MAP_FAILED || write(ready[1], "x", 1) != 1)
+                _exit(1);
+            pause();
+            _exit(0);
+        }
+        char byte;
+        bool ok = pid > 0 && read(ready[0], &byte, 1) == 1;
+        close(ready[0]);
+        close(ready[1]);
+        return ok ? pid : -1;
+    }
+
+    // The package described by its INFO, so that no header is read before
+    // the proof and every recorded name is tried; the record names share/a
+    // three more times, by aliases.
+    void DescribeAndAlias(const std::string& package, const std::vector<Entry>& entries)
+    {
+        int64_t bytes = 0;
+        for (const Entry& e : entries)
+            bytes += e.kind == Kind::File ? static_cast<int64_t>(e.data.size()) : 0;
+        PackageFile file;
+        ASSERT_EQ(0, file.Open(package.c_str()));
+        PackageDigest digest;
+        std::string error;
+        ASSERT_EQ(0, DigestPackage(file, digest, error));
+        ASSERT_TRUE(testsupport::WriteFile(
+            root + "/INFO", "[Version]\nbuild_version=2\n[Package]\nentries=" +
+                                std::to_string(entries.size()) + "\nunpacked_size=" +
+                                std::to_string(bytes) + "\nxxh3_128=" + FormatDigest(digest) +
+                                "\n"));
+        std::string record_path = InstalledFilesPath(app.c_str()).c_str();
+        std::string record = testsupport::ReadFile(record_path);
+        recorded = testsupport::SplitLines(record).size() - 1;
+        size_t at = record.find(" share/a\n");
+        ASSERT_NE(std::string::npos, at);
+        std::string fields = record.substr(record.rfind('\n', at) + 1, at - record.rfind('\n', at));
+        for (const char* alias : {"./share/a", ".//share/a", "share//a"})
+            record += fields + alias + "\n";
+        ASSERT_TRUE(testsupport::WriteFile(record_path, record));
+    }
+
+    size_t recorded = 0;
 
     struct stat Stat(const std::string& path)
     {
@@ -664,6 +765,12 @@ TEST_P(LinkUnchangedTest, LinksOnlyWhatIsUnchangedAndEndsWithThePackage)
         EXPECT_EQ(a, Stat("share/a").st_ino) << testsupport::ReadFile(log);
         return;
     }
+    // Each recorded file is tried, and read, once whatever names it.
+    if (c.change == Change::AliasedRecord) {
+        EXPECT_EQ(1, testsupport::CountLines(log, " of " + std::to_string(recorded) +
+                                                      " files of .* proved by their content"))
+            << testsupport::ReadFile(log);
+    }
     if (c.change == Change::StrictUmask) {
         // Every file is the owner's alone; the record still links.
         EXPECT_EQ(PseudoRandom(4000, 2), testsupport::ReadFile(app + "/share/b"));
@@ -675,9 +782,10 @@ TEST_P(LinkUnchangedTest, LinksOnlyWhatIsUnchangedAndEndsWithThePackage)
     EXPECT_EQ(c.kept_linked, a == Stat(kept).st_ino);
     EXPECT_NE(b, Stat("share/b").st_ino);
     EXPECT_EQ(1u, Stat(kept).st_nlink);
-    // syncfs does not reach a disk that a daemon serves: each file is flushed.
+    // syncfs does not reach a disk that a daemon serves: each file is
+    // flushed, the upgrade's before the stop and its folders again after.
     if (c.disk == Disk::Bindfs) {
-        EXPECT_EQ(2, testsupport::CountLines(log, "is on a user-space file system, flushing each"));
+        EXPECT_EQ(3, testsupport::CountLines(log, "is on a user-space file system, flushing each"));
     }
     // Recorded for the next upgrade, as far as the package gave checksums.
     EXPECT_EQ(c.change != Change::NoChecksums,
@@ -713,7 +821,14 @@ INSTANTIATE_TEST_SUITE_P(
                       // its record, an edit between the hash and the link.
                       ReuseCase{"DamagedOnDiskUnderAnUnchangedChangeTime", Change::DamagedOnDisk,
                                 false, Disk::Ext4},
-                      ReuseCase{"EditedAfterTheHashBeforeTheLink", Change::EditedAfterHash, false}),
+                      ReuseCase{"EditedAfterTheHashBeforeTheStop", Change::EditedAfterHash, false},
+                      // Written again from the package into a folder it
+                      // ships read-only.
+                      ReuseCase{"EditedAfterTheHashInAReadOnlyFolder",
+                                Change::EditedAfterHashInReadOnlyFolder, true},
+                      // A write through the mapping moves no change time.
+                      ReuseCase{"MappedWritableAndSharedAtTheStop", Change::MappedWritable, false},
+                      ReuseCase{"RecordNamingAFileByAliases", Change::AliasedRecord, true}),
     [](const ::testing::TestParamInfo<ReuseCase>& info) { return info.param.name; });
 
 // Names of the launcher's own, and the temporary names it writes through:

@@ -1,0 +1,141 @@
+// An upgrade's new copy, built beside the old one while the old client
+// runs: the package is decoded once, before the stop, and the client waits
+// only for the links of the unchanged files, two renames and the flushes.
+#include "halvora-service.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "copy-flush.h"
+#include "file/file-op.h"
+#include "install-marker.h"
+#include "installed-files-record.h"
+#include "linux/shared-mappings.h"
+#include "log-place.h"
+#include "log.h"
+
+namespace {
+
+const int kLinePlace = logplace::kServiceNewCopy;
+const char* const kLogComponent = "service_debug";
+
+} // namespace
+
+int Service::BuildNewCopy()
+{
+    ustring app = per_user_install_path;
+    if (!package_checked || !IsFileExist(app, false) || PickNewCopyFolder() != 0)
+        return 0;
+    Logger::LogMsg(Logger::L_INFO, kLogComponent,
+                   "[INFO] halvora-service(%d): extract package: '%s' -> '%s', beside the running "
+                   "copy\n",
+                   kLinePlace + __LINE__, package_file->Path().c_str(), new_copy.c_str());
+    Extractor extractor;
+    extractor.SetTarget(new_copy);
+    extractor.SetSource(package_file.get());
+    if (!LinkingPossible())
+        Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
+                       "[DEBUG] halvora-service(%d): no file is linked from '%s': %s\n",
+                       kLinePlace + __LINE__, app.c_str(), link_refusal.c_str());
+    extractor.ReuseFrom(LinkingPossible() ? app : ustring(), &recorded_files, &old_copy_proof);
+    extractor.DeferLinks(&deferred_files);
+    int ret = FSMKDir(new_copy, true) < 0 ? -1 : extractor.Extract(package_summary);
+    // On the disk before the stop: what is left after it is links and names.
+    if (ret == 0)
+        ret = FlushCopyToDisk(new_copy);
+    if (ret != 0) {
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] halvora-service(%d): the new copy could not be built in '%s', "
+                       "nothing is stopped or changed\n",
+                       kLinePlace + __LINE__, new_copy.c_str());
+        RemoveNewCopy();
+        return -1;
+    }
+    installed_files = extractor.Unpacked();
+    Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
+                   "[DEBUG] halvora-service(%d): new copy built in '%s', %d unchanged files to "
+                   "link after the stop\n",
+                   kLinePlace + __LINE__, new_copy.c_str(),
+                   static_cast<int>(deferred_files.files.size()));
+    return 0;
+}
+
+// The deferred files: linked from the old copy while each is still the file
+// proved and no process maps it for writing, else decoded again.
+int Service::LinkIntoNewCopy()
+{
+    FileIds mapped;
+    bool every_file_mapped = false;
+    if (!deferred_files.files.empty())
+        ReadWritableSharedMappings(getuid(), mapped, every_file_mapped);
+    OldCopy old_copy(per_user_install_path, &recorded_files, &old_copy_proof);
+    old_copy.Avoid(&mapped, every_file_mapped);
+    int dir = open(new_copy.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (dir < 0) {
+        int err = errno;
+        Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                       "[ERROR] halvora-service(%d): cannot open the new copy '%s': %s (%d)\n",
+                       kLinePlace + __LINE__, new_copy.c_str(), strerror(err), err);
+        return -1;
+    }
+    std::vector<std::string> unlinked;
+    linked_names.clear();
+    LinkDeferredFiles(old_copy, dir, deferred_files, linked_names, unlinked);
+    if (!unlinked.empty())
+        Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
+                       "[DEBUG] halvora-service(%d): %d unchanged files are written from the "
+                       "package: changed since their proof, or mapped for writing%s\n",
+                       kLinePlace + __LINE__, static_cast<int>(unlinked.size()),
+                       every_file_mapped ? " (a process of the user hides its mappings)" : "");
+    int ret = WriteDeferredFiles(*package_file, dir, deferred_files, unlinked);
+    if (ret == 0)
+        ret = MakeDeferredHardLinks(dir, deferred_files);
+    close(dir);
+    Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
+                   "[DEBUG] halvora-service(%d): %d unchanged files linked from '%s'\n",
+                   kLinePlace + __LINE__, static_cast<int>(linked_names.size()),
+                   per_user_install_path.c_str());
+    return ret;
+}
+
+// A failure after the stop: the old copy never left its place.
+void Service::DropNewCopy()
+{
+    ustring app = per_user_install_path;
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] halvora-service(%d): Failed to extract package, rollback to old "
+                   "installation\n",
+                   kLinePlace + __LINE__);
+    RemoveNewCopy();
+    // The links and their removal moved the change times of the old copy's files.
+    if (!recorded_files.empty() && !linked_names.empty())
+        RenewInstalledFiles(app, recorded_files, linked_names);
+    if (ClearInstallationUnderway(app) == 0)
+        Logger::LogMsg(Logger::L_INFO, kLogComponent,
+                       "[INFO] halvora-service(%d): rollback to old installation done\n",
+                       kLinePlace + __LINE__);
+}
+
+int Service::FinishNewCopy()
+{
+    ustring backup;
+    int swapped = -1;
+    // The files were flushed before the stop, or as they were written
+    // again: what the links changed is in the folders.
+    if (LinkIntoNewCopy() == 0 && CheckCopyHoldsClient(new_copy) == 0 &&
+        FlushCopyToDisk(new_copy, true) == 0)
+        swapped = SwapInNewCopy(backup);
+    // Stuck at the backup: the marker names it, the next start puts it back.
+    if (swapped == -2) {
+        restore_pending = true;
+        return -1;
+    }
+    if (swapped != 0) {
+        DropNewCopy();
+        return -1;
+    }
+    CountWritten(static_cast<int>(linked_names.size()));
+    return CompleteInstallation(backup);
+}
