@@ -90,8 +90,13 @@ unsigned long FileSystemMagic(const struct statfs& fs)
 int EnsureDirectory(const char* prefix, mode_t mode, bool force, bool is_last)
 {
     struct stat st;
-    if (stat(prefix, &st) != 0)
-        return mkdir(prefix, mode) == 0 ? 0 : -1;
+    if (stat(prefix, &st) != 0) {
+        if (mkdir(prefix, mode) == 0)
+            return 0;
+        // Another process may have made it between the look and the mkdir
+        // (two launchers that start at once both make the log folder).
+        return (errno == EEXIST && stat(prefix, &st) == 0 && S_ISDIR(st.st_mode)) ? 0 : -1;
+    }
     if (S_ISDIR(st.st_mode))
         return 0;
     if (force)
