@@ -9,8 +9,7 @@
 namespace report {
 namespace {
 
-std::string NameOfUid(const std::string& uid)
-{
+std::string NameOfUid(const std::string& uid) {
     char* end = nullptr;
     unsigned long number = strtoul(uid.c_str(), &end, 10);
     if (uid.empty() || *end != '\0')
@@ -25,8 +24,7 @@ std::string NameOfUid(const std::string& uid)
 }
 
 // A build compares as a number where it is one, so 99 comes before 100.
-bool BuildBefore(const std::string& a, const std::string& b)
-{
+bool BuildBefore(const std::string& a, const std::string& b) {
     if (a == "-" || b == "-")
         return b == "-" && a != "-";
     if (a.size() != b.size())
@@ -36,13 +34,11 @@ bool BuildBefore(const std::string& a, const std::string& b)
 
 } // namespace
 
-bool IsSuccess(const std::string& outcome)
-{
+bool IsSuccess(const std::string& outcome) {
     return outcome == "installed" || outcome == "upgraded";
 }
 
-std::string InstalledBuild(const LauncherEntry& entry)
-{
+std::string InstalledBuild(const LauncherEntry& entry) {
     // A copy was written (a success, or one whose client then did not start):
     // it holds the new build. Refused, rolled back or postponed: the old one.
     if (IsSuccess(entry.outcome) || entry.has_figures)
@@ -53,8 +49,7 @@ std::string InstalledBuild(const LauncherEntry& entry)
 }
 
 std::vector<UserState> StatesOf(const std::vector<LauncherEntry>& entries,
-                                const std::string& local_machine_id)
-{
+                                const std::string& local_machine_id) {
     std::map<std::pair<std::string, std::string>, UserState> by_user;
     for (const LauncherEntry& entry : entries) {
         UserState& state = by_user[{entry.host, entry.uid}];
@@ -83,8 +78,7 @@ std::vector<UserState> StatesOf(const std::vector<LauncherEntry>& entries,
     return states;
 }
 
-std::vector<std::pair<std::string, int>> UsersPerBuild(const std::vector<UserState>& states)
-{
+std::vector<std::pair<std::string, int>> UsersPerBuild(const std::vector<UserState>& states) {
     std::map<std::string, int> count;
     for (const UserState& state : states)
         ++count[state.build];

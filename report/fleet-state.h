@@ -13,7 +13,7 @@ namespace report {
 // for them.
 struct UserState {
     std::string host;
-    std::string user;    // HALVORA_USER; else the name, when uid resolves here; else the uid
+    std::string user; // HALVORA_USER; else the name, when uid resolves here; else the uid
     std::string uid;
     std::string build;   // the build the user's copy now holds, "-" when none is known
     std::string outcome; // the last one

@@ -17,8 +17,7 @@ using JournalPtr = std::unique_ptr<sd_journal, JournalCloser>;
 
 const char kIdentifierMatch[] = "SYSLOG_IDENTIFIER=halvora-launcher";
 
-int Open(const JournalSource& source, JournalPtr* journal, std::string* error)
-{
+int Open(const JournalSource& source, JournalPtr* journal, std::string* error) {
     sd_journal* raw = nullptr;
     int rc;
     std::string what;
@@ -44,8 +43,7 @@ int Open(const JournalSource& source, JournalPtr* journal, std::string* error)
     return rc < 0 ? -1 : 0;
 }
 
-std::string Field(sd_journal* journal, const char* name)
-{
+std::string Field(sd_journal* journal, const char* name) {
     const void* data = nullptr;
     size_t length = 0;
     if (sd_journal_get_data(journal, name, &data, &length) < 0)
@@ -56,8 +54,7 @@ std::string Field(sd_journal* journal, const char* name)
     return std::string(static_cast<const char*>(data) + prefix, length - prefix);
 }
 
-LauncherEntry EntryAt(sd_journal* journal)
-{
+LauncherEntry EntryAt(sd_journal* journal) {
     LauncherEntry entry;
     entry.host = Field(journal, "_HOSTNAME");
     entry.machine_id = Field(journal, "_MACHINE_ID");
@@ -75,8 +72,7 @@ LauncherEntry EntryAt(sd_journal* journal)
     return entry;
 }
 
-int AddMatches(sd_journal* journal, const std::string& launcher_exe, std::string* error)
-{
+int AddMatches(sd_journal* journal, const std::string& launcher_exe, std::string* error) {
     std::string exe_match = "_EXE=" + launcher_exe;
     int rc = sd_journal_add_match(journal, kIdentifierMatch, 0);
     if (rc >= 0)
@@ -91,8 +87,7 @@ int AddMatches(sd_journal* journal, const std::string& launcher_exe, std::string
 } // namespace
 
 int ReadLauncherEntries(const JournalSource& source, const std::string& launcher_exe,
-                        JournalContents* contents, std::string* error)
-{
+                        JournalContents* contents, std::string* error) {
     JournalPtr journal;
     if (Open(source, &journal, error) < 0 || AddMatches(journal.get(), launcher_exe, error) < 0)
         return -1;

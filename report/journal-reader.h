@@ -12,16 +12,16 @@ namespace report {
 // the sender); the rest are the launcher's, empty where the entry has none
 // (entries of older launchers carry no HALVORA_USER or HALVORA_NOTIFIED).
 struct LauncherEntry {
-    std::string host;       // _HOSTNAME
-    std::string machine_id; // _MACHINE_ID
-    std::string uid;        // _UID
-    std::string exe;        // _EXE
-    std::string user;       // HALVORA_USER
-    std::string outcome;    // HALVORA_OUTCOME
-    std::string to_build;   // HALVORA_TO_BUILD
-    std::string from_build; // HALVORA_FROM_BUILD
-    std::string reason;     // HALVORA_REASON
-    std::string notified;   // HALVORA_NOTIFIED
+    std::string host;         // _HOSTNAME
+    std::string machine_id;   // _MACHINE_ID
+    std::string uid;          // _UID
+    std::string exe;          // _EXE
+    std::string user;         // HALVORA_USER
+    std::string outcome;      // HALVORA_OUTCOME
+    std::string to_build;     // HALVORA_TO_BUILD
+    std::string from_build;   // HALVORA_FROM_BUILD
+    std::string reason;       // HALVORA_REASON
+    std::string notified;     // HALVORA_NOTIFIED
     bool has_figures = false; // HALVORA_WRITTEN_BYTES: the copy was written
     uint64_t usec = 0;        // when the journal took it (realtime, µs)
 };

@@ -7,8 +7,7 @@
 #include "report-options.h"
 #include "report.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     uint64_t now_usec = static_cast<uint64_t>(now.tv_sec) * 1000000 + now.tv_nsec / 1000;

@@ -9,8 +9,7 @@ namespace {
 
 const uint64_t kSecond = 1000000;
 
-bool ParseDuration(const std::string& text, uint64_t now_usec, uint64_t* since_usec)
-{
+bool ParseDuration(const std::string& text, uint64_t now_usec, uint64_t* since_usec) {
     const char* start = text.c_str() + (text[0] == '-' ? 1 : 0);
     char* unit = nullptr;
     unsigned long long count = strtoull(start, &unit, 10);
@@ -26,8 +25,7 @@ bool ParseDuration(const std::string& text, uint64_t now_usec, uint64_t* since_u
     return true;
 }
 
-bool ParseDate(const std::string& text, uint64_t* since_usec)
-{
+bool ParseDate(const std::string& text, uint64_t* since_usec) {
     for (const char* format : {"%Y-%m-%d %H:%M:%S", "%Y-%m-%d %H:%M", "%Y-%m-%d"}) {
         tm fields{};
         const char* end = strptime(text.c_str(), format, &fields);
@@ -44,8 +42,7 @@ bool ParseDate(const std::string& text, uint64_t* since_usec)
 }
 
 // The value of an option that takes one: the next argument.
-bool Value(int argc, const char* const* argv, int* i, std::string* value, std::string* error)
-{
+bool Value(int argc, const char* const* argv, int* i, std::string* value, std::string* error) {
     if (*i + 1 >= argc) {
         *error = std::string(argv[*i]) + " needs a value";
         return false;
@@ -56,15 +53,13 @@ bool Value(int argc, const char* const* argv, int* i, std::string* value, std::s
 
 } // namespace
 
-bool ParseSince(const std::string& text, uint64_t now_usec, uint64_t* since_usec)
-{
+bool ParseSince(const std::string& text, uint64_t now_usec, uint64_t* since_usec) {
     return !text.empty() &&
            (ParseDuration(text, now_usec, since_usec) || ParseDate(text, since_usec));
 }
 
 bool ParseOptions(int argc, const char* const* argv, uint64_t now_usec, ReportOptions* options,
-                  std::string* error)
-{
+                  std::string* error) {
     options->since_usec = now_usec > 86400 * kSecond ? now_usec - 86400 * kSecond : 0;
     for (int i = 0; i < argc; ++i) {
         std::string arg = argv[i], value;
@@ -102,8 +97,7 @@ bool ParseOptions(int argc, const char* const* argv, uint64_t now_usec, ReportOp
     return true;
 }
 
-const char* UsageText()
-{
+const char* UsageText() {
     return "usage: halvora-report [-D DIR | --file FILE...] [--since WHEN] [--json]\n"
            "                      [--launcher PATH]\n"
            "\n"

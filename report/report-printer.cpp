@@ -7,8 +7,7 @@
 namespace report {
 namespace {
 
-std::string FormatTime(uint64_t usec, bool utc, const char* format)
-{
+std::string FormatTime(uint64_t usec, bool utc, const char* format) {
     time_t seconds = static_cast<time_t>(usec / 1000000);
     tm fields{};
     if (!(utc ? gmtime_r(&seconds, &fields) : localtime_r(&seconds, &fields)))
@@ -17,8 +16,7 @@ std::string FormatTime(uint64_t usec, bool utc, const char* format)
     return strftime(text, sizeof text, format, &fields) ? text : std::to_string(seconds);
 }
 
-std::string JsonString(const std::string& text)
-{
+std::string JsonString(const std::string& text) {
     std::string quoted = "\"";
     for (unsigned char c : text) {
         if (c == '"' || c == '\\') {
@@ -35,8 +33,7 @@ std::string JsonString(const std::string& text)
     return quoted + "\"";
 }
 
-std::string UserOf(const std::vector<UserState>& states, const LauncherEntry& entry)
-{
+std::string UserOf(const std::vector<UserState>& states, const LauncherEntry& entry) {
     for (const UserState& state : states) {
         if (state.host == entry.host && state.uid == entry.uid)
             return state.user == state.uid ? "uid " + state.uid
@@ -47,13 +44,11 @@ std::string UserOf(const std::vector<UserState>& states, const LauncherEntry& en
 
 } // namespace
 
-std::string LocalTime(uint64_t usec)
-{
+std::string LocalTime(uint64_t usec) {
     return FormatTime(usec, false, "%Y-%m-%d %H:%M:%S %Z");
 }
 
-void PrintStateTable(FILE* out, const std::vector<UserState>& states)
-{
+void PrintStateTable(FILE* out, const std::vector<UserState>& states) {
     std::vector<std::vector<std::string>> rows = {
         {"HOST", "USER", "UID", "BUILD", "LAST OUTCOME", "WHEN"}};
     for (const UserState& s : states)
@@ -70,8 +65,7 @@ void PrintStateTable(FILE* out, const std::vector<UserState>& states)
     }
 }
 
-void PrintStateJson(FILE* out, const std::vector<UserState>& states)
-{
+void PrintStateJson(FILE* out, const std::vector<UserState>& states) {
     for (const UserState& s : states) {
         fprintf(out,
                 "{\"host\":%s,\"user\":%s,\"uid\":%s,\"build\":%s,\"outcome\":%s,\"when\":%s,"
@@ -84,30 +78,27 @@ void PrintStateJson(FILE* out, const std::vector<UserState>& states)
 }
 
 void PrintSummary(FILE* out, const std::vector<UserState>& states,
-                  const std::vector<LauncherEntry>& entries, uint64_t since_usec)
-{
+                  const std::vector<LauncherEntry>& entries, uint64_t since_usec) {
     fprintf(out, "\nUsers at each build:\n");
     for (const auto& [build, users] : UsersPerBuild(states))
         fprintf(out, "  %-8s %d %s%s\n", build.c_str(), users, users == 1 ? "user" : "users",
                 build == "-" ? " (no complete copy)" : "");
-    std::string header = "\nNot successes since " + LocalTime(since_usec) + ":";
+    fprintf(out, "\nNot successes since %s:", LocalTime(since_usec).c_str());
     bool any = false;
     for (const LauncherEntry& e : entries) {
         if (IsSuccess(e.outcome) || e.usec < since_usec)
             continue;
-        fprintf(out, "%s\n  %s  %s  %s  %s: %s", any ? "" : header.c_str(),
-                LocalTime(e.usec).c_str(), e.host.c_str(), UserOf(states, e).c_str(),
-                e.outcome.c_str(), e.reason.c_str());
-        fprintf(out, e.notified.empty() ? "\n" : " (notified: %s)\n", e.notified.c_str());
+        fprintf(out, "\n  %s  %s  %s  %s: %s", LocalTime(e.usec).c_str(), e.host.c_str(),
+                UserOf(states, e).c_str(), e.outcome.c_str(), e.reason.c_str());
+        if (!e.notified.empty())
+            fprintf(out, " (notified: %s)", e.notified.c_str());
         any = true;
     }
-    if (!any)
-        fprintf(out, "%s none\n", header.c_str());
+    fprintf(out, any ? "\n" : " none\n");
 }
 
 void PrintIgnored(FILE* out, const std::vector<IgnoredSender>& ignored,
-                  const std::string& launcher_exe)
-{
+                  const std::string& launcher_exe) {
     if (ignored.empty())
         return;
     fprintf(out, "\nIgnored: entries that name the launcher but were not sent by %s:\n",

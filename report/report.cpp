@@ -9,8 +9,7 @@
 namespace report {
 namespace {
 
-std::string LocalMachineId()
-{
+std::string LocalMachineId() {
     sd_id128_t id;
     char text[SD_ID128_STRING_MAX];
     if (sd_id128_get_machine(&id) < 0)
@@ -20,8 +19,7 @@ std::string LocalMachineId()
 
 } // namespace
 
-int RunReport(const ReportOptions& options, FILE* out, FILE* err)
-{
+int RunReport(const ReportOptions& options, FILE* out, FILE* err) {
     JournalContents contents;
     std::string error;
     if (ReadLauncherEntries(options.source, options.launcher_exe, &contents, &error) < 0) {
