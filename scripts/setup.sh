@@ -23,10 +23,11 @@ packages=(
   # the journal entry of each outcome; the tests read it back from a private
   # journald, and record the notification on a private session bus
   libsystemd-dev systemd dbus-daemon
+  # halvora-report's test reads a folder as a collecting server keeps it
+  systemd-journal-remote
 )
 if [ "${1:-}" = "--with-tools" ]; then
   packages+=(libarchive-tools xvfb xauth icewm weston qtwayland5)
-  packages+=(systemd-journal-remote)  # the README's fleet configuration, tried by hand
 fi
 
 missing=()
