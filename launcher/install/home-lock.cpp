@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
@@ -97,7 +98,11 @@ HomeLock::State HomeLock::Acquire(const ustring& dir, int timeout_ms, int other_
                            "without it\n",
                            __LINE__, path.c_str(), strerror(err), err);
             Release();
-            m_state = State::Unavailable;
+            // A file system without flock (NFS without its lock service)
+            // may still take the record, which then excludes alone.
+            m_state = TryRecord() == 0 ? State::Held : State::Unavailable;
+            if (m_state == State::Held)
+                StartRenewing();
             return m_state;
         } else {
             ReadHolder();
@@ -178,14 +183,19 @@ int HomeLock::TryRecord()
 }
 
 // Provably stale only: another boot of this host, this machine's own (its
-// flock, which we hold now, would be held by a live holder), or a record
-// of another host that has not been renewed for kStaleSeconds.
+// flock, which we hold now, would be held by a live holder; without the
+// flock, its pid is gone), or a record of another host that has not been
+// renewed for kStaleSeconds.
 bool HomeLock::HolderIsStale(const std::string& text, time_t renewed) const
 {
     Machine holder = MachineOfRecord(text);
     const Machine& self = ThisMachine();
-    if (holder.host == self.host)
+    if (holder.host == self.host && (holder.boot_id != self.boot_id || m_lock.IsOpen()))
         return true;
+    if (holder == self) {
+        pid_t pid = static_cast<pid_t>(atol(RecordValue(text, "pid").c_str()));
+        return pid <= 0 || (kill(pid, 0) != 0 && errno == ESRCH);
+    }
     return time(nullptr) - renewed > kStaleSeconds;
 }
 
