@@ -5,6 +5,8 @@
 // shared, attributes are cached, as on sshfs). The launcher runs as "nobody".
 #include <csignal>
 #include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -124,7 +126,11 @@ protected:
     {
         for (pid_t pid : ClientsOn(m))
             kill(pid, SIGTERM);
-        for (int i = 0; i < 100 && fs::exists(user + "/client." + m.name + "-" + BootOf(m)); ++i)
+        // Gone, not dying: a dying client's number would still answer the
+        // start script of the next login.
+        for (int i = 0; i < 100 && (!ClientsOn(m).empty() ||
+                                    fs::exists(user + "/client." + m.name + "-" + BootOf(m)));
+             ++i)
             std::this_thread::sleep_for(50ms);
     }
 
@@ -162,6 +168,26 @@ TEST_P(MachinesTest, ClientOfAKeepsItsCopyWhileBLogsIn)
     EXPECT_EQ(CompareTree(app, ReadManifest(next_root + "/package/halvora.hpk")), "");
     EXPECT_EQ(ClientsOn(b).size(), 1u);
     EXPECT_TRUE(ClientsOn(a).empty());
+}
+
+// A machine that crashes leaves its record, and its lease is renewed no
+// more: once stale, it holds no upgrade back.
+TEST_P(MachinesTest, RecordOfACrashedMachineCountsUntilItsLeaseIsStale)
+{
+    ASSERT_NO_FATAL_FAILURE(Login(a));
+    int old_build = BuildOf(app + "/INFO");
+    kill(a.unshare, SIGKILL);
+    ChildReaper::Instance().WaitEnded(a.unshare, 10s);
+    a.unshare = 0;
+    std::string record = user + "/client.A-" + BootOf(a);
+    ASSERT_TRUE(fs::exists(record));
+    timespec renewed[2] = {{time(nullptr) - 200, 0}, {time(nullptr) - 200, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, record.c_str(), renewed, 0), 0);
+    size_t before = LogLineCount();
+    ASSERT_NO_FATAL_FAILURE(Login(b));
+    EXPECT_GT(BuildOf(app + "/INFO"), old_build);
+    EXPECT_EQ(CountContaining(LogMessages(before), "names no running client any more"), 1);
+    EXPECT_FALSE(fs::exists(record));
 }
 
 TEST_P(MachinesTest, LoginsAtTheSameMomentLeaveACompleteCopyAndOneClientEach)
