@@ -131,8 +131,12 @@ void LinuxService::AfterClientStart()
                        "[NOTE] linux/linux-service(%d): no client of this machine found after the "
                        "start, none is recorded\n",
                        __LINE__);
-    else if (client_record->Publish(pid, start) == 0)
+    else if (client_record->Publish(pid, start) == 0) {
+        Logger::LogMsg(Logger::L_INFO, kComponent,
+                       "[INFO] linux/linux-service(%d): the client of this machine runs as pid %d\n",
+                       __LINE__, static_cast<int>(pid));
         client_record->StartLease(LeaseProgram(), pid, start);
+    }
     client_record.reset();
 }
 
