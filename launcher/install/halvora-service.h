@@ -61,6 +61,7 @@ protected:
 private:
     int ScanPackage(ArchiveSummary& summary, PackageContents& contents);
     int ForgetMarkerWithoutRecord();
+    bool IsOtherMachinesLiveInstallation();
     // What a check of the home's room found.
     struct RoomCheck {
         int64_t to_write = 0;
@@ -191,6 +192,9 @@ protected:
     // The copy in place was found beside a marker without a record: it is
     // kept only if it holds the client.
     bool copy_in_doubt = false;
+    // No other machine can be installing now (this run holds the home's
+    // lock): an installation of another machine left under way was cut.
+    bool others_excluded = false;
 };
 
 #endif

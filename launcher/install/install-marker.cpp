@@ -130,7 +130,9 @@ int MarkInstallationUnderway(const ustring& app_dir, const ustring& complete_cop
     ustring parent = FSParentPath(app_dir);
     if (FSMKDir(parent, true) < 0)
         return -1;
-    std::string text = std::string(kMarkerText) + kCompleteKey + complete_copy.c_str() + "\n";
+    std::string text = std::string(kMarkerText) + kCompleteKey + complete_copy.c_str() + "\n" +
+                       MachineRecordLines(ThisMachine()) + "pid=" + std::to_string(getpid()) +
+                       "\n";
     return WriteFileDurably(InstallMarkerPath(app_dir), text);
 }
 
@@ -158,6 +160,14 @@ bool ReadLastCompleteCopy(const ustring& app_dir, ustring& complete_copy)
         return true;
     }
     return false;
+}
+
+Machine MarkerMachine(const ustring& app_dir)
+{
+    std::string text;
+    if (ReadOwnFile(InstallMarkerPath(app_dir), kMaxMarkerBytes, text) != 0)
+        return Machine();
+    return MachineOfRecord(text);
 }
 
 int ClearInstallationUnderway(const ustring& app_dir)

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "machine-identity.h"
 #include "ustring/ustring.h"
 
 // An installation of the per-user client can be cut at any moment (power
@@ -54,6 +55,10 @@ int MarkInstallationUnderway(const ustring& app_dir, const ustring& complete_cop
 // marker says nothing, and the caller must check any name it gets against
 // the names it makes.
 bool ReadLastCompleteCopy(const ustring& app_dir, ustring& complete_copy);
+
+// The machine whose launcher wrote the marker (it records its host, boot
+// id and pid); host empty when the marker names none or cannot be read.
+Machine MarkerMachine(const ustring& app_dir);
 
 // Removes the marker durably; a missing marker counts as removed. 0 on
 // success, -1 on failure (logged).

@@ -294,6 +294,10 @@ int Service::RestoreLastCompleteCopy()
     // Presence unknown (the folder cannot be read): touch nothing.
     if (!IsFileExist(InstallMarkerPath(app), false))
         return -1;
+    if (IsOtherMachinesLiveInstallation()) {
+        restore_pending = true;
+        return -1;
+    }
     ustring complete;
     if (!ReadLastCompleteCopy(app, complete) || !IsOwnName(app, complete))
         return ForgetMarkerWithoutRecord();
@@ -329,6 +333,30 @@ int Service::RestoreLastCompleteCopy()
                        "is removed, no copy is installed\n",
                        kLinePlace + __LINE__, app.c_str());
     return 0;
+}
+
+// The marker of another machine's launcher is undone only while this run
+// holds the home's lock, which that launcher would hold were it still at
+// work: without the lock its installation may be live.
+bool Service::IsOtherMachinesLiveInstallation()
+{
+    Machine writer = MarkerMachine(per_user_install_path);
+    if (!writer.Known() || IsThisMachine(writer))
+        return false;
+    AnnounceMeeting(writer, "an installation");
+    if (others_excluded) {
+        Logger::LogMsg(Logger::L_NOTICE, kLogComponent,
+                       "[NOTE] halvora-service(%d): the installation under way is machine %s's, "
+                       "whose lock is gone: it was cut short\n",
+                       kLinePlace + __LINE__, MachineName(writer).c_str());
+        return false;
+    }
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] halvora-service(%d): machine %s may still be installing in '%s', "
+                   "its work is left alone\n",
+                   kLinePlace + __LINE__, MachineName(writer).c_str(),
+                   per_user_install_path.c_str());
+    return true;
 }
 
 void Service::RenewRecordOfRestoredCopy()

@@ -45,7 +45,9 @@ protected:
         std::vector<pid_t> found;
         for (const fs::directory_entry& e : fs::directory_iterator("/proc")) {
             pid_t pid = static_cast<pid_t>(atoi(e.path().filename().c_str()));
-            if (pid > 0 && ExecutableOf(pid).rfind(scratch, 0) == 0)
+            std::string exe = pid > 0 ? ExecutableOf(pid) : std::string();
+            // The lease beside a client ends with it.
+            if (exe.rfind(scratch, 0) == 0 && exe.find("/bin/halvora-lease") == std::string::npos)
                 found.push_back(pid);
         }
         return found;

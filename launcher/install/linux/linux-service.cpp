@@ -12,6 +12,7 @@
 #include "file/own-file.h"
 #include "install-marker.h"
 #include "linux/client-process.h"
+#include "linux/client-record.h"
 #include "linux/client-start.h"
 #include "log.h"
 
@@ -66,8 +67,9 @@ void TellNotStarted(const ustring& app)
 
 // How long the client has to end on SIGTERM before it is killed.
 const int kTermWaitMs = 5000;
-// Long enough for another launcher to stop its client and unpack a large
-// package; a launcher never waits for ever behind one that hangs.
+// Long enough for another launcher of this machine to stop its client and
+// unpack a large package; a launcher never waits for ever behind one that
+// hangs, and behind another machine's at most HomeLock::kOtherMachineWaitMs.
 const int kHomeLockWaitMs = 10 * 60 * 1000;
 
 } // namespace
@@ -100,9 +102,12 @@ void LinuxService::PreUpgrade()
     // A refusal or a run without a client is reported with the words of
     // the first error line since here.
     Logger::WatchFailures();
+    MeetOtherMachines();
     // The decision and the installation must see one state of the home,
     // and a cut installation is undone first, whatever the package is like.
-    if (home_lock.Acquire(GetUserHalvoraInstallPath(), kHomeLockWaitMs) != HomeLock::State::Busy)
+    HomeLock::State lock = home_lock.Acquire(GetUserHalvoraInstallPath(), kHomeLockWaitMs);
+    others_excluded = lock == HomeLock::State::Held;
+    if (lock != HomeLock::State::Busy)
         RestoreLastCompleteCopy();
     LoadTargetVerInfo();
     LoadSourceVerInfo();
@@ -164,6 +169,8 @@ int LinuxService::HandlePackageUpgrade()
 {
     // Only lines of the upgrade itself say why it did not happen.
     Logger::WatchFailures();
+    if (PostponeForOtherMachine())
+        return -1;
     bool had_client = PerUserBinPathExist();
     // A package that is damaged or does not fit, or a home that cannot take
     // the marker or the new copy, must not cost the user the running client.
@@ -199,6 +206,12 @@ int LinuxService::HandlePackageUpgrade()
 
 void LinuxService::StopService()
 {
+    // This machine's own client, whatever the pid file (which another
+    // machine's client may have written) says now.
+    if (pid_t own = OwnRecordedClient()) {
+        TerminateClient(own, GetUserHalvoraInstallPath() + "/ui.pid");
+        return;
+    }
     ustring ui_pid_file = GetUserHalvoraInstallPath() + "/ui.pid";
     // Read like the launcher's other own files: whatever the user put in its
     // place must neither block the launcher nor be taken for a client.
@@ -346,8 +359,11 @@ void LinuxService::PostUpgrade()
                        __LINE__);
     else if (IsInstallationUnderway(per_user_install_path) || !PerUserBinPathExist())
         NoClientToStart();
-    else
+    else if (!OwnClientAlreadyRuns()) {
+        BeforeClientStart();
         LaunchPerUserBin();
+        AfterClientStart();
+    }
     // The old copy goes once the new client runs, and still under the lock:
     // another launcher must neither meet it half removed nor have its own
     // backup, made under the same name, taken for it.
@@ -357,6 +373,7 @@ void LinuxService::PostUpgrade()
 
 void LinuxService::NoClientToStart()
 {
+    NameInstallingMachine();
     Logger::LogMsg(Logger::L_ERR, kComponent,
                    "[ERROR] linux/linux-service(%d): no complete copy of the client in '%s', not "
                    "starting it\n",

@@ -2,6 +2,7 @@
 #define HALVORA_LINUX_SERVICE_H
 
 #include <chrono>
+#include <memory>
 #include <string>
 #include <sys/types.h>
 
@@ -12,10 +13,13 @@
 // per-user client through its pid file, and starting the client through the
 // package's start script.
 class ProcessHandle;
+class ClientRecordWriter;
+struct ClientRecord;
 
 class LinuxService : public Service {
 public:
     LinuxService();
+    ~LinuxService() override;
 
     static LinuxService& GetInstace();
 
@@ -45,11 +49,27 @@ private:
     int SignalClient(const ProcessHandle& process, pid_t pid, int sig);
     void LogKillFailure(int err);
 
+    // Machines sharing the home (service-machines.cpp).
+    void MeetOtherMachines();
+    bool FindOtherMachineClient(ClientRecord& found);
+    // Decided before anything is stopped: true (outcome Postponed) when a
+    // client of another machine runs from the copy.
+    bool PostponeForOtherMachine();
+    // This machine's client by its own record, 0 when none runs.
+    pid_t OwnRecordedClient();
+    bool OwnClientAlreadyRuns();
+    // Around the start of the client: its record and lease.
+    void BeforeClientStart();
+    void AfterClientStart();
+    // The reason of a run left without a client by another machine's lock.
+    void NameInstallingMachine();
+
     // Held from before the decision until the client is started.
     HomeLock home_lock;
     // When the old client was stopped (or, on a first installation, would
     // have been): the time the user is without one ends at the start.
     std::chrono::steady_clock::time_point stopped_at;
+    std::unique_ptr<ClientRecordWriter> client_record;
 };
 
 #endif

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "home-lock.h"
+#include "machine-identity.h"
 #include "test-support.h"
 
 using testsupport::TempDir;
@@ -87,6 +88,39 @@ TEST_F(HomeLockTest, FreeLockIsHeldUntilReleased)
     EXPECT_EQ(0, flock(fd, LOCK_EX | LOCK_NB));
     close(fd);
     EXPECT_EQ("", testsupport::ReadFile(log));
+    // Its record goes with it: another machine would wait for it otherwise.
+    EXPECT_NE(0, access((dir / "install.owner").c_str(), F_OK));
+}
+
+// A lock record another launcher left, where no flock is shared (sshfs):
+// held while its machine may still renew it, taken over once provably stale.
+TEST_F(HomeLockTest, LockRecordOfAnotherLauncherIsTakenOverOnlyWhenStale)
+{
+    const Machine& self = ThisMachine();
+    struct Row {
+        std::string host, boot_id;
+        int age_s;
+        bool taken;
+    } rows[] = {
+        {"other-host", "b00700", 10, false},  // renewed lately: may be at work
+        {"other-host", "b00700", 400, true},  // not renewed for minutes
+        {self.host, "earlier-boot", 10, true}, // a boot of ours before this one
+        {self.host, self.boot_id, 10, true},   // ours: its flock would be held
+    };
+    for (const Row& row : rows) {
+        std::string record = dir / "install.owner";
+        testsupport::WriteFile(record, "host=" + row.host + "\nboot_id=" + row.boot_id + "\npid=1\n");
+        timespec times[2] = {{time(nullptr) - row.age_s, 0}, {time(nullptr) - row.age_s, 0}};
+        ASSERT_EQ(0, utimensat(AT_FDCWD, record.c_str(), times, 0));
+        HomeLock lock;
+        HomeLock::State state = lock.Acquire(dir.path().c_str(), 600000, 0);
+        EXPECT_EQ(row.taken ? HomeLock::State::Held : HomeLock::State::Busy, state) << row.host;
+        if (row.taken)
+            EXPECT_NE(std::string::npos, testsupport::ReadFile(record).find("host=" + self.host));
+        else
+            EXPECT_TRUE(Logged("): machine other-host (boot b00700) is installing in this home"));
+        unlink(record.c_str());
+    }
 }
 
 TEST_F(HomeLockTest, HolderThatStaysIsWaitedForBoundedly)
