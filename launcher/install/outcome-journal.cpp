@@ -7,6 +7,8 @@
 #include <poll.h>
 #include <pwd.h>
 #include <string>
+#include <linux/sockios.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -180,6 +182,17 @@ public:
     const int fd;
 };
 
+// journald names the sender (_EXE, what the administrator's report trusts)
+// from /proc when it takes the entry off its queue: a launcher that ended
+// before that would send an entry no report counts. The bytes still queued
+// are charged to this socket until journald has read them.
+void WaitUntilTaken(int fd, std::chrono::steady_clock::time_point deadline) {
+    int queued = 0;
+    while (ioctl(fd, SIOCOUTQ, &queued) == 0 && queued > 0 &&
+           std::chrono::steady_clock::now() < deadline)
+        poll(nullptr, 0, 1);
+}
+
 // Connected, so that a poll for room waits on journald's queue; never
 // blocks, and gives up after kJournalWaitMs. 0, or an errno value.
 int SendWithoutBlocking(const std::string& datagram) {
@@ -193,8 +206,10 @@ int SendWithoutBlocking(const std::string& datagram) {
         return errno;
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kJournalWaitMs);
     for (;;) {
-        if (send(journal.fd, datagram.data(), datagram.size(), MSG_NOSIGNAL) >= 0)
+        if (send(journal.fd, datagram.data(), datagram.size(), MSG_NOSIGNAL) >= 0) {
+            WaitUntilTaken(journal.fd, deadline);
             return 0;
+        }
         if (errno != EAGAIN && errno != EINTR)
             return errno;
         auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
