@@ -145,6 +145,9 @@ void ProcessingProgressDialog::ShowInPlace()
     // size and placed with the frame its manager will add.
     ensurePolished();
     setFixedHeight(sizeHint().height());
+    // Made where it will stand, not at the top-left corner: a manager that
+    // lets go of a window puts it back where it was made.
+    CentreOnScreen(this, QMargins());
     winId();
     CentreOnScreen(this, AnnouncedFrameExtents(this));
     FillBeforeFirstPaint(this);
