@@ -1,21 +1,26 @@
-// Draws the 72x72 application icon of the sample installation, so that no
-// binary image has to live in the repository.
+// Draws the application icon of the sample installation, so that no binary
+// image has to live in the repository: 72x72 unless a size is given (the
+// desktop's icon theme takes it in several sizes).
 #include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        fprintf(stderr, "usage: %s <out.png>\n", argv[0]);
+    const int size = argc == 3 ? atoi(argv[2]) : 72;
+    if (argc < 2 || argc > 3 || size < 16 || size > 512) {
+        fprintf(stderr, "usage: %s <out.png> [size, 16 to 512]\n", argv[0]);
         return 2;
     }
-    QImage image(72, 72, QImage::Format_ARGB32);
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn on a grid of 72, scaled to the size asked for.
+    p.scale(size / 72.0, size / 72.0);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x1f, 0x6f, 0xb2));
     p.drawRoundedRect(QRectF(2, 2, 68, 68), 14, 14);

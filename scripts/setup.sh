@@ -13,6 +13,7 @@ set -euo pipefail
 packages=(
   cmake g++ make
   qtbase5-dev qttools5-dev-tools
+  libxcb1-dev pkgconf  # the dialog's first frame on X11
   libicu-dev libarchive-dev zlib1g-dev libgtest-dev
   liblzma-dev libzstd-dev libbz2-dev libxxhash-dev
   dpkg-dev file lintian desktop-file-utils

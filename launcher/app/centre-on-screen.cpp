@@ -1,22 +1,22 @@
 #include "centre-on-screen.h"
 
 #include <QGuiApplication>
+#include <QRect>
 #include <QScreen>
 #include <QWidget>
-#include <QWindow>
 
-QMargins CentreOnScreen(QWidget* window)
+void CentreOnScreen(QWidget* window, const QMargins& frame)
 {
     QScreen* screen = window->screen();
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
-        return QMargins();
-    QMargins frame = window->windowHandle() ? window->windowHandle()->frameMargins() : QMargins();
+        return;
     QSize outer = window->size().grownBy(frame);
     QRect area = screen->availableGeometry();
-    // A window's position is that of its frame.
-    window->move(area.x() + (area.width() - outer.width()) / 2,
-                 area.y() + (area.height() - outer.height()) / 2);
-    return frame;
+    QPoint frame_at(area.x() + (area.width() - outer.width()) / 2,
+                    area.y() + (area.height() - outer.height()) / 2);
+    // The geometry of the window itself, inside its frame: it means the same
+    // before and after a window manager has framed the window.
+    window->setGeometry(QRect(frame_at + QPoint(frame.left(), frame.top()), window->size()));
 }

@@ -5,11 +5,10 @@
 
 class QWidget;
 
-// Moves a window so that its frame, at the window's present size and with
-// the frame margins the window system reports now, is centred on the
-// available area of the screen that holds it. Returns those margins: until
-// a window manager has framed the window they are zero, and the window must
-// be centred again once they are known.
-QMargins CentreOnScreen(QWidget* window);
+// Places a window so that its frame, at the window's present size with the
+// given frame margins around it, is centred on the available area of the
+// screen that holds it. Meant for a window not yet shown: once there, it
+// stays there.
+void CentreOnScreen(QWidget* window, const QMargins& frame);
 
 #endif

@@ -8,6 +8,7 @@
 #include <QWindow>
 #include <cstdio>
 #include <unistd.h>
+#include <limits>
 
 #include "adapter.h"
 #include "centre-on-screen.h"
@@ -17,6 +18,7 @@
 #include "no-client-notice.h"
 #include "outcome-journal.h"
 #include "strtab.h"
+#include "x11-first-frame.h"
 
 namespace {
 
@@ -120,6 +122,10 @@ ProcessingProgressDialog::ProcessingProgressDialog() : QProgressDialog(nullptr, 
     setModal(true);
     setWindowModality(Qt::WindowModal);
     setStyleSheet(kStyleSheet);
+    // The base class would show the dialog by itself some seconds after it
+    // was built, or from setValue, wherever and however big it is then: it is
+    // shown by ShowInPlace only.
+    setMinimumDuration(std::numeric_limits<int>::max());
 }
 
 void ProcessingProgressDialog::closeEvent(QCloseEvent* event)
@@ -131,29 +137,25 @@ void ProcessingProgressDialog::reject()
 {
 }
 
-void ProcessingProgressDialog::showEvent(QShowEvent* event)
+void ProcessingProgressDialog::ShowInPlace()
 {
-    // Its height is fixed at what its text needs, as its width is, so that a
-    // compositor that offers every top-level window the whole output leaves
-    // the dialog at its size. Its texts are one line each: one set while it
-    // is shown needs no more room.
+    if (isVisible())
+        return;
+    // Everything that decides the window's size and place is settled before
+    // the window is mapped, so that the window system shows it once, as it
+    // stays: the style sheet applied, the height fixed at what the text needs
+    // (as the width is, so that a compositor that offers every window the
+    // whole output leaves it at its size), the native window made at that
+    // size and placed with the frame its manager will add.
+    ensurePolished();
     setFixedHeight(sizeHint().height());
-    // The base class grows the dialog to fit its text first; the toolkit's
-    // own placement happened before that, for a size the dialog never has.
-    QProgressDialog::showEvent(event);
-    m_centred_with = CentreOnScreen(this);
-    m_frame_pending = true;
-}
-
-void ProcessingProgressDialog::moveEvent(QMoveEvent* event)
-{
-    QProgressDialog::moveEvent(event);
-    // A window manager's frame moves the dialog by its own size; once. Later
-    // moves are the user's.
-    if (m_frame_pending && windowHandle() && windowHandle()->frameMargins() != m_centred_with) {
-        m_frame_pending = false;
-        CentreOnScreen(this);
-    }
+    // Made where it will stand, not at the top-left corner: a manager that
+    // lets go of a window puts it back where it was made.
+    CentreOnScreen(this, QMargins());
+    winId();
+    CentreOnScreen(this, AnnouncedFrameExtents(this));
+    FillBeforeFirstPaint(this);
+    show();
 }
 
 Launcher::Launcher()
@@ -201,7 +203,7 @@ void Launcher::Start()
 
 void Launcher::ShowMsgBox()
 {
-    Dialog()->show();
+    Dialog()->ShowInPlace();
 }
 
 void Launcher::UpdateProgress(int total, int steps)

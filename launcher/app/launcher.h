@@ -1,7 +1,6 @@
 #ifndef HALVORA_LAUNCHER_H
 #define HALVORA_LAUNCHER_H
 
-#include <QMargins>
 #include <QObject>
 #include <QProgressDialog>
 #include <QString>
@@ -55,19 +54,15 @@ public:
     ProcessingProgressDialog();
     ~ProcessingProgressDialog() override = default;
 
+    // Shows it at the size its text needs, centred with its frame on its
+    // screen, drawn from the moment it appears.
+    void ShowInPlace();
+
 protected:
     // The job cannot be cancelled: neither the window system's close nor the
     // Escape key may take the dialog away while the worker runs.
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
-    // Centred at the size it is shown with, and again once a window manager
-    // has put its frame around it.
-    void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-
-private:
-    bool m_frame_pending = false;
-    QMargins m_centred_with;
 };
 
 // Owns the worker and the dialog and carries the worker's reports to it.

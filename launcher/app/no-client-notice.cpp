@@ -4,6 +4,7 @@
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDBusMessage>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QVariantMap>
 #include <chrono>
@@ -26,14 +27,23 @@ const int kCallTimeoutMs = 1000;
 // The connection and the call together: a bus that accepts and never
 // answers would otherwise hold the login in the connection's handshake.
 const int kNoticeBoundMs = 1500;
-const int64_t kMegabyte = 1024 * 1024;
+// What "MB" says in every language: 10^6 bytes.
+const int64_t kMegabyte = 1000 * 1000;
+
+// A figure and the unit after it stay on one line however the notification
+// server wraps the text: the space a translation puts after a placeholder
+// becomes a no-break space.
+QString FiguresKeptWithUnits(const QString& text) {
+    static const QRegularExpression placeholder_then_space(QStringLiteral("(%\\d) "));
+    return QString(text).replace(placeholder_then_space, QStringLiteral("\\1\u00A0"));
+}
 
 QString ReasonSentence(const RunOutcome& outcome) {
     switch (outcome.notice) {
     case NoticeReason::NoRoom:
         // Needed rounded up and free rounded down: the figures never make the
         // room look enough.
-        return StrTable::LoadStr(StrTable::notice_reason_no_room)
+        return FiguresKeptWithUnits(StrTable::LoadStr(StrTable::notice_reason_no_room))
             .arg((outcome.needed_bytes + kMegabyte - 1) / kMegabyte)
             .arg(outcome.free_bytes / kMegabyte);
     case NoticeReason::Damaged:

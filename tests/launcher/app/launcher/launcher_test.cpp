@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTranslator>
 #include <archive.h>
 #include <archive_entry.h>
 #include <climits>
@@ -23,8 +24,10 @@
 #include "dialog-probe.h"
 #include "launcher.h"
 #include "log.h"
+#include "no-client-notice.h"
 #include "strtab.h"
 #include "test-support.h"
+#include "texts-expectations.h"
 
 using testsupport::ReadFile;
 using testsupport::TempDir;
@@ -215,9 +218,9 @@ TEST_F(LauncherTest, DialogIsBuiltAsDesigned)
     EXPECT_EQ(dialog->parent(), nullptr);
 }
 
-// The toolkit places a dialog before it has grown to fit its text; shown
-// with one line and again with four, it must sit in the middle of its screen
-// at the size it has.
+// Size and place are settled before the window is shown: shown with one
+// line and again with four, it must sit in the middle of its screen at the
+// size it has.
 TEST_F(LauncherTest, DialogIsCentredOnItsScreenAtTheSizeItIsShownWith)
 {
     Launcher launcher;
@@ -236,7 +239,7 @@ TEST_F(LauncherTest, DialogIsCentredOnItsScreenAtTheSizeItIsShownWith)
 
     dialog->hide();
     dialog->setLabelText("1\n2\n3\n4");
-    dialog->show();
+    ASSERT_TRUE(QMetaObject::invokeMethod(&launcher, "ShowMsgBox", Qt::DirectConnection));
     EXPECT_GT(dialog->height(), one_line);
     expect_centred();
 }
@@ -323,5 +326,34 @@ INSTANTIATE_TEST_SUITE_P(Steps, UpdateProgressTest,
                                            Progress{INT_MAX, INT_MAX / 2, 49},
                                            Progress{0, 5, 50},     // ignored
                                            Progress{-3, 1, 50}));  // ignored
+
+// A home too small: the sizes are in 10^6 bytes, as "MB" says (47 and 12
+// would be MiB), and in no language can a line break between a figure and
+// its unit.
+class NoRoomNoticeTest : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(NoRoomNoticeTest, SizesAreMegabytesJoinedToTheirUnit)
+{
+    qInitResources_texts();
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(":/" + QString::fromStdString(GetParam()) + ".qm"));
+    QCoreApplication::installTranslator(&translator);
+    StrTable::InitStrTable();
+    RunOutcome outcome;
+    outcome.notice = NoticeReason::NoRoom;
+    outcome.needed_bytes = 48523447; // rounded up
+    outcome.free_bytes = 13000000;
+    const QString body = ComposeNoClientNotice(outcome).body;
+    QCoreApplication::removeTranslator(&translator);
+    for (const char* figure : {"49", "13"}) {
+        const int at = body.indexOf(QLatin1String(figure));
+        ASSERT_GE(at, 0) << figure << " in " << body.toStdString();
+        EXPECT_EQ(body.at(at + 2), QChar(0x00A0)) << body.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, NoRoomNoticeTest,
+                         ::testing::ValuesIn(textsexpect::CodeParams(true)),
+                         textsexpect::CodeParamName);
 
 } // namespace
