@@ -170,6 +170,9 @@ protected:
     OldCopyProof old_copy_proof;
     bool old_copy_proved = false;
     InstalledFiles installed_files;
+    // installed_files already holds each file as it stands (a new copy
+    // built beside the running client): written without a stat after the stop.
+    bool installed_files_stated = false;
     std::vector<std::string> linked_names;
     // The folder the new copy is built in (one of the backup names, so that
     // a cut leaves it to be removed as a leftover), its number among them,

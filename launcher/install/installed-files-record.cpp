@@ -318,18 +318,45 @@ InstalledFiles ReadInstalledFiles(const ustring& path)
     return std::move(reading.record);
 }
 
-int WriteInstalledFiles(const ustring& app_dir, const InstalledFiles& installed)
+int StatInstalledFiles(const ustring& app_dir, const InstalledFiles& installed,
+                       InstalledFiles& record)
 {
+    record = InstalledFiles();
     int app_fd = OpenCopy(app_dir);
     if (app_fd < 0)
         return -1;
-    InstalledFiles record;
     for (const auto& [path, wanted] : installed.files) {
         InstalledFile file = wanted;
         if (StatInstalled(app_fd, path, file))
             record.files[path] = file;
     }
     close(app_fd);
+    return 0;
+}
+
+void RestatInstalledFiles(const ustring& app_dir, InstalledFiles& record,
+                          const std::vector<std::string>& names)
+{
+    int app_fd = OpenCopy(app_dir);
+    for (const std::string& path : names) {
+        auto it = record.files.find(path);
+        if (it != record.files.end() && (app_fd < 0 || !StatInstalled(app_fd, path, it->second)))
+            record.files.erase(it);
+    }
+    if (app_fd >= 0)
+        close(app_fd);
+}
+
+int WriteStatedFiles(const ustring& app_dir, InstalledFiles record)
+{
+    return WriteRecord(app_dir, record);
+}
+
+int WriteInstalledFiles(const ustring& app_dir, const InstalledFiles& installed)
+{
+    InstalledFiles record;
+    if (StatInstalledFiles(app_dir, installed, record) != 0)
+        return -1;
     return WriteRecord(app_dir, record);
 }
 

@@ -23,6 +23,20 @@ InstalledFiles ReadInstalledFiles(const ustring& path);
 // 0, or -1 (logged).
 int WriteInstalledFiles(const ustring& app_dir, const InstalledFiles& installed);
 
+// The files of `installed` as they now stand under app_dir, into record;
+// files that are not regular files there are left out. 0, or -1 (logged).
+int StatInstalledFiles(const ustring& app_dir, const InstalledFiles& installed,
+                       InstalledFiles& record);
+
+// The files of record named in names taken again as they now stand under
+// app_dir; one that is no longer a regular file there is left out.
+void RestatInstalledFiles(const ustring& app_dir, InstalledFiles& record,
+                          const std::vector<std::string>& names);
+
+// Writes a record whose files were taken as they stand (StatInstalledFiles).
+// 0, or -1 (logged).
+int WriteStatedFiles(const ustring& app_dir, InstalledFiles record);
+
 // After a failed upgrade has put the old copy back: the files in `touched`
 // were linked by the upgrade and unlinked again by the rollback, which
 // changed nothing in them but their change times; the record of the old

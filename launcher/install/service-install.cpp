@@ -261,10 +261,14 @@ int Service::CompleteInstallation(const ustring& backup)
         return -1;
     // Taken before anything runs from the new copy, so that a file the
     // client changes at its first start is never recorded as the package's.
-    if (!backup.empty())
+    // A record taken before the stop does not wait for these: the backup's
+    // removal drops the second names with the rest of it.
+    if (!backup.empty() && !installed_files_stated)
         ReleaseLinkedNames(backup, linked_names);
     if (installed_files.empty())
         ClearOwnTemporaryName(InstalledFilesPath(app)); // it describes the old copy
+    else if (installed_files_stated)
+        WriteStatedFiles(app, installed_files);
     else
         WriteInstalledFiles(app, installed_files);
     Logger::LogMsg(Logger::L_INFO, kLogComponent,
@@ -440,6 +444,7 @@ void Service::RemoveNewCopy()
     RemoveTree(new_copy, "new copy");
     new_copy = ustring();
     deferred_files = DeferredFiles();
+    installed_files_stated = false;
 }
 
 // The old copy goes to a backup name after the new copy's, recorded in the

@@ -21,6 +21,34 @@ namespace {
 const int kLinePlace = logplace::kServiceNewCopy;
 const char* const kLogComponent = "service_debug";
 
+// The new copy's record, taken while the client still runs: the files
+// written as they stand, each file left for its link as it was proved. The
+// link and the backup's removal move only its change time, which decides
+// nothing: the next upgrade proves every file by its content.
+int RecordBeforeStop(const ustring& new_copy, const InstalledFiles& unpacked,
+                     const DeferredFiles& deferred, const InstalledFiles& recorded,
+                     const OldCopyProof& proof, InstalledFiles& record)
+{
+    if (StatInstalledFiles(new_copy, unpacked, record) != 0)
+        return -1;
+    for (const auto& [key, wanted] : deferred.files) {
+        auto proved = proof.files.find(key);
+        auto was = recorded.files.find(key);
+        auto file = unpacked.files.find(key);
+        if (proved == proof.files.end() || was == recorded.files.end() ||
+            file == unpacked.files.end())
+            continue;
+        InstalledFile linked = file->second;
+        linked.inode = proved->second.inode;
+        linked.size = proved->second.size;
+        linked.ctime_sec = proved->second.changed.sec;
+        linked.ctime_nsec = proved->second.changed.nsec;
+        linked.disk_mode = was->second.disk_mode;
+        record.files[key] = linked;
+    }
+    return 0;
+}
+
 } // namespace
 
 int Service::BuildNewCopy()
@@ -53,7 +81,11 @@ int Service::BuildNewCopy()
         RemoveNewCopy();
         return -1;
     }
-    installed_files = extractor.Unpacked();
+    installed_files_stated =
+        RecordBeforeStop(new_copy, extractor.Unpacked(), deferred_files, recorded_files,
+                         old_copy_proof, installed_files) == 0;
+    if (!installed_files_stated)
+        installed_files = extractor.Unpacked();
     Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
                    "[DEBUG] halvora-service(%d): new copy built in '%s', %d unchanged files to "
                    "link after the stop\n",
@@ -93,6 +125,9 @@ int Service::LinkIntoNewCopy()
     if (ret == 0)
         ret = MakeDeferredHardLinks(dir, deferred_files);
     close(dir);
+    // Written again: new files, not the ones proved.
+    if (ret == 0 && installed_files_stated && !unlinked.empty())
+        RestatInstalledFiles(new_copy, installed_files, unlinked);
     Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
                    "[DEBUG] halvora-service(%d): %d unchanged files linked from '%s'\n",
                    kLinePlace + __LINE__, static_cast<int>(linked_names.size()),

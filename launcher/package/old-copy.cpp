@@ -197,7 +197,8 @@ OldCopy::~OldCopy()
 // time that would have moved with any change since the hash. Where the time
 // cannot tell (it fell in the grain of the hash's moment), the content is
 // hashed again. -1 otherwise.
-int OldCopy::OpenProved(const std::string& key, const InstalledFile& recorded) const
+int OldCopy::OpenProved(const std::string& key, const InstalledFile& recorded,
+                        struct stat& st) const
 {
     auto proved = proof->files.find(key);
     if (proved == proof->files.end())
@@ -205,7 +206,6 @@ int OldCopy::OpenProved(const std::string& key, const InstalledFile& recorded) c
     int fd = OpenBeneath(dir_fd, key.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return -1;
-    struct stat st;
     const ProvedFile& was = proved->second;
     bool same = StatOnDisk(fd, "", st) == 0 && LooksRecorded(st, recorded) &&
                 static_cast<uint64_t>(st.st_ino) == was.inode && st.st_size == was.size &&
@@ -259,11 +259,10 @@ int OldCopy::OpenWanted(const std::string& key, const InstalledFile& wanted) con
 {
     if (!Provable(key, wanted))
         return -1;
-    int fd = OpenProved(key, record->files.find(key)->second);
     struct stat st;
+    int fd = OpenProved(key, record->files.find(key)->second, st);
     if (fd >= 0 && avoided &&
-        (fstat(fd, &st) != 0 || avoided->count(static_cast<uint64_t>(st.st_ino)) ||
-         (avoid_all && !NoWriterHoldsIt(fd)))) {
+        (avoided->count(static_cast<uint64_t>(st.st_ino)) || (avoid_all && !NoWriterHoldsIt(fd)))) {
         close(fd);
         return -1;
     }

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 #include "extractor.h"
@@ -97,7 +98,8 @@ public:
     }
 
 private:
-    int OpenProved(const std::string& key, const InstalledFile& recorded) const;
+    // st: the file as it was checked, through the descriptor returned.
+    int OpenProved(const std::string& key, const InstalledFile& recorded, struct stat& st) const;
     int OpenWanted(const std::string& key, const InstalledFile& wanted) const;
 
     int dir_fd = -1;

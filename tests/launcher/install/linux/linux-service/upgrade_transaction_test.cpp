@@ -790,6 +790,17 @@ TEST_P(LinkUnchangedTest, LinksOnlyWhatIsUnchangedAndEndsWithThePackage)
     // Recorded for the next upgrade, as far as the package gave checksums.
     EXPECT_EQ(c.change != Change::NoChecksums,
               testsupport::Exists(InstalledFilesPath(app.c_str()).c_str()));
+    // The kept file is recorded by the inode it now has, linked or written
+    // again after the stop (a last entry without a checksum is not recorded).
+    if (c.change != Change::NoChecksums && c.change != Change::SecondEntry) {
+        std::string path = InstalledFilesPath(app.c_str()).c_str();
+        std::string record = "\n" + testsupport::ReadFile(path);
+        size_t end = record.find(" " + kept + "\n");
+        ASSERT_NE(std::string::npos, end) << record;
+        size_t start = record.rfind('\n', end) + 1;
+        EXPECT_EQ(std::to_string(Stat(kept).st_ino),
+                  record.substr(start, record.find(' ', start) - start));
+    }
     // The record holds what the disk holds: an honest package of the first
     // bytes again gets them, whatever a second entry left.
     if (c.change == Change::SecondEntry) {
