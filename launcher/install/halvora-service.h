@@ -54,6 +54,10 @@ protected:
     virtual void LoadSourceVersion();
     virtual void LoadTargetVersion();
     virtual int PrepareUserEnv();
+    // Whether this run still holds the home's lock; false once another
+    // machine has taken it over, after which this run changes nothing more.
+    virtual bool StillHoldsHome() { return true; }
+    void LeaveHomeToItsHolder();
 
     int FSCopyPath(const ustring& src, const ustring& dest);
     int CopyFolderEntries(const ustring& src, const ustring& dest);

@@ -8,7 +8,9 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include "file/own-file.h"
@@ -20,6 +22,10 @@ const char* const kLogComponent = "service_debug";
 const int kPollMs = 100;
 const size_t kMaxRecordBytes = 1024;
 const int kTakeOverTries = 3;
+// A FUSE mount answers lookups and attributes from the kernel's cache for
+// the entry and attribute timeouts the file system gives (a second unless
+// it says otherwise); twice that covers a lookup made just before.
+const int kFuseCacheSettleMs = 2000;
 
 // The record's text and when it was last renewed; false when it is gone
 // or cannot be read.
@@ -65,6 +71,7 @@ HomeLock::State HomeLock::Acquire(const ustring& dir, int timeout_ms, int other_
 {
     Release();
     m_holder = Machine();
+    m_waited_for_other = false;
     ustring path = dir + "/install.lock";
     m_record = dir + "/install.owner";
     if (int err = m_lock.Open(path.c_str())) {
@@ -90,6 +97,7 @@ HomeLock::State HomeLock::Acquire(const ustring& dir, int timeout_ms, int other_
                                    __LINE__, m_record.c_str(), strerror(err), err);
                 m_state = State::Held;
                 StartRenewing();
+                SettleAfterOtherMachine(dir);
                 return m_state;
             }
         } else if (err != EWOULDBLOCK && err != EINTR) {
@@ -108,6 +116,7 @@ HomeLock::State HomeLock::Acquire(const ustring& dir, int timeout_ms, int other_
             ReadHolder();
         }
         if (m_holder.Known()) {
+            m_waited_for_other = true;
             AnnounceMeeting(m_holder, "the installation lock");
             limit = std::min(timeout_ms, other_machine_ms);
         }
@@ -133,6 +142,25 @@ HomeLock::State HomeLock::Acquire(const ustring& dir, int timeout_ms, int other_
     Release();
     m_state = State::Busy;
     return m_state;
+}
+
+// Where flock is not shared, the home is often a FUSE mount (sshfs) whose
+// kernel still holds names and attributes of the copy as they were before
+// the other machine's installation: a launcher deciding on them took the
+// other's new copy for a missing one, missed its client record and failed
+// to rename folders that were not there any more. Once the cache has
+// timed out, every look at the home goes to the file system again. Only a
+// wait that met another machine pays this; one machine alone never does.
+void HomeLock::SettleAfterOtherMachine(const ustring& dir) const
+{
+    struct statfs fs;
+    if (!m_waited_for_other || statfs(dir.c_str(), &fs) != 0 || fs.f_type != FUSE_SUPER_MAGIC)
+        return;
+    Logger::LogMsg(Logger::L_INFO, kLogComponent,
+                   "[INFO] home-lock(%d): machine %s installed in this home, which is a FUSE "
+                   "mount: waiting %d ms for the mount's cache to show its work\n",
+                   __LINE__, MachineName(m_holder).c_str(), kFuseCacheSettleMs);
+    usleep(kFuseCacheSettleMs * 1000);
 }
 
 // While the flock is another's, the record says whose it is.
@@ -225,6 +253,32 @@ void HomeLock::TakeOver(const std::string& judged)
                        static_cast<long>(time(nullptr) - renewed));
     }
     unlink(aside.c_str());
+}
+
+bool HomeLock::StillHeld()
+{
+    if (m_state == State::Busy)
+        return false;
+    if (!m_record_held)
+        return true;
+    std::string text;
+    time_t renewed = 0;
+    if (ReadRecord(m_record, text, renewed) && text == m_record_text)
+        return true;
+    // The record at our name is someone else's now: never renew or remove it.
+    StopRenewing();
+    m_record_held = false;
+    Machine holder = MachineOfRecord(text);
+    if (holder.Known() && !IsThisMachine(holder))
+        m_holder = holder;
+    m_state = State::Busy;
+    Logger::LogMsg(Logger::L_ERR, kLogComponent,
+                   "[ERROR] home-lock(%d): the lock record '%s' is no longer this launcher's "
+                   "(taken over by machine %s while this one did not run), leaving the home "
+                   "to it\n",
+                   __LINE__, m_record.c_str(),
+                   m_holder.Known() ? MachineName(m_holder).c_str() : "unknown");
+    return false;
 }
 
 void HomeLock::StartRenewing()

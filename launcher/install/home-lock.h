@@ -45,6 +45,11 @@ public:
     State Acquire(const ustring& dir, int timeout_ms,
                   int other_machine_ms = kOtherMachineWaitMs);
     void Release();
+    // False once another machine has taken the record over, which it does
+    // only when this launcher stopped renewing it for kStaleSeconds (a
+    // frozen or suspended process): the home is that machine's from then
+    // on, and the lock counts as Busy with it as the holder.
+    bool StillHeld();
     State state() const { return m_state; }
     // The other machine whose lock was met, host empty when none was.
     const Machine& holder() const { return m_holder; }
@@ -54,6 +59,7 @@ private:
     bool HolderIsStale(const std::string& text, time_t renewed) const;
     void TakeOver(const std::string& judged);
     void ReadHolder();
+    void SettleAfterOtherMachine(const ustring& dir) const;
     void StartRenewing();
     void StopRenewing();
     void RemoveOwnRecord();
@@ -64,6 +70,7 @@ private:
     std::string m_record_text;
     bool m_record_held = false;
     Machine m_holder;
+    bool m_waited_for_other = false;
     std::thread m_renewer;
     std::mutex m_mutex;
     std::condition_variable m_wake;

@@ -255,6 +255,10 @@ int Service::PrepareUserEnv()
 int Service::CompleteInstallation(const ustring& backup)
 {
     ustring app = per_user_install_path;
+    if (!StillHoldsHome()) {
+        LeaveHomeToItsHolder();
+        return -1;
+    }
     // Until the marker is gone the old copy is the complete one: the backup
     // must outlive it.
     if (ClearInstallationUnderway(app) != 0)
@@ -278,6 +282,16 @@ int Service::CompleteInstallation(const ustring& backup)
     if (!backups_after_start)
         RemoveBackupsOfFinishedInstallation();
     return 0;
+}
+
+// What lies in the home now is the other machine's to finish or undo,
+// whatever names it bears (it may have picked our new copy's name for its
+// own): this run removes, restores and unmarks nothing more.
+void Service::LeaveHomeToItsHolder()
+{
+    new_copy = ustring();
+    marked_before_stop = false;
+    backups_pending = false;
 }
 
 void Service::RemoveBackupsOfFinishedInstallation()

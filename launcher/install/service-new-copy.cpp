@@ -159,9 +159,17 @@ int Service::FinishNewCopy()
     int swapped = -1;
     // The files were flushed before the stop, or as they were written
     // again: what the links changed is in the folders.
+    if (!StillHoldsHome()) {
+        LeaveHomeToItsHolder();
+        return -1;
+    }
     if (LinkIntoNewCopy() == 0 && CheckCopyHoldsClient(new_copy) == 0 &&
-        FlushCopyToDisk(new_copy, true) == 0)
+        FlushCopyToDisk(new_copy, true) == 0 && StillHoldsHome())
         swapped = SwapInNewCopy(backup);
+    if (swapped != 0 && !StillHoldsHome()) {
+        LeaveHomeToItsHolder();
+        return -1;
+    }
     // Stuck at the backup: the marker names it, the next start puts it back.
     if (swapped == -2) {
         restore_pending = true;

@@ -174,7 +174,10 @@ int LinuxService::HandlePackageUpgrade()
     bool had_client = PerUserBinPathExist();
     // A package that is damaged or does not fit, or a home that cannot take
     // the marker or the new copy, must not cost the user the running client.
-    if (CheckPackage() != 0 || MarkBeforeStop() != 0 || BuildNewCopy() != 0) {
+    if (CheckPackage() != 0 || MarkBeforeStop() != 0 || BuildNewCopy() != 0 ||
+        !StillHoldsHome()) {
+        if (!StillHoldsHome())
+            LeaveHomeToItsHolder();
         UnmarkBeforeStop();
         Decide(RunResult::Refused);
         return -1;

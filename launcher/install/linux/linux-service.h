@@ -27,6 +27,7 @@ public:
     int HandlePackageUpgrade() override;
     void PostUpgrade() override;
     void PreUpgrade() override;
+    bool StillHoldsHome() override { return home_lock.StillHeld(); }
     bool IsNeedUpgrade() override;
 
 protected:

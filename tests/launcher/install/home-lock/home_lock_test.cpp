@@ -123,6 +123,23 @@ TEST_F(HomeLockTest, LockRecordOfAnotherLauncherIsTakenOverOnlyWhenStale)
     }
 }
 
+// A holder frozen past the stale time wakes up to another machine's record.
+TEST_F(HomeLockTest, RecordTakenOverFromAFrozenHolderIsLeftToItsTaker)
+{
+    HomeLock lock;
+    ASSERT_EQ(HomeLock::State::Held, lock.Acquire(dir.path().c_str(), 0));
+    EXPECT_TRUE(lock.StillHeld());
+    std::string record = dir / "install.owner";
+    std::string taker = "host=other-host\nboot_id=b00700\npid=1\n";
+    ASSERT_EQ(0, unlink(record.c_str()));
+    testsupport::WriteFile(record, taker);
+    EXPECT_FALSE(lock.StillHeld());
+    EXPECT_EQ(HomeLock::State::Busy, lock.state());
+    EXPECT_EQ("other-host", lock.holder().host);
+    lock.Release();
+    EXPECT_EQ(taker, testsupport::ReadFile(record));
+}
+
 TEST_F(HomeLockTest, HolderThatStaysIsWaitedForBoundedly)
 {
     OtherHolder other(dir.path());
