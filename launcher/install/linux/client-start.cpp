@@ -84,34 +84,38 @@ std::string ScriptFailed(const std::string& script, int status)
            std::to_string(WEXITSTATUS(status));
 }
 
-bool ClientRuns(const ustring& pid_file)
+// The live client the pid file names, or 0.
+pid_t RunningClient(const ustring& pid_file)
 {
     std::string text;
     if (ReadOwnFile(pid_file, kPidFileMaxBytes, text) != 0)
-        return false;
+        return 0;
     pid_t pid = 0;
     ustring value;
     if (PidOfPidFile(text, pid, value) < 0 || pid <= 0)
-        return false;
-    return RunsClient(pid, kClientName) && !HasProcessEnded(pid);
+        return 0;
+    return RunsClient(pid, kClientName) && !HasProcessEnded(pid) ? pid : 0;
 }
 
 // Polled, not slept for: the usual client is there at the first look.
-bool WaitForClient(const ustring& pid_file, int wait_ms)
+pid_t WaitForClient(const ustring& pid_file, int wait_ms)
 {
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(wait_ms);
-    while (!ClientRuns(pid_file)) {
+    pid_t pid;
+    while ((pid = RunningClient(pid_file)) == 0) {
         if (std::chrono::steady_clock::now() >= deadline)
-            return false;
+            return 0;
         std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
     }
-    return true;
+    return pid;
 }
 
 } // namespace
 
-int StartClient(const ustring& app, const ustring& pid_file, int wait_ms, std::string& reason)
+int StartClient(const ustring& app, const ustring& pid_file, int wait_ms, pid_t& client,
+                std::string& reason)
 {
+    client = 0;
     std::string script = std::string(app.c_str()) + "/package/start-stop";
     int status = 0;
     int err = RunScript(script, status);
@@ -123,7 +127,8 @@ int StartClient(const ustring& app, const ustring& pid_file, int wait_ms, std::s
         reason = ScriptFailed(script, status);
         return -1;
     }
-    if (!WaitForClient(pid_file, wait_ms)) {
+    client = WaitForClient(pid_file, wait_ms);
+    if (client == 0) {
         reason = "no running client was named by '" + std::string(pid_file.c_str()) + "' " +
                  std::to_string(wait_ms) + " ms after the start script '" + script + "' ended";
         return -1;

@@ -364,8 +364,7 @@ void LinuxService::PostUpgrade()
         NoClientToStart();
     else if (!OwnClientAlreadyRuns()) {
         BeforeClientStart();
-        LaunchPerUserBin();
-        AfterClientStart();
+        AfterClientStart(LaunchPerUserBin());
     }
     // The old copy goes once the new client runs, and still under the lock:
     // another launcher must neither meet it half removed nor have its own
@@ -385,17 +384,18 @@ void LinuxService::NoClientToStart()
     Decide(RunResult::NoClient);
 }
 
-int LinuxService::LaunchPerUserBin()
+pid_t LinuxService::LaunchPerUserBin()
 {
     std::string reason;
+    pid_t client = 0;
     int ret = StartClient(per_user_install_path, GetUserHalvoraInstallPath() + "/ui.pid",
-                          client_start_wait_ms, reason);
+                          client_start_wait_ms, client, reason);
     outcome.downtime_msec = std::chrono::duration_cast<std::chrono::milliseconds>(
                                 std::chrono::steady_clock::now() - stopped_at)
                                 .count();
     if (ret != 0)
         ClientNotStarted(reason);
-    return ret;
+    return client;
 }
 
 // The copy's figures stay: the installation itself may well have succeeded.

@@ -42,7 +42,8 @@ private:
     void LoadSourceVerInfo();
     void LoadTargetVerInfo();
     bool PerUserBinPathExist();
-    int LaunchPerUserBin();
+    // The client started, or 0 when none runs.
+    pid_t LaunchPerUserBin();
     void NoClientToStart();
     void ClientNotStarted(const std::string& reason);
     void TerminateClient(pid_t pid, const ustring& ui_pid_file);
@@ -61,7 +62,7 @@ private:
     bool OwnClientAlreadyRuns();
     // Around the start of the client: its record and lease.
     void BeforeClientStart();
-    void AfterClientStart();
+    void AfterClientStart(pid_t client);
     // The reason of a run left without a client by another machine's lock.
     void NameInstallingMachine();
 

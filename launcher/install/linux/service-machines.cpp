@@ -23,20 +23,6 @@ ustring LeaseProgram()
     return Service::GetRootHalvoraInstallPath() + "/bin/halvora-lease";
 }
 
-// The client of this machine the start script left running, by the pid file
-// it waited for: only a process of this machine running the client.
-pid_t StartedClient()
-{
-    std::string text;
-    pid_t pid = 0;
-    ustring value;
-    ustring ui_pid_file = Service::GetUserHalvoraInstallPath() + "/ui.pid";
-    if (ReadOwnFile(ui_pid_file, kPidFileMaxBytes, text) != 0 ||
-        PidOfPidFile(text, pid, value) != 0 || pid <= 0 || !RunsClient(pid, kClientName))
-        return 0;
-    return pid;
-}
-
 } // namespace
 
 LinuxService::~LinuxService() = default;
@@ -120,11 +106,12 @@ void LinuxService::BeforeClientStart()
     client_record->Open(GetUserHalvoraInstallPath());
 }
 
-void LinuxService::AfterClientStart()
+// The client is the one the start's check found in the pid file: a live
+// process of this machine running the client.
+void LinuxService::AfterClientStart(pid_t pid)
 {
     if (!client_record || !client_record->IsOpen())
         return;
-    pid_t pid = StartedClient();
     unsigned long long start = pid > 0 ? ProcessStartTicks(pid) : 0;
     if (start == 0)
         Logger::LogMsg(Logger::L_NOTICE, kComponent,
