@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "extractor.h"
+#include "held-links.h"
 #include "new-copy.h"
 #include "old-copy.h"
 #include "package-file.h"
@@ -141,6 +142,7 @@ protected:
     // the old copy in place (logged).
     int FinishNewCopy();
     int LinkIntoNewCopy();
+    void LinkBeforeStop();
     int SwapInNewCopy(ustring& backup);
     void DropNewCopy();
     // The steps every installation ends with once the new copy is in place.
@@ -184,6 +186,10 @@ protected:
     ustring new_copy;
     int new_copy_number = 0;
     DeferredFiles deferred_files;
+    // Of those, the ones linked before the stop and held until it is over,
+    // and the ones left for links after it.
+    HeldLinks held_links;
+    DeferredFiles deferred_after_stop;
     // Why no file can be linked from the old copy in this home (its file
     // system makes no hard links), or empty when they can.
     std::string link_refusal;

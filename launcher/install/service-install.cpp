@@ -453,11 +453,18 @@ int Service::PickNewCopyFolder()
 
 void Service::RemoveNewCopy()
 {
+    held_links.Release();
     if (new_copy.empty())
         return;
     RemoveTree(new_copy, "new copy");
     new_copy = ustring();
+    // The links and their removal moved the change times of the old copy's
+    // files, which stays in place.
+    if (!recorded_files.empty() && !linked_names.empty())
+        RenewInstalledFiles(per_user_install_path, recorded_files, linked_names);
+    linked_names.clear();
     deferred_files = DeferredFiles();
+    deferred_after_stop = DeferredFiles();
     installed_files_stated = false;
 }
 

@@ -3,9 +3,11 @@
 // only for the links of the unchanged files, two renames and the flushes.
 #include "halvora-service.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <set>
 #include <unistd.h>
 
 #include "copy-flush.h"
@@ -70,7 +72,9 @@ int Service::BuildNewCopy()
     extractor.ReuseFrom(LinkingPossible() ? app : ustring(), &recorded_files, &old_copy_proof);
     extractor.DeferLinks(&deferred_files);
     int ret = FSMKDir(new_copy, true) < 0 ? -1 : extractor.Extract(package_summary);
-    // On the disk before the stop: what is left after it is links and names.
+    if (ret == 0)
+        LinkBeforeStop();
+    // On the disk before the stop: what is left after it is names.
     if (ret == 0)
         ret = FlushCopyToDisk(new_copy);
     if (ret != 0) {
@@ -87,23 +91,36 @@ int Service::BuildNewCopy()
     if (!installed_files_stated)
         installed_files = extractor.Unpacked();
     Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
-                   "[DEBUG] halvora-service(%d): new copy built in '%s', %d unchanged files to "
-                   "link after the stop\n",
-                   kLinePlace + __LINE__, new_copy.c_str(),
-                   static_cast<int>(deferred_files.files.size()));
+                   "[DEBUG] halvora-service(%d): new copy built in '%s', %d unchanged files "
+                   "linked and held until the stop, %d to link after it\n",
+                   kLinePlace + __LINE__, new_copy.c_str(), static_cast<int>(linked_names.size()),
+                   static_cast<int>(deferred_after_stop.files.size()));
     return 0;
 }
 
-// The deferred files: linked from the old copy while each is still the file
-// proved and no process maps it for writing, else decoded again.
+// The proved files linked while the client still runs, each held under a
+// lease until the stop is over; what cannot be held waits for the stop.
+void Service::LinkBeforeStop()
+{
+    linked_names.clear();
+    deferred_after_stop = DeferredFiles();
+    OldCopy old_copy(per_user_install_path, &recorded_files, &old_copy_proof);
+    int dir = open(new_copy.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (dir < 0 || deferred_files.empty()) {
+        deferred_after_stop = deferred_files;
+        if (dir >= 0)
+            close(dir);
+        return;
+    }
+    held_links.Link(old_copy, dir, deferred_files, linked_names, deferred_after_stop);
+    close(dir);
+}
+
+// The held files that nothing wrote meanwhile stay linked; the others, and
+// the files left for now, are linked from the old copy while each is still
+// the file proved and no process maps it for writing, else decoded again.
 int Service::LinkIntoNewCopy()
 {
-    FileIds mapped;
-    bool every_file_mapped = false;
-    if (!deferred_files.files.empty())
-        ReadWritableSharedMappings(getuid(), mapped, every_file_mapped);
-    OldCopy old_copy(per_user_install_path, &recorded_files, &old_copy_proof);
-    old_copy.Avoid(&mapped, every_file_mapped);
     int dir = open(new_copy.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (dir < 0) {
         int err = errno;
@@ -113,12 +130,25 @@ int Service::LinkIntoNewCopy()
         return -1;
     }
     std::vector<std::string> unlinked;
-    linked_names.clear();
-    LinkDeferredFiles(old_copy, dir, deferred_files, linked_names, unlinked);
+    held_links.Settle(dir, unlinked);
+    if (!unlinked.empty()) {
+        std::set<std::string> changed(unlinked.begin(), unlinked.end());
+        linked_names.erase(std::remove_if(linked_names.begin(), linked_names.end(),
+                                          [&](const std::string& k) { return changed.count(k); }),
+                           linked_names.end());
+    }
+    bool every_file_mapped = false;
+    if (!deferred_after_stop.files.empty()) {
+        FileIds mapped;
+        ReadWritableSharedMappings(getuid(), mapped, every_file_mapped);
+        OldCopy old_copy(per_user_install_path, &recorded_files, &old_copy_proof);
+        old_copy.Avoid(&mapped, every_file_mapped);
+        LinkDeferredFiles(old_copy, dir, deferred_after_stop, linked_names, unlinked);
+    }
     if (!unlinked.empty())
         Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
                        "[DEBUG] halvora-service(%d): %d unchanged files are written from the "
-                       "package: changed since their proof, or mapped for writing%s\n",
+                       "package: changed since their proof, opened or mapped for writing%s\n",
                        kLinePlace + __LINE__, static_cast<int>(unlinked.size()),
                        every_file_mapped ? " (a process of the user hides its mappings)" : "");
     int ret = WriteDeferredFiles(*package_file, dir, deferred_files, unlinked);
@@ -144,9 +174,6 @@ void Service::DropNewCopy()
                    "installation\n",
                    kLinePlace + __LINE__);
     RemoveNewCopy();
-    // The links and their removal moved the change times of the old copy's files.
-    if (!recorded_files.empty() && !linked_names.empty())
-        RenewInstalledFiles(app, recorded_files, linked_names);
     if (ClearInstallationUnderway(app) == 0)
         Logger::LogMsg(Logger::L_INFO, kLogComponent,
                        "[INFO] halvora-service(%d): rollback to old installation done\n",

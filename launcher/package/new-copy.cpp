@@ -27,28 +27,6 @@ struct ReaderFree {
 };
 using ReaderPtr = std::unique_ptr<archive, ReaderFree>;
 
-// The folder that holds key below dir, opened through no link, and made
-// where missing: a package need not list the folders of its files, and the
-// unpack made none for a folder whose every file waited for its link. The
-// last element of key in base.
-int OpenParent(int dir, const std::string& key, const char*& base)
-{
-    size_t slash = key.rfind('/');
-    base = key.c_str() + (slash == std::string::npos ? 0 : slash + 1);
-    int folder = dup(dir);
-    for (size_t start = 0; folder >= 0 && slash != std::string::npos && start <= slash;) {
-        size_t end = key.find('/', start);
-        std::string element = key.substr(start, end - start);
-        int next = OpenBeneath(folder, element.c_str(), O_RDONLY | O_DIRECTORY);
-        if (next < 0 && errno == ENOENT && mkdirat(folder, element.c_str(), 0755) == 0)
-            next = OpenBeneath(folder, element.c_str(), O_RDONLY | O_DIRECTORY);
-        close(folder);
-        folder = next;
-        start = end + 1;
-    }
-    return folder;
-}
-
 // Creates base in folder, new; a folder the package ships read-only is
 // the launcher's own until the swap, and is opened for the moment.
 int CreateIn(int folder, const char* base)
@@ -140,30 +118,56 @@ int WriteOne(archive* reader, int dir, const std::string& key, const InstalledFi
 
 } // namespace
 
+int OpenParent(int dir, const std::string& key, const char*& base)
+{
+    size_t slash = key.rfind('/');
+    base = key.c_str() + (slash == std::string::npos ? 0 : slash + 1);
+    int folder = dup(dir);
+    for (size_t start = 0; folder >= 0 && slash != std::string::npos && start <= slash;) {
+        size_t end = key.find('/', start);
+        std::string element = key.substr(start, end - start);
+        int next = OpenBeneath(folder, element.c_str(), O_RDONLY | O_DIRECTORY);
+        if (next < 0 && errno == ENOENT && mkdirat(folder, element.c_str(), 0755) == 0)
+            next = OpenBeneath(folder, element.c_str(), O_RDONLY | O_DIRECTORY);
+        close(folder);
+        folder = next;
+        start = end + 1;
+    }
+    return folder;
+}
+
+FolderWalk::~FolderWalk()
+{
+    if (folder >= 0)
+        close(folder);
+}
+
+int FolderWalk::FolderOf(const std::string& key, const char*& base)
+{
+    size_t slash = key.rfind('/');
+    std::string this_folder = slash == std::string::npos ? "" : key.substr(0, slash);
+    base = key.c_str() + (slash == std::string::npos ? 0 : slash + 1);
+    if (folder >= 0 && this_folder == folder_name)
+        return folder;
+    if (folder >= 0)
+        close(folder);
+    folder_name = this_folder;
+    folder = OpenParent(dir, key, base);
+    return folder;
+}
+
 void LinkDeferredFiles(const OldCopy& old, int new_copy_dir, const DeferredFiles& deferred,
                        std::vector<std::string>& linked, std::vector<std::string>& unlinked)
 {
-    // Names come sorted, the files of a folder mostly together: each folder
-    // is opened once for a run of its files.
-    std::string folder_name;
-    int folder = -1;
+    FolderWalk folders(new_copy_dir);
     for (const auto& [key, wanted] : deferred.files) {
-        size_t slash = key.rfind('/');
-        std::string this_folder = slash == std::string::npos ? "" : key.substr(0, slash);
-        const char* base = key.c_str() + (slash == std::string::npos ? 0 : slash + 1);
-        if (folder < 0 || this_folder != folder_name) {
-            if (folder >= 0)
-                close(folder);
-            folder_name = this_folder;
-            folder = OpenParent(new_copy_dir, key, base);
-        }
+        const char* base = nullptr;
+        int folder = folders.FolderOf(key, base);
         if (folder >= 0 && old.LinkInto(key, wanted, folder, base))
             linked.push_back(key);
         else
             unlinked.push_back(key);
     }
-    if (folder >= 0)
-        close(folder);
 }
 
 int WriteDeferredFiles(const PackageFile& package, int new_copy_dir, const DeferredFiles& deferred,

@@ -24,6 +24,29 @@ struct DeferredFiles {
     bool empty() const { return files.empty() && hard_links.empty(); }
 };
 
+// The folder that holds key below dir, opened through no link, and made
+// where missing: a package need not list the folders of its files, and the
+// unpack made none for a folder whose every file waited for its link. The
+// last element of key in base; -1 when it cannot be had.
+int OpenParent(int dir, const std::string& key, const char*& base);
+
+// The folders of keys below dir in turn, each opened once for a run of keys
+// in it: names come sorted, the files of a folder mostly together.
+class FolderWalk {
+public:
+    explicit FolderWalk(int dir) : dir(dir) {}
+    ~FolderWalk();
+    FolderWalk(const FolderWalk&) = delete;
+    FolderWalk& operator=(const FolderWalk&) = delete;
+    // The folder of key (see OpenParent), open until the next one is asked.
+    int FolderOf(const std::string& key, const char*& base);
+
+private:
+    int dir;
+    int folder = -1;
+    std::string folder_name;
+};
+
 // After the stop: links each deferred file from old into the new copy's
 // folder new_copy_dir; the names linked go to linked, the others (changed
 // since their proof, mapped by a process, or failing to link) to unlinked.

@@ -198,7 +198,7 @@ OldCopy::~OldCopy()
 // cannot tell (it fell in the grain of the hash's moment), the content is
 // hashed again. -1 otherwise.
 int OldCopy::OpenProved(const std::string& key, const InstalledFile& recorded,
-                        struct stat& st) const
+                        struct stat& st, bool (*take_lease)(int fd)) const
 {
     auto proved = proof->files.find(key);
     if (proved == proof->files.end())
@@ -206,6 +206,10 @@ int OldCopy::OpenProved(const std::string& key, const InstalledFile& recorded,
     int fd = OpenBeneath(dir_fd, key.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return -1;
+    if (take_lease && !take_lease(fd)) {
+        close(fd);
+        return -1;
+    }
     const ProvedFile& was = proved->second;
     bool same = StatOnDisk(fd, "", st) == 0 && LooksRecorded(st, recorded) &&
                 static_cast<uint64_t>(st.st_ino) == was.inode && st.st_size == was.size &&
@@ -217,6 +221,14 @@ int OldCopy::OpenProved(const std::string& key, const InstalledFile& recorded,
         return fd;
     close(fd);
     return -1;
+}
+
+int OldCopy::OpenLeased(const std::string& key, const InstalledFile& wanted,
+                        bool (*take_lease)(int fd), struct stat& st) const
+{
+    if (!Provable(key, wanted))
+        return -1;
+    return OpenProved(key, record->files.find(key)->second, st, take_lease);
 }
 
 bool OldCopy::Provable(const std::string& key, const InstalledFile& wanted) const

@@ -87,6 +87,14 @@ public:
     // The same link, as name in folder (see LinkIntoFolder).
     bool LinkInto(const std::string& key, const InstalledFile& wanted, int folder,
                   const char* name) const;
+    // The proved file at key, opened, when the package wants it as recorded
+    // and take_lease(fd) puts it under a read lease: the lease is taken
+    // before the file is checked, so that no writer comes between the check
+    // and the lease's end unseen. st: the file as it was checked. -1 when it
+    // is not the file proved, or when the lease is refused (a writer holds
+    // the file, or leases are not to be had here).
+    int OpenLeased(const std::string& key, const InstalledFile& wanted, bool (*take_lease)(int fd),
+                   struct stat& st) const;
     // Files that a process may still write through a shared mapping: their
     // change times would not move, so they are never linked; every_file
     // when some process's mappings could not be read: then a file is linked
@@ -99,7 +107,8 @@ public:
 
 private:
     // st: the file as it was checked, through the descriptor returned.
-    int OpenProved(const std::string& key, const InstalledFile& recorded, struct stat& st) const;
+    int OpenProved(const std::string& key, const InstalledFile& recorded, struct stat& st,
+                   bool (*take_lease)(int fd) = nullptr) const;
     int OpenWanted(const std::string& key, const InstalledFile& wanted) const;
 
     int dir_fd = -1;

@@ -388,6 +388,8 @@ pid_t LinuxService::LaunchPerUserBin()
 {
     std::string reason;
     pid_t client = 0;
+    // Nothing of an upgrade may stay held into the client's start.
+    held_links.Release();
     int ret = StartClient(per_user_install_path, GetUserHalvoraInstallPath() + "/ui.pid",
                           client_start_wait_ms, client, reason);
     outcome.downtime_msec = std::chrono::duration_cast<std::chrono::milliseconds>(

@@ -1,0 +1,208 @@
+#include "held-links.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "old-copy.h"
+
+namespace {
+
+// Descriptors at or above this number are not held: the lease's state is
+// kept in a table the signal handler can reach without allocating.
+const int kMaxHeldFd = 1 << 16;
+// Left free for everything else the launcher opens while the files are held.
+const rlim_t kSpareDescriptors = 512;
+
+enum LeaseState : unsigned char { kFree = 0, kHeld = 1, kBroken = 2 };
+std::atomic<unsigned char> lease_state[kMaxHeldFd];
+
+int LeaseSignal()
+{
+    return SIGRTMIN + 5;
+}
+
+// A writer opened a held file: its lease ends here and now, so that the
+// writer does not wait, and the file is known to be written again.
+void OnLeaseBreak(int, siginfo_t* info, void*)
+{
+    int saved = errno;
+    int fd = info->si_fd;
+    unsigned char held = kHeld;
+    if (fd >= 0 && fd < kMaxHeldFd && lease_state[fd].compare_exchange_strong(held, kBroken))
+        fcntl(fd, F_SETLEASE, F_UNLCK);
+    errno = saved;
+}
+
+// Installed once and never taken away: a break may still be on its way
+// when the last lease ends, and this signal's default would end the process.
+bool InstallBreakHandler()
+{
+    static std::once_flag once;
+    static bool installed = false;
+    std::call_once(once, [] {
+        struct sigaction action = {};
+        action.sa_sigaction = OnLeaseBreak;
+        action.sa_flags = SA_SIGINFO | SA_RESTART;
+        sigemptyset(&action.sa_mask);
+        installed = sigaction(LeaseSignal(), &action, nullptr) == 0;
+    });
+    return installed;
+}
+
+// Marked held before the lease is asked for: a break that comes at once
+// finds the mark and ends the lease.
+bool TakeHeldLease(int fd)
+{
+    if (fd < 0 || fd >= kMaxHeldFd)
+        return false;
+    lease_state[fd].store(kHeld);
+    if (fcntl(fd, F_SETSIG, LeaseSignal()) == 0 && fcntl(fd, F_SETOWN, getpid()) == 0 &&
+        fcntl(fd, F_SETLEASE, F_RDLCK) == 0)
+        return true;
+    lease_state[fd].store(kFree);
+    return false;
+}
+
+// Ends the hold of fd; true when a writer had ended its lease.
+bool EndHold(int fd)
+{
+    bool broken = lease_state[fd].exchange(kFree) == kBroken;
+    close(fd);
+    return broken;
+}
+
+int OpenDescriptors()
+{
+    DIR* fds = opendir("/proc/self/fd");
+    if (!fds)
+        return kMaxHeldFd;
+    int count = 0;
+    while (readdir(fds))
+        ++count;
+    closedir(fds);
+    return count;
+}
+
+// Takes name out of folder; a folder the package ships read-only is the
+// launcher's own until the swap, and is opened for the moment.
+void RemoveFromFolder(int folder, const char* name)
+{
+    struct stat st;
+    if (unlinkat(folder, name, 0) == 0 || errno != EACCES || fstat(folder, &st) != 0 ||
+        fchmod(folder, st.st_mode | S_IRWXU) != 0)
+        return;
+    unlinkat(folder, name, 0);
+    fchmod(folder, st.st_mode & 07777);
+}
+
+bool SameTimes(const struct timespec& a, const struct timespec& b)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+} // namespace
+
+HeldLinks::~HeldLinks()
+{
+    Release();
+}
+
+size_t HeldLinks::RaiseDescriptorLimit(size_t files)
+{
+    if (getrlimit(RLIMIT_NOFILE, &saved_limit) != 0)
+        return 0;
+    rlim_t open_now = static_cast<rlim_t>(OpenDescriptors());
+    rlim_t wanted = files + open_now + kSpareDescriptors;
+    rlim_t ceiling = std::min<rlim_t>(saved_limit.rlim_max, kMaxHeldFd);
+    struct rlimit raised = saved_limit;
+    if (saved_limit.rlim_cur < wanted && saved_limit.rlim_cur < ceiling) {
+        raised.rlim_cur = std::min(wanted, ceiling);
+        limit_raised = setrlimit(RLIMIT_NOFILE, &raised) == 0;
+        if (!limit_raised)
+            raised = saved_limit;
+    }
+    rlim_t usable = std::min<rlim_t>(raised.rlim_cur, kMaxHeldFd);
+    return usable > open_now + kSpareDescriptors ? usable - open_now - kSpareDescriptors : 0;
+}
+
+void HeldLinks::RestoreDescriptorLimit()
+{
+    if (limit_raised)
+        setrlimit(RLIMIT_NOFILE, &saved_limit);
+    limit_raised = false;
+}
+
+void HeldLinks::Link(const OldCopy& old, int new_copy_dir, const DeferredFiles& deferred,
+                     std::vector<std::string>& linked, DeferredFiles& rest)
+{
+    rest.hard_links = deferred.hard_links;
+    size_t room = InstallBreakHandler() ? RaiseDescriptorLimit(deferred.files.size()) : 0;
+    FolderWalk folders(new_copy_dir);
+    for (const auto& [key, wanted] : deferred.files) {
+        const char* base = nullptr;
+        int folder = held.size() < room ? folders.FolderOf(key, base) : -1;
+        struct stat st;
+        int fd = folder < 0 ? -1 : old.OpenLeased(key, wanted, TakeHeldLease, st);
+        if (fd < 0) {
+            rest.files.emplace(key, wanted);
+            continue;
+        }
+        // Through the descriptor that was checked, never by the name again;
+        // the link moves the change time, which is taken after it.
+        char self[64];
+        snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
+        bool made = LinkIntoFolder(self, folder, base);
+        struct stat now;
+        if (!made || fstat(fd, &now) != 0 || now.st_ino != st.st_ino ||
+            now.st_size != st.st_size || now.st_mode != st.st_mode) {
+            if (made)
+                RemoveFromFolder(folder, base);
+            EndHold(fd);
+            rest.files.emplace(key, wanted);
+            continue;
+        }
+        held.push_back(Held{key, fd, now.st_dev, now.st_ino, now.st_size, now.st_mode, now.st_ctim});
+        linked.push_back(key);
+    }
+    if (held.empty())
+        RestoreDescriptorLimit();
+}
+
+void HeldLinks::Settle(int new_copy_dir, std::vector<std::string>& changed)
+{
+    FolderWalk folders(new_copy_dir);
+    for (const Held& file : held) {
+        struct stat now;
+        bool same = fstat(file.fd, &now) == 0 && now.st_dev == file.device &&
+                    now.st_ino == file.inode && now.st_size == file.size &&
+                    now.st_mode == file.mode && SameTimes(now.st_ctim, file.changed);
+        // Read before the lease ends: a writer let in by the close is one
+        // that came after the swap's check, as with any file of the copy.
+        same = !EndHold(file.fd) && same;
+        if (same)
+            continue;
+        const char* base = nullptr;
+        int folder = folders.FolderOf(file.key, base);
+        if (folder >= 0)
+            RemoveFromFolder(folder, base);
+        changed.push_back(file.key);
+    }
+    held.clear();
+    RestoreDescriptorLimit();
+}
+
+void HeldLinks::Release()
+{
+    for (const Held& file : held)
+        EndHold(file.fd);
+    held.clear();
+    RestoreDescriptorLimit();
+}

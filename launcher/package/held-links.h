@@ -1,0 +1,63 @@
+#ifndef HALVORA_HELD_LINKS_H
+#define HALVORA_HELD_LINKS_H
+
+#include <cstdint>
+#include <string>
+#include <sys/resource.h>
+#include <sys/types.h>
+#include <vector>
+
+#include "new-copy.h"
+
+class OldCopy;
+
+// The old copy's proved files, linked into the new copy while the client
+// still runs, each held open under a read lease until the stop is over. A
+// lease stands only while no process has the file open for writing (a
+// writable shared mapping keeps it open so): one that still stands after
+// the stop proves that nothing wrote the file since it was checked, with no
+// look at any process. A writer that opens a held file meanwhile ends its
+// lease at once and is not kept waiting; that file is written again after
+// the stop. The client's wait is then one look at each held descriptor.
+class HeldLinks {
+public:
+    HeldLinks() = default;
+    ~HeldLinks();
+    HeldLinks(const HeldLinks&) = delete;
+    HeldLinks& operator=(const HeldLinks&) = delete;
+
+    // Links each deferred file that can be held (proved, under a lease, and
+    // within the descriptors this process may open) from old into the new
+    // copy's folder new_copy_dir; the names linked go to linked, the others
+    // to rest, for the links made after the stop.
+    void Link(const OldCopy& old, int new_copy_dir, const DeferredFiles& deferred,
+              std::vector<std::string>& linked, DeferredFiles& rest);
+    // After the stop: a held file whose lease a writer ended, or whose
+    // change time, size or mode moved since its link, is taken out of the
+    // new copy again and named in changed. Every lease ends here.
+    void Settle(int new_copy_dir, std::vector<std::string>& changed);
+    // Ends every lease and takes nothing out of the new copy.
+    void Release();
+    bool empty() const { return held.empty(); }
+
+private:
+    struct Held {
+        std::string key;
+        int fd;
+        dev_t device;
+        ino_t inode;
+        off_t size;
+        mode_t mode;
+        struct timespec changed;
+    };
+    // Room for one descriptor a file: raised toward the hard limit for the
+    // files to hold, and given back once they are closed.
+    size_t RaiseDescriptorLimit(size_t files);
+    void RestoreDescriptorLimit();
+
+    std::vector<Held> held;
+    struct rlimit saved_limit = {};
+    bool limit_raised = false;
+};
+
+#endif
