@@ -143,6 +143,7 @@ protected:
     int FinishNewCopy();
     int LinkIntoNewCopy();
     void LinkBeforeStop();
+    void DropPendingRecord();
     int SwapInNewCopy(ustring& backup);
     void DropNewCopy();
     // The steps every installation ends with once the new copy is in place.
@@ -179,6 +180,8 @@ protected:
     // installed_files already holds each file as it stands (a new copy
     // built beside the running client): written without a stat after the stop.
     bool installed_files_stated = false;
+    // That record is written aside already, for its name after the swap.
+    bool record_pending = false;
     std::vector<std::string> linked_names;
     // The folder the new copy is built in (one of the backup names, so that
     // a cut leaves it to be removed as a leftover), its number among them,

@@ -67,11 +67,21 @@ int WriteFileDurably(const ustring& path, const std::string& text)
 
 int WriteFileWhole(const ustring& path, const std::string& text, bool flush)
 {
+    return WriteFileAside(path, text, flush) == 0 ? TakeFileAside(path) : -1;
+}
+
+int WriteFileAside(const ustring& path, const std::string& text, bool flush)
+{
     ustring temporary = path + kTemporarySuffix;
-    if (WriteAndSync(temporary, text, flush) != 0) {
-        unlink(temporary.c_str());
-        return -1;
-    }
+    if (WriteAndSync(temporary, text, flush) == 0)
+        return 0;
+    unlink(temporary.c_str());
+    return -1;
+}
+
+int TakeFileAside(const ustring& path)
+{
+    ustring temporary = path + kTemporarySuffix;
     // A folder under the name would refuse the rename at every start.
     struct stat st;
     if (lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))

@@ -33,6 +33,11 @@ int WriteFileDurably(const ustring& path, const std::string& text);
 // whole new one once the rename is done, but either may be lost to a power
 // cut. For files whose loss costs nothing but time.
 int WriteFileWhole(const ustring& path, const std::string& text, bool flush);
+// The same in two steps: the text written aside, under the temporary name,
+// then, when it is due, renamed over path. 0, or -1 (logged); a failed
+// rename leaves nothing aside.
+int WriteFileAside(const ustring& path, const std::string& text, bool flush);
+int TakeFileAside(const ustring& path);
 
 // app_dir + ".installing".
 ustring InstallMarkerPath(const ustring& app_dir);

@@ -184,7 +184,7 @@ std::string FormatLine(const std::string& path, const InstalledFile& file)
 // Taken once the clock has passed every change time it records. A later
 // moment never proves a change as none: a change after an earlier moment
 // already carries a time other than the one recorded.
-int WriteRecord(const ustring& app_dir, InstalledFiles& files)
+std::string RecordText(InstalledFiles& files)
 {
     FileTime latest;
     for (const auto& [path, file] : files.files) {
@@ -199,9 +199,14 @@ int WriteRecord(const ustring& app_dir, InstalledFiles& files)
     std::string text = header;
     for (const auto& [path, file] : files.files)
         text += FormatLine(path, file);
-    // Not flushed: it is written while the user has no client, and a record
-    // a power cut takes only costs the next upgrade its links.
-    return WriteFileWhole(InstalledFilesPath(app_dir), text, false);
+    return text;
+}
+
+// Not flushed: it is written while the user has no client, and a record a
+// power cut takes only costs the next upgrade its links.
+int WriteRecord(const ustring& app_dir, InstalledFiles& files)
+{
+    return WriteFileWhole(InstalledFilesPath(app_dir), RecordText(files), false);
 }
 
 int OpenCopy(const ustring& app_dir)
@@ -350,6 +355,21 @@ void RestatInstalledFiles(const ustring& app_dir, InstalledFiles& record,
 int WriteStatedFiles(const ustring& app_dir, InstalledFiles record)
 {
     return WriteRecord(app_dir, record);
+}
+
+int WritePendingRecord(const ustring& app_dir, InstalledFiles record)
+{
+    return WriteFileAside(InstalledFilesPath(app_dir), RecordText(record), false);
+}
+
+int TakePendingRecord(const ustring& app_dir)
+{
+    return TakeFileAside(InstalledFilesPath(app_dir));
+}
+
+void DropPendingRecord(const ustring& app_dir)
+{
+    unlink((InstalledFilesPath(app_dir) + ".new").c_str());
 }
 
 int WriteInstalledFiles(const ustring& app_dir, const InstalledFiles& installed)

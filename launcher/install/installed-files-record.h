@@ -37,6 +37,14 @@ void RestatInstalledFiles(const ustring& app_dir, InstalledFiles& record,
 // 0, or -1 (logged).
 int WriteStatedFiles(const ustring& app_dir, InstalledFiles record);
 
+// A record taken before the copy it describes is in place (a new copy built
+// while the old client runs) waits under the record's temporary name, and
+// takes the record's name once that copy is in place: writing it is no
+// part of the time the user has no client. 0, or -1 (logged).
+int WritePendingRecord(const ustring& app_dir, InstalledFiles record);
+int TakePendingRecord(const ustring& app_dir);
+void DropPendingRecord(const ustring& app_dir);
+
 // After a failed upgrade has put the old copy back: the files in `touched`
 // were linked by the upgrade and unlinked again by the rollback, which
 // changed nothing in them but their change times; the record of the old

@@ -271,10 +271,11 @@ int Service::CompleteInstallation(const ustring& backup)
         ReleaseLinkedNames(backup, linked_names);
     if (installed_files.empty())
         ClearOwnTemporaryName(InstalledFilesPath(app)); // it describes the old copy
-    else if (installed_files_stated)
-        WriteStatedFiles(app, installed_files);
-    else
+    else if (!installed_files_stated)
         WriteInstalledFiles(app, installed_files);
+    else if (!record_pending || TakePendingRecord(app) != 0)
+        WriteStatedFiles(app, installed_files);
+    record_pending = false;
     Logger::LogMsg(Logger::L_INFO, kLogComponent,
                    "[INFO] halvora-service(%d): user installation is ready, removing backup app\n",
                    kLinePlace + __LINE__);
@@ -466,6 +467,14 @@ void Service::RemoveNewCopy()
     deferred_files = DeferredFiles();
     deferred_after_stop = DeferredFiles();
     installed_files_stated = false;
+    DropPendingRecord();
+}
+
+void Service::DropPendingRecord()
+{
+    if (record_pending)
+        ::DropPendingRecord(per_user_install_path);
+    record_pending = false;
 }
 
 // The old copy goes to a backup name after the new copy's, recorded in the

@@ -72,11 +72,19 @@ int Service::BuildNewCopy()
     extractor.ReuseFrom(LinkingPossible() ? app : ustring(), &recorded_files, &old_copy_proof);
     extractor.DeferLinks(&deferred_files);
     int ret = FSMKDir(new_copy, true) < 0 ? -1 : extractor.Extract(package_summary);
-    if (ret == 0)
+    if (ret == 0) {
         LinkBeforeStop();
-    // On the disk before the stop: what is left after it is names.
-    if (ret == 0)
+        installed_files_stated =
+            RecordBeforeStop(new_copy, extractor.Unpacked(), deferred_files, recorded_files,
+                             old_copy_proof, installed_files) == 0;
+        if (!installed_files_stated)
+            installed_files = extractor.Unpacked();
+        else
+            record_pending = WritePendingRecord(app, installed_files) == 0;
+        // On the disk before the stop, with the record: what is left after
+        // it is names.
         ret = FlushCopyToDisk(new_copy);
+    }
     if (ret != 0) {
         Logger::LogMsg(Logger::L_ERR, kLogComponent,
                        "[ERROR] halvora-service(%d): the new copy could not be built in '%s', "
@@ -85,11 +93,6 @@ int Service::BuildNewCopy()
         RemoveNewCopy();
         return -1;
     }
-    installed_files_stated =
-        RecordBeforeStop(new_copy, extractor.Unpacked(), deferred_files, recorded_files,
-                         old_copy_proof, installed_files) == 0;
-    if (!installed_files_stated)
-        installed_files = extractor.Unpacked();
     Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
                    "[DEBUG] halvora-service(%d): new copy built in '%s', %d unchanged files "
                    "linked and held until the stop, %d to link after it\n",
@@ -155,9 +158,12 @@ int Service::LinkIntoNewCopy()
     if (ret == 0)
         ret = MakeDeferredHardLinks(dir, deferred_files);
     close(dir);
-    // Written again: new files, not the ones proved.
+    // Written again: new files, not the ones proved, and not what the
+    // record taken before the stop says.
     if (ret == 0 && installed_files_stated && !unlinked.empty())
         RestatInstalledFiles(new_copy, installed_files, unlinked);
+    if (!unlinked.empty())
+        DropPendingRecord();
     Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
                    "[DEBUG] halvora-service(%d): %d unchanged files linked from '%s'\n",
                    kLinePlace + __LINE__, static_cast<int>(linked_names.size()),

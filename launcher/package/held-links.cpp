@@ -179,14 +179,17 @@ void HeldLinks::Link(const OldCopy& old, int new_copy_dir, const DeferredFiles& 
 void HeldLinks::Settle(int new_copy_dir, std::vector<std::string>& changed)
 {
     FolderWalk folders(new_copy_dir);
+    std::vector<int> fds;
+    fds.reserve(held.size());
     for (const Held& file : held) {
+        fds.push_back(file.fd);
+        // A writer the lease lets in after this look comes after the swap's
+        // check, as with any file of the copy.
         struct stat now;
         bool same = fstat(file.fd, &now) == 0 && now.st_dev == file.device &&
                     now.st_ino == file.inode && now.st_size == file.size &&
-                    now.st_mode == file.mode && SameTimes(now.st_ctim, file.changed);
-        // Read before the lease ends: a writer let in by the close is one
-        // that came after the swap's check, as with any file of the copy.
-        same = !EndHold(file.fd) && same;
+                    now.st_mode == file.mode && SameTimes(now.st_ctim, file.changed) &&
+                    lease_state[file.fd].load() != kBroken;
         if (same)
             continue;
         const char* base = nullptr;
@@ -196,11 +199,24 @@ void HeldLinks::Settle(int new_copy_dir, std::vector<std::string>& changed)
         changed.push_back(file.key);
     }
     held.clear();
-    RestoreDescriptorLimit();
+    // Each end of a lease costs a little; together they would be part of the
+    // time the user has no client.
+    ending = std::thread([fds = std::move(fds)] {
+        for (int fd : fds)
+            EndHold(fd);
+    });
+}
+
+void HeldLinks::BeforeChildStart()
+{
+    if (limit_raised)
+        Release();
 }
 
 void HeldLinks::Release()
 {
+    if (ending.joinable())
+        ending.join();
     for (const Held& file : held)
         EndHold(file.fd);
     held.clear();

@@ -5,6 +5,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/types.h>
+#include <thread>
 #include <vector>
 
 #include "new-copy.h"
@@ -34,9 +35,15 @@ public:
               std::vector<std::string>& linked, DeferredFiles& rest);
     // After the stop: a held file whose lease a writer ended, or whose
     // change time, size or mode moved since its link, is taken out of the
-    // new copy again and named in changed. Every lease ends here.
+    // new copy again and named in changed. The leases then end on a thread
+    // of their own, while the copy is swapped in.
     void Settle(int new_copy_dir, std::vector<std::string>& changed);
-    // Ends every lease and takes nothing out of the new copy.
+    // Before a program is started: the descriptor limit it inherits must be
+    // the one this process was given, so the leases end first where it was
+    // raised for them.
+    void BeforeChildStart();
+    // Ends every lease (waiting for those ending on their own thread) and
+    // takes nothing out of the new copy.
     void Release();
     bool empty() const { return held.empty(); }
 
@@ -56,6 +63,7 @@ private:
     void RestoreDescriptorLimit();
 
     std::vector<Held> held;
+    std::thread ending;
     struct rlimit saved_limit = {};
     bool limit_raised = false;
 };

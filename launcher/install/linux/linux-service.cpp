@@ -388,10 +388,10 @@ pid_t LinuxService::LaunchPerUserBin()
 {
     std::string reason;
     pid_t client = 0;
-    // Nothing of an upgrade may stay held into the client's start.
-    held_links.Release();
+    held_links.BeforeChildStart();
     int ret = StartClient(per_user_install_path, GetUserHalvoraInstallPath() + "/ui.pid",
                           client_start_wait_ms, client, reason);
+    held_links.Release();
     outcome.downtime_msec = std::chrono::duration_cast<std::chrono::milliseconds>(
                                 std::chrono::steady_clock::now() - stopped_at)
                                 .count();
