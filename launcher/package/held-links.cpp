@@ -8,6 +8,8 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <mutex>
+#include <sched.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -140,11 +142,54 @@ void HeldLinks::RestoreDescriptorLimit()
     limit_raised = false;
 }
 
+// Set after the link (whose own change it would otherwise report) and
+// before the file is looked at for the last time.
+int HeldLinks::Watch(int fd)
+{
+    if (watches < 0)
+        return -1;
+    char self[64];
+    snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
+    return inotify_add_watch(watches, self,
+                             IN_ATTRIB | IN_MODIFY | IN_DELETE_SELF | IN_MOVE_SELF);
+}
+
+bool HeldLinks::ReadWatches(std::vector<bool>& touched)
+{
+    std::vector<size_t> index_of;
+    for (size_t i = 0; i < held.size(); ++i) {
+        if (held[i].watch < 0)
+            continue;
+        if (static_cast<size_t>(held[i].watch) >= index_of.size())
+            index_of.resize(held[i].watch + 1, held.size());
+        index_of[held[i].watch] = i;
+    }
+    alignas(inotify_event) char buffer[16384];
+    for (;;) {
+        ssize_t n = read(watches, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 && errno == EAGAIN;
+        for (char* at = buffer; at < buffer + n;) {
+            const inotify_event* event = reinterpret_cast<const inotify_event*>(at);
+            if (event->mask & IN_Q_OVERFLOW)
+                return false;
+            if (event->wd >= 0 && static_cast<size_t>(event->wd) < index_of.size() &&
+                index_of[event->wd] < held.size())
+                touched[index_of[event->wd]] = true;
+            at += sizeof(inotify_event) + event->len;
+        }
+    }
+}
+
 void HeldLinks::Link(const OldCopy& old, int new_copy_dir, const DeferredFiles& deferred,
                      std::vector<std::string>& linked, DeferredFiles& rest)
 {
     rest.hard_links = deferred.hard_links;
     size_t room = InstallBreakHandler() ? RaiseDescriptorLimit(deferred.files.size()) : 0;
+    if (room > 0 && watches < 0)
+        watches = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     FolderWalk folders(new_copy_dir);
     for (const auto& [key, wanted] : deferred.files) {
         const char* base = nullptr;
@@ -160,6 +205,7 @@ void HeldLinks::Link(const OldCopy& old, int new_copy_dir, const DeferredFiles& 
         char self[64];
         snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
         bool made = LinkIntoFolder(self, folder, base);
+        int watch = made ? Watch(fd) : -1;
         struct stat now;
         if (!made || fstat(fd, &now) != 0 || now.st_ino != st.st_ino ||
             now.st_size != st.st_size || now.st_mode != st.st_mode) {
@@ -169,7 +215,8 @@ void HeldLinks::Link(const OldCopy& old, int new_copy_dir, const DeferredFiles& 
             rest.files.emplace(key, wanted);
             continue;
         }
-        held.push_back(Held{key, fd, now.st_dev, now.st_ino, now.st_size, now.st_mode, now.st_ctim});
+        held.push_back(
+            Held{key, fd, now.st_dev, now.st_ino, now.st_size, now.st_mode, now.st_ctim, watch});
         linked.push_back(key);
     }
     if (held.empty())
@@ -178,18 +225,22 @@ void HeldLinks::Link(const OldCopy& old, int new_copy_dir, const DeferredFiles& 
 
 void HeldLinks::Settle(int new_copy_dir, std::vector<std::string>& changed)
 {
+    std::vector<bool> touched(held.size(), false);
+    bool watched = watches >= 0 && ReadWatches(touched);
     FolderWalk folders(new_copy_dir);
     std::vector<int> fds;
     fds.reserve(held.size());
-    for (const Held& file : held) {
+    for (size_t i = 0; i < held.size(); ++i) {
+        const Held& file = held[i];
         fds.push_back(file.fd);
         // A writer the lease lets in after this look comes after the swap's
         // check, as with any file of the copy.
+        bool same = lease_state[file.fd].load() != kBroken && !touched[i];
         struct stat now;
-        bool same = fstat(file.fd, &now) == 0 && now.st_dev == file.device &&
-                    now.st_ino == file.inode && now.st_size == file.size &&
-                    now.st_mode == file.mode && SameTimes(now.st_ctim, file.changed) &&
-                    lease_state[file.fd].load() != kBroken;
+        if (same && (!watched || file.watch < 0))
+            same = fstat(file.fd, &now) == 0 && now.st_dev == file.device &&
+                   now.st_ino == file.inode && now.st_size == file.size &&
+                   now.st_mode == file.mode && SameTimes(now.st_ctim, file.changed);
         if (same)
             continue;
         const char* base = nullptr;
@@ -199,11 +250,18 @@ void HeldLinks::Settle(int new_copy_dir, std::vector<std::string>& changed)
         changed.push_back(file.key);
     }
     held.clear();
-    // Each end of a lease costs a little; together they would be part of the
-    // time the user has no client.
-    ending = std::thread([fds = std::move(fds)] {
+    // Each end of a lease and of a watch costs a little; together they would
+    // be part of the time the user has no client, so they are left to a
+    // thread that runs only where a core would otherwise idle.
+    int watch_fd = watches;
+    watches = -1;
+    ending = std::thread([fds = std::move(fds), watch_fd] {
+        struct sched_param lowest = {};
+        sched_setscheduler(0, SCHED_IDLE, &lowest);
         for (int fd : fds)
             EndHold(fd);
+        if (watch_fd >= 0)
+            close(watch_fd);
     });
 }
 
@@ -220,5 +278,8 @@ void HeldLinks::Release()
     for (const Held& file : held)
         EndHold(file.fd);
     held.clear();
+    if (watches >= 0)
+        close(watches);
+    watches = -1;
     RestoreDescriptorLimit();
 }

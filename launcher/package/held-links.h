@@ -56,13 +56,22 @@ private:
         off_t size;
         mode_t mode;
         struct timespec changed;
+        // Its inotify watch, or -1 where none could be had: then its change
+        // time tells.
+        int watch;
     };
+    // Which held files a change of their attributes or content was seen on
+    // since their watches were set; false when the watches cannot tell (the
+    // queue overflowed), and every file is then looked at.
+    bool ReadWatches(std::vector<bool>& touched);
+    int Watch(int fd);
     // Room for one descriptor a file: raised toward the hard limit for the
     // files to hold, and given back once they are closed.
     size_t RaiseDescriptorLimit(size_t files);
     void RestoreDescriptorLimit();
 
     std::vector<Held> held;
+    int watches = -1;
     std::thread ending;
     struct rlimit saved_limit = {};
     bool limit_raised = false;

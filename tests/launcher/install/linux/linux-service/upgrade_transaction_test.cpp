@@ -15,6 +15,7 @@
 #include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <tuple>
 #include <fcntl.h>
 #include <unistd.h>
@@ -482,7 +483,8 @@ namespace {
 enum class Change {
     None, UserEdit, ModeChange, NoChecksums, LyingChecksum, ClientEditsAtStart,
     HardLinkWithData, SecondEntry, StrictUmask, LeadingBlank, DamagedOnDisk, EditedAfterHash,
-    EditedAfterHashInReadOnlyFolder, MappedWritable, AliasedRecord
+    EditedAfterHashInReadOnlyFolder, MappedWritable, AliasedRecord, WrittenByAnotherProcess,
+    ChmodAfterLink
 };
 
 // Where ~/.HalvoraBackup lives: beside the home, or on a file system of
@@ -622,6 +624,13 @@ protected:
             at_stop = [this] { EditKeepingSizeAndTime(app + "/share/a"); };
         if (change == Change::EditedAfterHashInReadOnlyFolder && build == 2)
             at_stop = [this] { EditKeepingSizeAndTime(app + "/share/locked/data"); };
+        // Once linked into the new copy and held: another process's write
+        // must neither wait for the launcher nor reach the new copy, and a
+        // mode change (which no lease sees) must not either.
+        if (change == Change::WrittenByAnotherProcess && build == 2)
+            at_stop = [this] { EXPECT_EQ(0, WriteInAnotherProcess(app + "/share/a")); };
+        if (change == Change::ChmodAfterLink && build == 2)
+            at_stop = [this] { EXPECT_EQ(0, chmod((app + "/share/a").c_str(), 0600)); };
         bool mapped = change == Change::MappedWritable && build == 2;
         ASSERT_EQ(0, testsupport::RunAsNobody([this, &at_stop, mapped] {
             alarm(60);
@@ -631,6 +640,22 @@ protected:
                 kill(mapper, SIGKILL);
             return code;
         }));
+    }
+
+    // A process of the user that edits path in place; its exit status, or
+    // -1 when it was kept waiting (for a lease nobody ends) or failed.
+    static int WriteInAnotherProcess(const std::string& path)
+    {
+        pid_t pid = fork();
+        if (pid == 0) {
+            alarm(10);
+            EditKeepingSizeAndTime(path);
+            _exit(0);
+        }
+        int status = 0;
+        return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)
+                   ? WEXITSTATUS(status)
+                   : -1;
     }
 
     // A process of the user that maps path writable and shared, and keeps it
@@ -839,7 +864,10 @@ INSTANTIATE_TEST_SUITE_P(
                                 Change::EditedAfterHashInReadOnlyFolder, true},
                       // A write through the mapping moves no change time.
                       ReuseCase{"MappedWritableAndSharedAtTheStop", Change::MappedWritable, false},
-                      ReuseCase{"RecordNamingAFileByAliases", Change::AliasedRecord, true}),
+                      ReuseCase{"RecordNamingAFileByAliases", Change::AliasedRecord, true},
+                      ReuseCase{"WrittenByAnotherProcessAfterItsLink",
+                                Change::WrittenByAnotherProcess, false},
+                      ReuseCase{"ModeChangedAfterItsLink", Change::ChmodAfterLink, false}),
     [](const ::testing::TestParamInfo<ReuseCase>& info) { return info.param.name; });
 
 // Names of the launcher's own, and the temporary names it writes through:
