@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <set>
+#include <thread>
 #include <unistd.h>
 
 #include "copy-flush.h"
@@ -31,7 +32,14 @@ int RecordBeforeStop(const ustring& new_copy, const InstalledFiles& unpacked,
                      const DeferredFiles& deferred, const InstalledFiles& recorded,
                      const OldCopyProof& proof, InstalledFiles& record)
 {
-    if (StatInstalledFiles(new_copy, unpacked, record) != 0)
+    // Only the files written are looked at on the disk: the others are
+    // recorded as proved.
+    InstalledFiles written;
+    for (const auto& [key, file] : unpacked.files) {
+        if (deferred.files.count(key) == 0)
+            written.files.emplace(key, file);
+    }
+    if (StatInstalledFiles(new_copy, written, record) != 0)
         return -1;
     for (const auto& [key, wanted] : deferred.files) {
         auto proved = proof.files.find(key);
@@ -49,6 +57,17 @@ int RecordBeforeStop(const ustring& new_copy, const InstalledFiles& unpacked,
         record.files[key] = linked;
     }
     return 0;
+}
+
+// A flush of the file system that holds dir, whose outcome the flush that
+// counts comes after.
+void StartFlushOfFileSystem(const ustring& dir)
+{
+    int fd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        syncfs(fd);
+        close(fd);
+    }
 }
 
 } // namespace
@@ -73,7 +92,11 @@ int Service::BuildNewCopy()
     extractor.DeferLinks(&deferred_files);
     int ret = FSMKDir(new_copy, true) < 0 ? -1 : extractor.Extract(package_summary);
     if (ret == 0) {
+        // The written files go to the disk while the others are linked: the
+        // flush after the links then has little left but the links.
+        std::thread early_flush(StartFlushOfFileSystem, new_copy);
         LinkBeforeStop();
+        early_flush.join();
         installed_files_stated =
             RecordBeforeStop(new_copy, extractor.Unpacked(), deferred_files, recorded_files,
                              old_copy_proof, installed_files) == 0;

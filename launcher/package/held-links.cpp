@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <iterator>
+#include <map>
 #include <mutex>
 #include <sched.h>
 #include <sys/inotify.h>
@@ -22,6 +24,8 @@ namespace {
 const int kMaxHeldFd = 1 << 16;
 // Left free for everything else the launcher opens while the files are held.
 const rlim_t kSpareDescriptors = 512;
+// Fewer files are linked on one thread.
+const size_t kFilesForTwoThreads = 256;
 
 enum LeaseState : unsigned char { kFree = 0, kHeld = 1, kBroken = 2 };
 std::atomic<unsigned char> lease_state[kMaxHeldFd];
@@ -144,7 +148,7 @@ void HeldLinks::RestoreDescriptorLimit()
 
 // Set after the link (whose own change it would otherwise report) and
 // before the file is looked at for the last time.
-int HeldLinks::Watch(int fd)
+int HeldLinks::Watch(int fd) const
 {
     if (watches < 0)
         return -1;
@@ -183,21 +187,36 @@ bool HeldLinks::ReadWatches(std::vector<bool>& touched)
     }
 }
 
-void HeldLinks::Link(const OldCopy& old, int new_copy_dir, const DeferredFiles& deferred,
-                     std::vector<std::string>& linked, DeferredFiles& rest)
+namespace {
+
+// The same folder is never worked on by two threads: a folder the package
+// ships read-only is opened for each link and closed again.
+std::map<std::string, InstalledFile>::const_iterator
+FolderBoundaryNear(const std::map<std::string, InstalledFile>& files)
 {
-    rest.hard_links = deferred.hard_links;
-    size_t room = InstallBreakHandler() ? RaiseDescriptorLimit(deferred.files.size()) : 0;
-    if (room > 0 && watches < 0)
-        watches = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    auto at = std::next(files.begin(), static_cast<long>(files.size() / 2));
+    auto folder_of = [](const std::string& key) { return key.substr(0, key.rfind('/') + 1); };
+    while (at != files.begin() && at != files.end() &&
+           folder_of(at->first) == folder_of(std::prev(at)->first))
+        ++at;
+    return at;
+}
+
+} // namespace
+
+void HeldLinks::LinkShare(const OldCopy& old, int new_copy_dir, FileRange files, size_t room,
+                          Share& share) const
+{
     FolderWalk folders(new_copy_dir);
-    for (const auto& [key, wanted] : deferred.files) {
+    for (auto it = files.first; it != files.second; ++it) {
+        const std::string& key = it->first;
+        const InstalledFile& wanted = it->second;
         const char* base = nullptr;
-        int folder = held.size() < room ? folders.FolderOf(key, base) : -1;
+        int folder = share.held.size() < room ? folders.FolderOf(key, base) : -1;
         struct stat st;
         int fd = folder < 0 ? -1 : old.OpenLeased(key, wanted, TakeHeldLease, st);
         if (fd < 0) {
-            rest.files.emplace(key, wanted);
+            share.rest.files.emplace(key, wanted);
             continue;
         }
         // Through the descriptor that was checked, never by the name again;
@@ -212,12 +231,40 @@ void HeldLinks::Link(const OldCopy& old, int new_copy_dir, const DeferredFiles& 
             if (made)
                 RemoveFromFolder(folder, base);
             EndHold(fd);
-            rest.files.emplace(key, wanted);
+            share.rest.files.emplace(key, wanted);
             continue;
         }
-        held.push_back(
+        share.held.push_back(
             Held{key, fd, now.st_dev, now.st_ino, now.st_size, now.st_mode, now.st_ctim, watch});
-        linked.push_back(key);
+        share.linked.push_back(key);
+    }
+}
+
+void HeldLinks::Link(const OldCopy& old, int new_copy_dir, const DeferredFiles& deferred,
+                     std::vector<std::string>& linked, DeferredFiles& rest)
+{
+    rest.hard_links = deferred.hard_links;
+    size_t room = InstallBreakHandler() ? RaiseDescriptorLimit(deferred.files.size()) : 0;
+    if (room > 0 && watches < 0)
+        watches = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    // Two threads, each on its own folders: every link is a few calls into
+    // the kernel, and the client still runs meanwhile.
+    auto middle = deferred.files.size() >= kFilesForTwoThreads ? FolderBoundaryNear(deferred.files)
+                                                                : deferred.files.end();
+    Share shares[2];
+    std::thread second;
+    if (middle != deferred.files.end())
+        second = std::thread([&] {
+            LinkShare(old, new_copy_dir, {middle, deferred.files.end()}, room / 2, shares[1]);
+        });
+    LinkShare(old, new_copy_dir, {deferred.files.begin(), middle},
+              middle != deferred.files.end() ? room - room / 2 : room, shares[0]);
+    if (second.joinable())
+        second.join();
+    for (Share& share : shares) {
+        held.insert(held.end(), share.held.begin(), share.held.end());
+        linked.insert(linked.end(), share.linked.begin(), share.linked.end());
+        rest.files.insert(share.rest.files.begin(), share.rest.files.end());
     }
     if (held.empty())
         RestoreDescriptorLimit();

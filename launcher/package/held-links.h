@@ -2,6 +2,8 @@
 #define HALVORA_HELD_LINKS_H
 
 #include <cstdint>
+#include <map>
+#include <utility>
 #include <string>
 #include <sys/resource.h>
 #include <sys/types.h>
@@ -60,11 +62,21 @@ private:
         // time tells.
         int watch;
     };
+    // A part of the deferred files, linked on one thread.
+    struct Share {
+        std::vector<Held> held;
+        std::vector<std::string> linked;
+        DeferredFiles rest;
+    };
+    using FileRange = std::pair<std::map<std::string, InstalledFile>::const_iterator,
+                                std::map<std::string, InstalledFile>::const_iterator>;
+    void LinkShare(const OldCopy& old, int new_copy_dir, FileRange files, size_t room,
+                   Share& share) const;
     // Which held files a change of their attributes or content was seen on
     // since their watches were set; false when the watches cannot tell (the
     // queue overflowed), and every file is then looked at.
     bool ReadWatches(std::vector<bool>& touched);
-    int Watch(int fd);
+    int Watch(int fd) const;
     // Room for one descriptor a file: raised toward the hard limit for the
     // files to hold, and given back once they are closed.
     size_t RaiseDescriptorLimit(size_t files);

@@ -484,7 +484,7 @@ enum class Change {
     None, UserEdit, ModeChange, NoChecksums, LyingChecksum, ClientEditsAtStart,
     HardLinkWithData, SecondEntry, StrictUmask, LeadingBlank, DamagedOnDisk, EditedAfterHash,
     EditedAfterHashInReadOnlyFolder, MappedWritable, AliasedRecord, WrittenByAnotherProcess,
-    ChmodAfterLink
+    ChmodAfterLink, ManyFiles
 };
 
 // Where ~/.HalvoraBackup lives: beside the home, or on a file system of
@@ -527,6 +527,10 @@ std::vector<Entry> Build(int build, Change change)
     entries.push_back(File(KeptPath(change), PseudoRandom(50000, 1),
                            change == Change::ModeChange && build == 2 ? 0755 : 0644));
     entries.push_back(File("share/b", PseudoRandom(4000, build)));
+    // Enough unchanged files in two folders for the links to be shared out.
+    for (int i = 0; change == Change::ManyFiles && i < 400; ++i)
+        entries.push_back(File("share/m" + std::to_string(i % 2) + "/f" + std::to_string(i),
+                               PseudoRandom(100, i)));
     entries.push_back(File(build == 1 ? "share/c" : "share/d", "only in build " + std::to_string(build)));
     // A second entry of the kept file's path, whose bytes are what the
     // disk holds after the upgrade.
@@ -764,6 +768,9 @@ TEST_P(LinkUnchangedTest, LinksOnlyWhatIsUnchangedAndEndsWithThePackage)
     Tree old_copy = Snapshot(app);
     ino_t a = Stat(kept).st_ino;
     ino_t b = Stat("share/b").st_ino;
+    std::vector<ino_t> many;
+    for (int i = 0; c.change == Change::ManyFiles && i < 400; ++i)
+        many.push_back(Stat("share/m" + std::to_string(i % 2) + "/f" + std::to_string(i)).st_ino);
     if (c.disk == Disk::WholeSeconds) {
         EXPECT_EQ(0, Stat(kept).st_ctim.tv_nsec) << "not a disk of whole seconds";
     }
@@ -805,6 +812,8 @@ TEST_P(LinkUnchangedTest, LinksOnlyWhatIsUnchangedAndEndsWithThePackage)
             << testsupport::ReadFile(log);
     }
     EXPECT_EQ(c.kept_linked, a == Stat(kept).st_ino);
+    for (size_t i = 0; i < many.size(); ++i)
+        EXPECT_EQ(many[i], Stat("share/m" + std::to_string(i % 2) + "/f" + std::to_string(i)).st_ino);
     EXPECT_NE(b, Stat("share/b").st_ino);
     EXPECT_EQ(1u, Stat(kept).st_nlink);
     // syncfs does not reach a disk that a daemon serves: each file is
@@ -867,7 +876,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ReuseCase{"RecordNamingAFileByAliases", Change::AliasedRecord, true},
                       ReuseCase{"WrittenByAnotherProcessAfterItsLink",
                                 Change::WrittenByAnotherProcess, false},
-                      ReuseCase{"ModeChangedAfterItsLink", Change::ChmodAfterLink, false}),
+                      ReuseCase{"ModeChangedAfterItsLink", Change::ChmodAfterLink, false},
+                      ReuseCase{"ManyFilesInTwoFolders", Change::ManyFiles, true}),
     [](const ::testing::TestParamInfo<ReuseCase>& info) { return info.param.name; });
 
 // Names of the launcher's own, and the temporary names it writes through:
