@@ -14,6 +14,7 @@
 #include <string>
 #include <sys/mman.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <tuple>
@@ -484,7 +485,7 @@ enum class Change {
     None, UserEdit, ModeChange, NoChecksums, LyingChecksum, ClientEditsAtStart,
     HardLinkWithData, SecondEntry, StrictUmask, LeadingBlank, DamagedOnDisk, EditedAfterHash,
     EditedAfterHashInReadOnlyFolder, MappedWritable, AliasedRecord, WrittenByAnotherProcess,
-    ChmodAfterLink, ManyFiles
+    ChmodAfterLink, ManyFiles, ManyFilesFewDescriptors
 };
 
 // Where ~/.HalvoraBackup lives: beside the home, or on a file system of
@@ -528,7 +529,8 @@ std::vector<Entry> Build(int build, Change change)
                            change == Change::ModeChange && build == 2 ? 0755 : 0644));
     entries.push_back(File("share/b", PseudoRandom(4000, build)));
     // Enough unchanged files in two folders for the links to be shared out.
-    for (int i = 0; change == Change::ManyFiles && i < 400; ++i)
+    bool many = change == Change::ManyFiles || change == Change::ManyFilesFewDescriptors;
+    for (int i = 0; many && i < 400; ++i)
         entries.push_back(File("share/m" + std::to_string(i % 2) + "/f" + std::to_string(i),
                                PseudoRandom(100, i)));
     entries.push_back(File(build == 1 ? "share/c" : "share/d", "only in build " + std::to_string(build)));
@@ -636,8 +638,14 @@ protected:
         if (change == Change::ChmodAfterLink && build == 2)
             at_stop = [this] { EXPECT_EQ(0, chmod((app + "/share/a").c_str(), 0600)); };
         bool mapped = change == Change::MappedWritable && build == 2;
-        ASSERT_EQ(0, testsupport::RunAsNobody([this, &at_stop, mapped] {
+        // Too few descriptors to hold every file until the stop: the rest
+        // are linked after it.
+        rlim_t descriptors = change == Change::ManyFilesFewDescriptors && build == 2 ? 640 : 0;
+        ASSERT_EQ(0, testsupport::RunAsNobody([this, &at_stop, mapped, descriptors] {
             alarm(60);
+            struct rlimit few = {descriptors, descriptors};
+            if (descriptors != 0 && setrlimit(RLIMIT_NOFILE, &few) != 0)
+                return 2;
             pid_t mapper = mapped ? MapWritableShared(app + "/share/a") : 0;
             int code = mapper < 0 ? 2 : RunLauncherSteps(Client::None, user, at_stop) & 2;
             if (mapper > 0)
@@ -769,7 +777,8 @@ TEST_P(LinkUnchangedTest, LinksOnlyWhatIsUnchangedAndEndsWithThePackage)
     ino_t a = Stat(kept).st_ino;
     ino_t b = Stat("share/b").st_ino;
     std::vector<ino_t> many;
-    for (int i = 0; c.change == Change::ManyFiles && i < 400; ++i)
+    bool many_files = c.change == Change::ManyFiles || c.change == Change::ManyFilesFewDescriptors;
+    for (int i = 0; many_files && i < 400; ++i)
         many.push_back(Stat("share/m" + std::to_string(i % 2) + "/f" + std::to_string(i)).st_ino);
     if (c.disk == Disk::WholeSeconds) {
         EXPECT_EQ(0, Stat(kept).st_ctim.tv_nsec) << "not a disk of whole seconds";
@@ -812,6 +821,11 @@ TEST_P(LinkUnchangedTest, LinksOnlyWhatIsUnchangedAndEndsWithThePackage)
             << testsupport::ReadFile(log);
     }
     EXPECT_EQ(c.kept_linked, a == Stat(kept).st_ino);
+    if (many_files) {
+        const char* after = c.change == Change::ManyFiles ? ", 0 to link after it"
+                                                          : ", [1-9][0-9]* to link after it";
+        EXPECT_EQ(1, testsupport::CountLines(log, after)) << testsupport::ReadFile(log);
+    }
     for (size_t i = 0; i < many.size(); ++i)
         EXPECT_EQ(many[i], Stat("share/m" + std::to_string(i % 2) + "/f" + std::to_string(i)).st_ino);
     EXPECT_NE(b, Stat("share/b").st_ino);
@@ -877,7 +891,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ReuseCase{"WrittenByAnotherProcessAfterItsLink",
                                 Change::WrittenByAnotherProcess, false},
                       ReuseCase{"ModeChangedAfterItsLink", Change::ChmodAfterLink, false},
-                      ReuseCase{"ManyFilesInTwoFolders", Change::ManyFiles, true}),
+                      ReuseCase{"ManyFilesInTwoFolders", Change::ManyFiles, true},
+                      ReuseCase{"ManyFilesFewDescriptors", Change::ManyFilesFewDescriptors, true}),
     [](const ::testing::TestParamInfo<ReuseCase>& info) { return info.param.name; });
 
 // Names of the launcher's own, and the temporary names it writes through:
