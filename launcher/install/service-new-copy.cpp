@@ -1,6 +1,7 @@
 // An upgrade's new copy, built beside the old one while the old client
-// runs: the package is decoded once, before the stop, and the client waits
-// only for the links of the unchanged files, two renames and the flushes.
+// runs: the package is decoded once and the unchanged files are linked, all
+// before the stop; the client waits only for a look at what may have changed
+// since, two renames and the flushes.
 #include "halvora-service.h"
 
 #include <algorithm>
