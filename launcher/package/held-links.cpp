@@ -101,12 +101,8 @@ int OpenDescriptors()
 // launcher's own until the swap, and is opened for the moment.
 void RemoveFromFolder(int folder, const char* name)
 {
-    struct stat st;
-    if (unlinkat(folder, name, 0) == 0 || errno != EACCES || fstat(folder, &st) != 0 ||
-        fchmod(folder, st.st_mode | S_IRWXU) != 0)
-        return;
-    unlinkat(folder, name, 0);
-    fchmod(folder, st.st_mode & 07777);
+    if (unlinkat(folder, name, 0) != 0 && errno == EACCES)
+        InWritableFolder(folder, [&] { return unlinkat(folder, name, 0) == 0; });
 }
 
 bool SameTimes(const struct timespec& a, const struct timespec& b)

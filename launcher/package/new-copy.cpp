@@ -33,14 +33,8 @@ int CreateIn(int folder, const char* base)
 {
     const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
     int fd = openat(folder, base, flags, 0600);
-    struct stat st;
-    if (fd >= 0 || errno != EACCES || fstat(folder, &st) != 0 ||
-        fchmod(folder, st.st_mode | S_IRWXU) != 0)
-        return fd;
-    fd = openat(folder, base, flags, 0600);
-    int err = errno;
-    fchmod(folder, st.st_mode & 07777);
-    errno = err;
+    if (fd < 0 && errno == EACCES)
+        InWritableFolder(folder, [&] { return (fd = openat(folder, base, flags, 0600)) >= 0; });
     return fd;
 }
 

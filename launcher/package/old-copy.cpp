@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <ctime>
 #include <fcntl.h>
+#include <functional>
+#include <mutex>
 #include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -296,16 +298,29 @@ bool OldCopy::Link(const std::string& key, const InstalledFile& wanted, const ch
     return linked;
 }
 
+bool InWritableFolder(int folder, const std::function<bool()>& op)
+{
+    // One at a time: a thread that read the mode while another had opened
+    // the folder would give it back that other's mode.
+    static std::mutex one_at_a_time;
+    std::lock_guard<std::mutex> guard(one_at_a_time);
+    struct stat st;
+    if (fstat(folder, &st) != 0 || fchmod(folder, st.st_mode | S_IRWXU) != 0)
+        return false;
+    bool done = op();
+    int err = errno;
+    fchmod(folder, st.st_mode & 07777);
+    errno = err;
+    return done;
+}
+
 bool LinkIntoFolder(const char* self, int folder, const char* name)
 {
     if (linkat(AT_FDCWD, self, folder, name, AT_SYMLINK_FOLLOW) == 0)
         return true;
-    struct stat st;
-    if (errno != EACCES || fstat(folder, &st) != 0 || fchmod(folder, st.st_mode | S_IRWXU) != 0)
-        return false;
-    bool linked = linkat(AT_FDCWD, self, folder, name, AT_SYMLINK_FOLLOW) == 0;
-    fchmod(folder, st.st_mode & 07777);
-    return linked;
+    return errno == EACCES && InWritableFolder(folder, [&] {
+               return linkat(AT_FDCWD, self, folder, name, AT_SYMLINK_FOLLOW) == 0;
+           });
 }
 
 bool OldCopy::LinkInto(const std::string& key, const InstalledFile& wanted, int folder,

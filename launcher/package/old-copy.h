@@ -2,6 +2,7 @@
 #define HALVORA_OLD_COPY_H
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -58,6 +59,11 @@ OldCopyProof ProveOldCopy(const ustring& copy_dir, const InstalledFiles& record,
 // shows a mapping under the device below it, and a file taken for another
 // one of the same number is only written rather than linked.
 using FileIds = std::set<uint64_t>;
+
+// Runs op with folder open to its owner's writes for the moment (a folder of
+// a copy not yet swapped in is the launcher's own), then gives the folder its
+// mode back; op's result, with its errno.
+bool InWritableFolder(int folder, const std::function<bool()>& op);
 
 // Links the file self names (a /proc/self/fd path) as name in folder. A
 // folder of a copy not yet swapped in is the launcher's own: one the package
