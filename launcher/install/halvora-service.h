@@ -142,7 +142,6 @@ protected:
     // the old copy in place (logged).
     int FinishNewCopy();
     int LinkIntoNewCopy();
-    void LinkBeforeStop();
     void DropPendingRecord();
     int SwapInNewCopy(ustring& backup);
     void DropNewCopy();

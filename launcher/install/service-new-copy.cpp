@@ -90,17 +90,27 @@ int Service::BuildNewCopy()
                        "[DEBUG] halvora-service(%d): no file is linked from '%s': %s\n",
                        kLinePlace + __LINE__, app.c_str(), link_refusal.c_str());
     extractor.ReuseFrom(LinkingPossible() ? app : ustring(), &recorded_files, &old_copy_proof);
-    extractor.DeferLinks(&deferred_files);
-    int ret = FSMKDir(new_copy, true) < 0 ? -1 : extractor.Extract(package_summary);
+    int dir = FSMKDir(new_copy, true) < 0
+                  ? -1
+                  : open(new_copy.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    // The proved files are linked while the rest of the package is decoded.
+    OldCopy old_copy(app, &recorded_files, &old_copy_proof);
+    extractor.DeferLinks(&deferred_files, dir >= 0 && LinkingPossible() ? &held_links : nullptr);
+    if (dir >= 0 && LinkingPossible())
+        held_links.Begin(old_copy, dir, old_copy_proof.files.size());
+    int ret = dir < 0 ? -1 : extractor.Extract(package_summary);
+    linked_names.clear();
+    held_links.Finish(deferred_files, linked_names, deferred_after_stop);
+    if (dir >= 0)
+        close(dir);
     if (ret == 0) {
-        // The written files go to the disk while the others are linked: the
-        // flush after the links then has little left but the links.
+        // The written files go to the disk while the record is taken: the
+        // flush after it then has little left but the links.
         std::thread early_flush(StartFlushOfFileSystem, new_copy);
-        LinkBeforeStop();
-        early_flush.join();
         installed_files_stated =
             RecordBeforeStop(new_copy, extractor.Unpacked(), deferred_files, recorded_files,
                              old_copy_proof, installed_files) == 0;
+        early_flush.join();
         if (!installed_files_stated)
             installed_files = extractor.Unpacked();
         else
@@ -123,24 +133,6 @@ int Service::BuildNewCopy()
                    kLinePlace + __LINE__, new_copy.c_str(), static_cast<int>(linked_names.size()),
                    static_cast<int>(deferred_after_stop.files.size()));
     return 0;
-}
-
-// The proved files linked while the client still runs, each held under a
-// lease until the stop is over; what cannot be held waits for the stop.
-void Service::LinkBeforeStop()
-{
-    linked_names.clear();
-    deferred_after_stop = DeferredFiles();
-    OldCopy old_copy(per_user_install_path, &recorded_files, &old_copy_proof);
-    int dir = open(new_copy.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (dir < 0 || deferred_files.empty()) {
-        deferred_after_stop = deferred_files;
-        if (dir >= 0)
-            close(dir);
-        return;
-    }
-    held_links.Link(old_copy, dir, deferred_files, linked_names, deferred_after_stop);
-    close(dir);
 }
 
 // The held files that nothing wrote meanwhile stay linked; the others, and

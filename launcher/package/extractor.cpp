@@ -242,6 +242,7 @@ struct Reuse {
     // Building a new copy while the client runs: proved files are left for
     // the links made after the stop.
     DeferredFiles* deferred = nullptr;
+    DeferredFileSink* sink = nullptr;
 };
 
 // How a file entry with a checksum is unpacked; a hard link to a file left
@@ -282,7 +283,8 @@ FileWay ReuseEntry(const Reuse& reuse, archive_entry* entry, PackageDigest& dige
     std::string key = RecordName(archive_entry_pathname(entry));
     if (reuse.deferred) {
         // A later entry of the path replaces what was left for later.
-        reuse.deferred->files.erase(key);
+        if (reuse.deferred->files.erase(key) && reuse.sink)
+            reuse.sink->Withdrawn(key);
         if (DeferHardLink(reuse, entry, key)) {
             ForgetRecorded(reuse, entry, key);
             return FileWay::DeferredHardLink;
@@ -382,8 +384,17 @@ int UnpackEntry(archive* reader, archive* writer, archive_entry* entry, const Re
     FileWay way = LookInTheOldCopy(reuse, entry, digest);
     if (way == FileWay::DeferredHardLink)
         return 0;
-    if (way == FileWay::Linked || way == FileWay::Deferred)
+    if (way == FileWay::Linked)
         return CopyCheckedData(reader, nullptr, archive_entry_pathname(entry), digest);
+    if (way == FileWay::Deferred) {
+        if (CopyCheckedData(reader, nullptr, archive_entry_pathname(entry), digest) != 0)
+            return -1;
+        if (reuse.sink) {
+            std::string key = RecordName(archive_entry_pathname(entry));
+            reuse.sink->Deferred(key, reuse.deferred->files[key]);
+        }
+        return 0;
+    }
     if (way == FileWay::Written) {
         if (WriteHeader(writer, entry) != ARCHIVE_OK) {
             Logger::LogMsg(Logger::L_ERR, kLogComponent,
@@ -488,9 +499,10 @@ void Extractor::ReuseFrom(const ustring& old_copy, const InstalledFiles* record,
     reuse_proof = proof;
 }
 
-void Extractor::DeferLinks(DeferredFiles* files)
+void Extractor::DeferLinks(DeferredFiles* files, DeferredFileSink* sink)
 {
     deferred = files;
+    deferred_sink = files ? sink : nullptr;
 }
 
 void Extractor::LogNoEntries(int total)
@@ -688,8 +700,10 @@ int Extractor::Unpack(const PackageFile& file, const ArchiveSummary& expected)
     OldCopy old_copy(reuse_dir, reuse, reuse_proof);
     if (deferred)
         *deferred = DeferredFiles();
-    Reuse from_old_copy{&old_copy, &unpacked, &linked, deferred};
+    Reuse from_old_copy{&old_copy, &unpacked, &linked, deferred, deferred_sink};
     int result = ExtractEntries(reader.get(), writer.get(), expected, from_old_copy);
+    if (deferred_sink)
+        deferred_sink->Drain();
     LogSlowHome(clock, target);
     if (result == 0)
         result = CheckDigest(record, expected);

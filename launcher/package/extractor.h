@@ -12,6 +12,7 @@
 
 struct archive;
 struct DeferredFiles;
+struct InstalledFile;
 struct OldCopyProof;
 class PackageFile;
 struct PackageRead;
@@ -46,6 +47,22 @@ struct PackageContents {
     std::map<std::string, PackageFileEntry> files;
     bool symbolic_links = false;
     bool hard_links = false;
+};
+
+// Told, while an unpack runs, of each file it leaves for its link: so that
+// the link can be made while the rest of the package is still decoded.
+class DeferredFileSink {
+public:
+    virtual ~DeferredFileSink() = default;
+    // The file at key was read and checked against its checksum and is not
+    // written: wanted holds what the package gave.
+    virtual void Deferred(const std::string& key, const InstalledFile& wanted) = 0;
+    // A later entry of key's path takes its place: whatever was done for it
+    // must be undone before this returns, for that entry is written next.
+    virtual void Withdrawn(const std::string& key) = 0;
+    // Returns once everything told so far is done: the unpack then applies
+    // the folders' own modes, which may shut them to new names.
+    virtual void Drain() = 0;
 };
 
 // Unpacks a package (a tar, plain or compressed, or a zip: see
@@ -98,8 +115,9 @@ public:
                    const OldCopyProof* proof);
     // Building a new copy beside the old one while its client runs: the
     // files Link would take are not written but noted in files (still read
-    // and checked against their checksums), to be linked after the stop.
-    void DeferLinks(DeferredFiles* files);
+    // and checked against their checksums), to be linked after the stop;
+    // sink (may be null) is told of each as the unpack goes.
+    void DeferLinks(DeferredFiles* files, DeferredFileSink* sink = nullptr);
     // After an unpack: each file whose entry gave its checksum, with its
     // mode and checksum (the record of the next upgrade), and how many of
     // them were linked.
@@ -124,6 +142,7 @@ private:
     const InstalledFiles* reuse = nullptr;
     const OldCopyProof* reuse_proof = nullptr;
     DeferredFiles* deferred = nullptr;
+    DeferredFileSink* deferred_sink = nullptr;
     InstalledFiles unpacked;
     std::vector<std::string> linked;
 };

@@ -8,9 +8,9 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <iterator>
-#include <map>
 #include <mutex>
 #include <sched.h>
+#include <set>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,8 +24,6 @@ namespace {
 const int kMaxHeldFd = 1 << 16;
 // Left free for everything else the launcher opens while the files are held.
 const rlim_t kSpareDescriptors = 512;
-// Fewer files are linked on one thread.
-const size_t kFilesForTwoThreads = 256;
 
 enum LeaseState : unsigned char { kFree = 0, kHeld = 1, kBroken = 2 };
 std::atomic<unsigned char> lease_state[kMaxHeldFd];
@@ -183,87 +181,165 @@ bool HeldLinks::ReadWatches(std::vector<bool>& touched)
     }
 }
 
-namespace {
-
-// The same folder is never worked on by two threads: a folder the package
-// ships read-only is opened for each link and closed again.
-std::map<std::string, InstalledFile>::const_iterator
-FolderBoundaryNear(const std::map<std::string, InstalledFile>& files)
+void HeldLinks::LinkOne(FolderWalk& folders, const std::string& key, const InstalledFile& wanted)
 {
-    auto at = std::next(files.begin(), static_cast<long>(files.size() / 2));
-    auto folder_of = [](const std::string& key) { return key.substr(0, key.rfind('/') + 1); };
-    while (at != files.begin() && at != files.end() &&
-           folder_of(at->first) == folder_of(std::prev(at)->first))
-        ++at;
-    return at;
+    const char* base = nullptr;
+    int folder = held.size() < room ? folders.FolderOf(key, base) : -1;
+    struct stat st;
+    int fd = folder < 0 ? -1 : old_copy->OpenLeased(key, wanted, TakeHeldLease, st);
+    if (fd < 0)
+        return;
+    // Through the descriptor that was checked, never by the name again; the
+    // link moves the change time, which is taken after it.
+    char self[64];
+    snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
+    bool made = LinkIntoFolder(self, folder, base);
+    int watch = made ? Watch(fd) : -1;
+    struct stat now;
+    if (!made || fstat(fd, &now) != 0 || now.st_ino != st.st_ino || now.st_size != st.st_size ||
+        now.st_mode != st.st_mode) {
+        if (made)
+            RemoveFromFolder(folder, base);
+        EndHold(fd);
+        return;
+    }
+    held.push_back(
+        Held{key, fd, now.st_dev, now.st_ino, now.st_size, now.st_mode, now.st_ctim, watch});
+    linked_keys.push_back(key);
 }
 
-} // namespace
+// A later entry of the path is written there next: the link goes, and so
+// does the hold. Rare enough for a search from the end.
+void HeldLinks::Unlink(FolderWalk& folders, const std::string& key)
+{
+    auto file =
+        std::find_if(held.rbegin(), held.rend(), [&](const Held& h) { return h.key == key; });
+    if (file == held.rend())
+        return;
+    const char* base = nullptr;
+    int folder = folders.FolderOf(key, base);
+    if (folder >= 0)
+        RemoveFromFolder(folder, base);
+    if (file->watch >= 0)
+        inotify_rm_watch(watches, file->watch);
+    EndHold(file->fd);
+    held.erase(std::next(file).base());
+    linked_keys.erase(std::find(linked_keys.begin(), linked_keys.end(), key));
+}
 
-void HeldLinks::LinkShare(const OldCopy& old, int new_copy_dir, FileRange files, size_t room,
-                          Share& share) const
+void HeldLinks::LinkOffers()
 {
     FolderWalk folders(new_copy_dir);
-    for (auto it = files.first; it != files.second; ++it) {
-        const std::string& key = it->first;
-        const InstalledFile& wanted = it->second;
-        const char* base = nullptr;
-        int folder = share.held.size() < room ? folders.FolderOf(key, base) : -1;
-        struct stat st;
-        int fd = folder < 0 ? -1 : old.OpenLeased(key, wanted, TakeHeldLease, st);
-        if (fd < 0) {
-            share.rest.files.emplace(key, wanted);
-            continue;
-        }
-        // Through the descriptor that was checked, never by the name again;
-        // the link moves the change time, which is taken after it.
-        char self[64];
-        snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
-        bool made = LinkIntoFolder(self, folder, base);
-        int watch = made ? Watch(fd) : -1;
-        struct stat now;
-        if (!made || fstat(fd, &now) != 0 || now.st_ino != st.st_ino ||
-            now.st_size != st.st_size || now.st_mode != st.st_mode) {
-            if (made)
-                RemoveFromFolder(folder, base);
-            EndHold(fd);
-            share.rest.files.emplace(key, wanted);
-            continue;
-        }
-        share.held.push_back(
-            Held{key, fd, now.st_dev, now.st_ino, now.st_size, now.st_mode, now.st_ctim, watch});
-        share.linked.push_back(key);
+    std::unique_lock<std::mutex> lock(queue_lock);
+    for (;;) {
+        queue_changed.wait(lock, [this] { return closing || !queue.empty(); });
+        if (queue.empty())
+            return;
+        Offer offer = std::move(queue.front());
+        queue.pop_front();
+        lock.unlock();
+        if (offer.withdraw)
+            Unlink(folders, offer.key);
+        else
+            LinkOne(folders, offer.key, offer.wanted);
+        lock.lock();
+        ++done;
+        queue_changed.notify_all();
     }
 }
 
-void HeldLinks::Link(const OldCopy& old, int new_copy_dir, const DeferredFiles& deferred,
-                     std::vector<std::string>& linked, DeferredFiles& rest)
+void HeldLinks::Begin(const OldCopy& old, int dir, size_t files)
 {
-    rest.hard_links = deferred.hard_links;
-    size_t room = InstallBreakHandler() ? RaiseDescriptorLimit(deferred.files.size()) : 0;
+    Release();
+    old_copy = &old;
+    new_copy_dir = dir;
+    room = InstallBreakHandler() ? RaiseDescriptorLimit(files) : 0;
     if (room > 0 && watches < 0)
         watches = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    // Two threads, each on its own folders: every link is a few calls into
-    // the kernel, and the client still runs meanwhile.
-    auto middle = deferred.files.size() >= kFilesForTwoThreads ? FolderBoundaryNear(deferred.files)
-                                                                : deferred.files.end();
-    Share shares[2];
-    std::thread second;
-    if (middle != deferred.files.end())
-        second = std::thread([&] {
-            LinkShare(old, new_copy_dir, {middle, deferred.files.end()}, room / 2, shares[1]);
-        });
-    LinkShare(old, new_copy_dir, {deferred.files.begin(), middle},
-              middle != deferred.files.end() ? room - room / 2 : room, shares[0]);
-    if (second.joinable())
-        second.join();
-    for (Share& share : shares) {
-        held.insert(held.end(), share.held.begin(), share.held.end());
-        linked.insert(linked.end(), share.linked.begin(), share.linked.end());
-        rest.files.insert(share.rest.files.begin(), share.rest.files.end());
+    offered = done = 0;
+    closing = false;
+    linker = std::thread([this] { LinkOffers(); });
+}
+
+uint64_t HeldLinks::Queue(Offer offer)
+{
+    std::lock_guard<std::mutex> lock(queue_lock);
+    queue.push_back(std::move(offer));
+    queue_changed.notify_all();
+    return ++offered;
+}
+
+void HeldLinks::WaitUntilDone(uint64_t number)
+{
+    std::unique_lock<std::mutex> lock(queue_lock);
+    queue_changed.wait(lock, [&] { return done >= number; });
+}
+
+void HeldLinks::Deferred(const std::string& key, const InstalledFile& wanted)
+{
+    if (linker.joinable())
+        Queue(Offer{key, wanted, false});
+}
+
+void HeldLinks::Withdrawn(const std::string& key)
+{
+    if (linker.joinable())
+        WaitUntilDone(Queue(Offer{key, InstalledFile(), true}));
+}
+
+void HeldLinks::Drain()
+{
+    if (!linker.joinable())
+        return;
+    uint64_t last = 0;
+    {
+        std::lock_guard<std::mutex> lock(queue_lock);
+        last = offered;
     }
+    WaitUntilDone(last);
+}
+
+void HeldLinks::StopLinker(bool drop_queued)
+{
+    if (!linker.joinable())
+        return;
+    {
+        std::lock_guard<std::mutex> lock(queue_lock);
+        if (drop_queued)
+            queue.clear();
+        closing = true;
+        queue_changed.notify_all();
+    }
+    linker.join();
+}
+
+void HeldLinks::Finish(const DeferredFiles& deferred, std::vector<std::string>& linked,
+                       DeferredFiles& rest)
+{
+    StopLinker(false);
+    rest = DeferredFiles();
+    rest.hard_links = deferred.hard_links;
+    // Whatever the unpack left for later and was not linked here, offered or
+    // not, is linked after the stop.
+    std::set<std::string> made(linked_keys.begin(), linked_keys.end());
+    for (const auto& [key, wanted] : deferred.files) {
+        if (made.count(key) == 0)
+            rest.files.emplace(key, wanted);
+    }
+    linked.insert(linked.end(), linked_keys.begin(), linked_keys.end());
+    linked_keys.clear();
+    old_copy = nullptr;
     if (held.empty())
         RestoreDescriptorLimit();
+}
+
+void HeldLinks::Link(const OldCopy& old, int dir, const DeferredFiles& deferred,
+                     std::vector<std::string>& linked, DeferredFiles& rest)
+{
+    Begin(old, dir, deferred.files.size());
+    for (const auto& [key, wanted] : deferred.files)
+        Deferred(key, wanted);
+    Finish(deferred, linked, rest);
 }
 
 void HeldLinks::Settle(int new_copy_dir, std::vector<std::string>& changed)
@@ -316,6 +392,9 @@ void HeldLinks::BeforeChildStart()
 
 void HeldLinks::Release()
 {
+    // What is still queued is not linked at all.
+    StopLinker(true);
+    linked_keys.clear();
     if (ending.joinable())
         ending.join();
     for (const Held& file : held)

@@ -1,15 +1,17 @@
 #ifndef HALVORA_HELD_LINKS_H
 #define HALVORA_HELD_LINKS_H
 
+#include <condition_variable>
 #include <cstdint>
-#include <map>
-#include <utility>
+#include <deque>
+#include <mutex>
 #include <string>
 #include <sys/resource.h>
 #include <sys/types.h>
 #include <thread>
 #include <vector>
 
+#include "extractor.h"
 #include "new-copy.h"
 
 class OldCopy;
@@ -22,17 +24,31 @@ class OldCopy;
 // look at any process. A writer that opens a held file meanwhile ends its
 // lease at once and is not kept waiting; that file is written again after
 // the stop. The client's wait is then one look at each held descriptor.
-class HeldLinks {
+//
+// The links are made on a thread of their own as the unpack offers the
+// files (Begin, then the unpack's calls, then Finish), so that they take
+// little time beyond the decode's.
+class HeldLinks : public DeferredFileSink {
 public:
     HeldLinks() = default;
-    ~HeldLinks();
+    ~HeldLinks() override;
     HeldLinks(const HeldLinks&) = delete;
     HeldLinks& operator=(const HeldLinks&) = delete;
 
-    // Links each deferred file that can be held (proved, under a lease, and
-    // within the descriptors this process may open) from old into the new
-    // copy's folder new_copy_dir; the names linked go to linked, the others
-    // to rest, for the links made after the stop.
+    // Starts the thread that links each file offered, when it can be held
+    // (proved, under a lease, and within the descriptors this process may
+    // open), from old into the new copy's folder new_copy_dir. files: how
+    // many may be offered at most. old and the folder outlive Finish.
+    void Begin(const OldCopy& old, int new_copy_dir, size_t files);
+    void Deferred(const std::string& key, const InstalledFile& wanted) override;
+    void Withdrawn(const std::string& key) override;
+    void Drain() override;
+    // Ends the thread once it has linked what was offered: the names linked
+    // go to linked, the other files of deferred to rest, for the links made
+    // after the stop.
+    void Finish(const DeferredFiles& deferred, std::vector<std::string>& linked,
+                DeferredFiles& rest);
+    // Begin, each of deferred's files offered, and Finish.
     void Link(const OldCopy& old, int new_copy_dir, const DeferredFiles& deferred,
               std::vector<std::string>& linked, DeferredFiles& rest);
     // After the stop: a held file whose lease a writer ended, or whose
@@ -62,16 +78,19 @@ private:
         // time tells.
         int watch;
     };
-    // A part of the deferred files, linked on one thread.
-    struct Share {
-        std::vector<Held> held;
-        std::vector<std::string> linked;
-        DeferredFiles rest;
+    // A file offered by the unpack, or taken back (withdraw).
+    struct Offer {
+        std::string key;
+        InstalledFile wanted;
+        bool withdraw;
     };
-    using FileRange = std::pair<std::map<std::string, InstalledFile>::const_iterator,
-                                std::map<std::string, InstalledFile>::const_iterator>;
-    void LinkShare(const OldCopy& old, int new_copy_dir, FileRange files, size_t room,
-                   Share& share) const;
+    void LinkOffers();
+    void LinkOne(FolderWalk& folders, const std::string& key, const InstalledFile& wanted);
+    void Unlink(FolderWalk& folders, const std::string& key);
+    // Queues offer; its number in the queue's order.
+    uint64_t Queue(Offer offer);
+    void WaitUntilDone(uint64_t number);
+    void StopLinker(bool drop_queued);
     // Which held files a change of their attributes or content was seen on
     // since their watches were set; false when the watches cannot tell (the
     // queue overflowed), and every file is then looked at.
@@ -83,6 +102,19 @@ private:
     void RestoreDescriptorLimit();
 
     std::vector<Held> held;
+    std::vector<std::string> linked_keys;
+
+    const OldCopy* old_copy = nullptr;
+    int new_copy_dir = -1;
+    size_t room = 0;
+    std::thread linker;
+    std::mutex queue_lock;
+    std::condition_variable queue_changed;
+    std::deque<Offer> queue;
+    uint64_t offered = 0;
+    uint64_t done = 0;
+    bool closing = false;
+
     int watches = -1;
     std::thread ending;
     struct rlimit saved_limit = {};

@@ -225,3 +225,34 @@ TEST_F(HeldLinksLimitTest, RaisedForTheHoldAndGivenBack)
 }
 
 } // namespace
+
+namespace {
+
+// A later entry of a linked file's path is written next, under that name:
+// the link and its hold are gone before it is, and the file is neither
+// counted as linked nor left for a link after the stop.
+TEST_F(HeldLinksTest, AFileTakenBackByALaterEntryLeavesItsNameFree)
+{
+    OldCopy old(old_dir.c_str(), &record, &proof);
+    HeldLinks links;
+    links.Begin(old, new_fd, deferred.files.size());
+    for (const auto& [key, wanted] : deferred.files)
+        links.Deferred(key, wanted);
+    links.Withdrawn("share/f0");
+    EXPECT_FALSE(testsupport::Exists(new_dir + "/share/f0"));
+    deferred.files.erase("share/f0");
+    std::vector<std::string> linked, changed;
+    DeferredFiles rest;
+    links.Finish(deferred, linked, rest);
+    EXPECT_EQ(std::vector<std::string>{"share/f1"}, linked);
+    EXPECT_TRUE(rest.files.empty());
+    // Written there by the unpack: not the old file, which stays as it was.
+    ASSERT_TRUE(testsupport::WriteFile(new_dir + "/share/f0", "new"));
+    links.Settle(new_fd, changed);
+    EXPECT_TRUE(changed.empty());
+    EXPECT_EQ("new", testsupport::ReadFile(new_dir + "/share/f0"));
+    EXPECT_EQ(std::string(1000, 'x'), testsupport::ReadFile(old_dir + "/share/f0"));
+    links.Release();
+}
+
+} // namespace
