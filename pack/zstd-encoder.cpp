@@ -1,5 +1,6 @@
 #include "zstd-encoder.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -31,41 +32,48 @@ bool ZstdEncoder::Open(std::string* error)
         *error = "zstd encoder set-up failed: out of memory";
         return false;
     }
-    m_buffer.resize(ZSTD_CStreamOutSize());
+    m_input.reserve(kFrameBytes);
+    m_buffer.resize(ZSTD_compressBound(kFrameBytes));
     return !ZstdFailed(ZSTD_CCtx_setParameter(m_ctx, ZSTD_c_compressionLevel, kLevel),
                        "zstd encoder set-up", error) &&
            !ZstdFailed(ZSTD_CCtx_setParameter(m_ctx, ZSTD_c_checksumFlag, 1),
                        "zstd encoder set-up", error);
 }
 
-bool ZstdEncoder::Run(ZSTD_inBuffer* in, ZSTD_EndDirective mode, std::string* error)
+bool ZstdEncoder::WriteFrame(std::string* error)
 {
-    for (;;) {
-        ZSTD_outBuffer out = {m_buffer.data(), m_buffer.size(), 0};
-        const size_t left = ZSTD_compressStream2(m_ctx, &out, in, mode);
-        if (ZstdFailed(left, "zstd encoding", error))
-            return false;
-        if (out.pos > 0 && !m_out->Write(m_buffer.data(), out.pos)) {
-            *error = std::string("write failed: ") + strerror(errno);
-            return false;
-        }
-        // Ending, the frame is complete when nothing is left to flush; else
-        // the input only has to be taken in.
-        if (mode == ZSTD_e_end ? left == 0 : in->pos == in->size)
-            return true;
+    // Compressed in one call, the frame's header gives its content's size.
+    const size_t size =
+        ZSTD_compress2(m_ctx, m_buffer.data(), m_buffer.size(), m_input.data(), m_input.size());
+    if (ZstdFailed(size, "zstd encoding", error))
+        return false;
+    m_input.clear();
+    m_wrote_frame = true;
+    if (!m_out->Write(m_buffer.data(), size)) {
+        *error = std::string("write failed: ") + strerror(errno);
+        return false;
     }
+    return true;
 }
 
 bool ZstdEncoder::Write(const void* data, size_t size, std::string* error)
 {
-    ZSTD_inBuffer in = {data, size, 0};
-    return Run(&in, ZSTD_e_continue, error);
+    const char* bytes = static_cast<const char*>(data);
+    while (size > 0) {
+        size_t take = std::min(size, kFrameBytes - m_input.size());
+        m_input.insert(m_input.end(), bytes, bytes + take);
+        bytes += take;
+        size -= take;
+        if (m_input.size() == kFrameBytes && !WriteFrame(error))
+            return false;
+    }
+    return true;
 }
 
 bool ZstdEncoder::Finish(std::string* error)
 {
-    ZSTD_inBuffer in = {nullptr, 0, 0};
-    return Run(&in, ZSTD_e_end, error);
+    // An empty stream is still one frame.
+    return (m_input.empty() && m_wrote_frame) || WriteFrame(error);
 }
 
 } // namespace pack

@@ -3,10 +3,17 @@
 #include <algorithm>
 #include <bzlib.h>
 #include <climits>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
 #include <lzma.h>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
 #include <zlib.h>
 #include <zstd.h>
+#include <zstd_errors.h>
 
 namespace {
 
@@ -259,10 +266,246 @@ public:
             frame_done = ret == 0;
         return DecodeStatus::Ok;
     }
+    // Whether the last frame begun has ended.
+    bool FrameDone() const { return frame_done; }
 
 private:
     ZSTD_DStream* stream = nullptr;
     bool frame_done = false;
+};
+
+// Many frames that each give their content's size, as the packer writes
+// them, are decoded whole, each in one call, on `threads` threads at once,
+// and handed out in their order; the thread that asks decodes too. A frame
+// that does not give its size, or gives one too large to hold, is decoded
+// as a stream, in its turn, by the one-frame decoder. At most threads + 1
+// frames are held at a time.
+class ZstdFramesDecoder : public PackageDecoder {
+public:
+    ~ZstdFramesDecoder() override
+    {
+        {
+            std::lock_guard<std::mutex> lock(frames_lock);
+            closing = true;
+        }
+        frame_ready.notify_all();
+        for (std::thread& helper : helpers)
+            helper.join();
+        ZSTD_freeDCtx(own_context);
+    }
+
+    bool Init(int threads, std::string& error)
+    {
+        own_context = ZSTD_createDCtx();
+        if (!own_context || !stream.Init(error)) {
+            error = "zstd: cannot set up the decoder";
+            return false;
+        }
+        max_frames = static_cast<size_t>(threads) + 1;
+        for (int i = 1; i < threads; ++i)
+            helpers.emplace_back([this] { Help(); });
+        return true;
+    }
+
+    DecodeStatus Decode(ByteSpan& in, OutSpan& out, bool input_ended) override
+    {
+        Absorb(in);
+        if (!streaming && !CutFrames(input_ended))
+            return DecodeStatus::Error;
+        if (!frames.empty())
+            return Emit(out);
+        if (stream_next)
+            streaming = true;
+        if (streaming)
+            return Stream(out, input_ended);
+        if (input_ended && pending.size() == taken)
+            return seen_frame ? DecodeStatus::End
+                              : Fail("zstd: unexpected end of compressed data");
+        if (input_ended)
+            return Fail("zstd: unexpected end of compressed data");
+        return DecodeStatus::Ok;
+    }
+
+private:
+    enum class State { Queued, Decoding, Done, Failed };
+    struct Frame {
+        std::vector<unsigned char> packed;
+        std::vector<unsigned char> plain;
+        size_t handed = 0;
+        State state = State::Queued;
+        std::string error;
+    };
+
+    // A frame of up to this much content is decoded whole; the packer
+    // writes 8 MiB.
+    static const size_t kMaxFrameContent = 16u << 20;
+    // A frame header is at most 18 bytes.
+    static const size_t kMaxFrameHeader = 18;
+
+    // Input is taken while there is room for it: the frames held, and what
+    // waits to become one, stay bounded.
+    void Absorb(ByteSpan& in)
+    {
+        size_t waiting = pending.size() - taken;
+        bool room = streaming ? waiting < (1u << 20)
+                              : frames.size() < max_frames &&
+                                    waiting <= ZSTD_compressBound(kMaxFrameContent);
+        if (in.size == 0 || !room)
+            return;
+        if (taken > 0) {
+            pending.erase(pending.begin(), pending.begin() + static_cast<long>(taken));
+            taken = 0;
+        }
+        pending.insert(pending.end(), in.data, in.data + in.size);
+        in.data += in.size;
+        in.size = 0;
+    }
+
+    // Queues each whole frame at the front of what was taken in, until a
+    // frame must be streamed or more input is needed; false on a damaged
+    // frame.
+    bool CutFrames(bool input_ended)
+    {
+        while (!stream_next && frames.size() < max_frames && pending.size() > taken) {
+            const unsigned char* at = pending.data() + taken;
+            size_t size = pending.size() - taken;
+            if (size < kMaxFrameHeader && !input_ended)
+                return true;
+            unsigned long long content = ZSTD_getFrameContentSize(at, size);
+            if (content == ZSTD_CONTENTSIZE_ERROR) {
+                Fail("zstd: not a frame where one should start");
+                return false;
+            }
+            if (content == ZSTD_CONTENTSIZE_UNKNOWN || content > kMaxFrameContent) {
+                stream_next = true;
+                return true;
+            }
+            size_t length = ZSTD_findFrameCompressedSize(at, size);
+            if (ZSTD_isError(length)) {
+                bool incomplete = ZSTD_getErrorCode(length) == ZSTD_error_srcSize_wrong;
+                if (incomplete && !input_ended && size <= ZSTD_compressBound(kMaxFrameContent))
+                    return true;
+                Fail(std::string("zstd: ") + ZSTD_getErrorName(length));
+                return false;
+            }
+            auto frame = std::make_unique<Frame>();
+            frame->packed.assign(at, at + length);
+            frame->plain.resize(static_cast<size_t>(content));
+            taken += length;
+            seen_frame = true;
+            {
+                std::lock_guard<std::mutex> lock(frames_lock);
+                frames.push_back(std::move(frame));
+            }
+            frame_ready.notify_all();
+        }
+        return true;
+    }
+
+    static void DecodeFrame(ZSTD_DCtx* context, Frame& frame)
+    {
+        size_t n = ZSTD_decompressDCtx(context, frame.plain.data(), frame.plain.size(),
+                                       frame.packed.data(), frame.packed.size());
+        if (ZSTD_isError(n))
+            frame.error = std::string("zstd: ") + ZSTD_getErrorName(n);
+        else if (n != frame.plain.size())
+            frame.error = "zstd: a frame holds less than its header says";
+        frame.packed = std::vector<unsigned char>();
+    }
+
+    // Takes the first queued frame, if any, and decodes it on this thread.
+    // Called and returning with the lock held.
+    bool DecodeQueued(std::unique_lock<std::mutex>& lock, ZSTD_DCtx* context)
+    {
+        for (auto& frame : frames) {
+            if (frame->state != State::Queued)
+                continue;
+            frame->state = State::Decoding;
+            Frame& mine = *frame;
+            lock.unlock();
+            DecodeFrame(context, mine);
+            lock.lock();
+            mine.state = mine.error.empty() ? State::Done : State::Failed;
+            frame_done.notify_all();
+            return true;
+        }
+        return false;
+    }
+
+    void Help()
+    {
+        ZSTD_DCtx* context = ZSTD_createDCtx();
+        std::unique_lock<std::mutex> lock(frames_lock);
+        while (context && !closing) {
+            if (!DecodeQueued(lock, context))
+                frame_ready.wait(lock);
+        }
+        ZSTD_freeDCtx(context);
+    }
+
+    // Hands out the first frame's content once it is decoded, decoding
+    // frames here meanwhile.
+    DecodeStatus Emit(OutSpan& out)
+    {
+        std::unique_lock<std::mutex> lock(frames_lock);
+        while (!frames.empty() && out.size > 0) {
+            Frame& first = *frames.front();
+            if (first.state == State::Queued || first.state == State::Decoding) {
+                if (!DecodeQueued(lock, own_context))
+                    frame_done.wait(lock);
+                continue;
+            }
+            if (first.state == State::Failed)
+                return Fail(first.error);
+            size_t n = std::min(out.size, first.plain.size() - first.handed);
+            memcpy(out.data, first.plain.data() + first.handed, n);
+            first.handed += n;
+            out.data += n;
+            out.size -= n;
+            if (first.handed == first.plain.size())
+                frames.pop_front();
+            // With no frame left, the next input is taken in first.
+            if (frames.empty())
+                break;
+        }
+        return DecodeStatus::Ok;
+    }
+
+    // One frame decoded as a stream; back to whole frames where it ends.
+    DecodeStatus Stream(OutSpan& out, bool input_ended)
+    {
+        ByteSpan rest{pending.data() + taken, pending.size() - taken};
+        if (rest.size == 0)
+            return input_ended ? Fail("zstd: unexpected end of compressed data")
+                               : DecodeStatus::Ok;
+        size_t in_before = rest.size;
+        size_t out_before = out.size;
+        if (stream.Decode(rest, out, false) == DecodeStatus::Error)
+            return Fail(stream.error());
+        taken += in_before - rest.size;
+        if ((rest.size != in_before || out.size != out_before) && stream.FrameDone()) {
+            streaming = false;
+            stream_next = false;
+            seen_frame = true;
+        }
+        return DecodeStatus::Ok;
+    }
+
+    ZstdDecoder stream;
+    ZSTD_DCtx* own_context = nullptr;
+    std::vector<unsigned char> pending;
+    size_t taken = 0;
+    size_t max_frames = 2;
+    bool stream_next = false;
+    bool streaming = false;
+    bool seen_frame = false;
+
+    std::mutex frames_lock;
+    std::condition_variable frame_ready;
+    std::condition_variable frame_done;
+    std::deque<std::unique_ptr<Frame>> frames;
+    std::vector<std::thread> helpers;
+    bool closing = false;
 };
 
 } // namespace
@@ -317,6 +560,10 @@ std::unique_ptr<PackageDecoder> MakePackageDecoder(PackageCodec codec, int threa
         return decoder->Init(threads, memory_limit, error) ? std::move(decoder) : nullptr;
     }
     case PackageCodec::Zstd: {
+        if (threads > 1) {
+            auto decoder = std::make_unique<ZstdFramesDecoder>();
+            return decoder->Init(threads, error) ? std::move(decoder) : nullptr;
+        }
         auto decoder = std::make_unique<ZstdDecoder>();
         return decoder->Init(error) ? std::move(decoder) : nullptr;
     }

@@ -17,6 +17,7 @@
 #include <sys/time.h>
 #include <unistd.h>
 #include <xxhash.h>
+#include <zstd.h>
 
 #include "client-tree-maker.h"
 #include "test-support.h"
@@ -169,6 +170,22 @@ uint64_t XzBlocks(const std::string& data)
     return blocks;
 }
 
+// The content sizes of the zstd frames in turn; empty where a frame does not
+// give its size or the data is no run of whole frames.
+std::vector<unsigned long long> ZstdFrameSizes(const std::string& data)
+{
+    std::vector<unsigned long long> sizes;
+    for (size_t at = 0; at < data.size();) {
+        unsigned long long content = ZSTD_getFrameContentSize(data.data() + at, data.size() - at);
+        size_t length = ZSTD_findFrameCompressedSize(data.data() + at, data.size() - at);
+        if (content >= ZSTD_CONTENTSIZE_ERROR || ZSTD_isError(length))
+            return {};
+        sizes.push_back(content);
+        at += length;
+    }
+    return sizes;
+}
+
 int Pack(const std::string& tree, const std::string& out, const FormatCase& format,
          std::vector<std::string> extra = {})
 {
@@ -265,14 +282,21 @@ TEST(PackXzTest, WrittenInBlocks)
     EXPECT_EQ(XzBlocks(ReadFile(dir / "out/package/halvora.hpk")), 3u);
 }
 
-// Like xz's and gzip's, the zstd frame ends with its content's checksum (its
-// header says so), and a flipped byte of it fails the decoding.
-TEST(PackZstdTest, FrameCarriesItsChecksum)
+// Like xz's and gzip's, each zstd frame ends with its content's checksum
+// (its header says so), and a flipped byte of it fails the decoding. The
+// launcher decodes frames in parallel: 20 MiB of input makes three, each
+// of at most 8 MiB and saying so.
+TEST(PackZstdTest, FramesCarryTheirSizesAndChecksums)
 {
     TempDir dir("halvora-pack-zstd");
-    MakeClientTree(dir / "tree", 12);
+    MakeClientTree(dir / "tree", 12, 20u << 20);
     ASSERT_EQ(Pack(dir / "tree", dir / "out", kFormats[0]), 0);
     std::string data = ReadFile(dir / "out/package/halvora.hpk");
+    std::vector<unsigned long long> sizes = ZstdFrameSizes(data);
+    ASSERT_EQ(3u, sizes.size());
+    EXPECT_EQ(8ull << 20, sizes[0]);
+    EXPECT_EQ(8ull << 20, sizes[1]);
+    EXPECT_GT(sizes[2], 0ull);
     ASSERT_GT(data.size(), 8u);
     EXPECT_NE(data[4] & 0x04, 0); // Frame_Header_Descriptor: Content_Checksum_flag
     EXPECT_TRUE(Decodes(data));

@@ -1,13 +1,16 @@
 #include "test-archive.h"
 
 #include <archive.h>
+#include <algorithm>
 #include <archive_entry.h>
 #include <cstring>
 #include <filesystem>
 #include <locale.h>
 #include <gtest/gtest.h>
 #include <lzma.h>
+#include <memory>
 #include <sys/stat.h>
+#include <zstd.h>
 
 #include "test-support.h"
 
@@ -57,6 +60,7 @@ const char* FormatName(Format format)
     case Format::TarXz: return "tar_xz";
     case Format::TarXzBlocks: return "tar_xz_blocks";
     case Format::TarZst: return "tar_zst";
+    case Format::TarZstFrames: return "tar_zst_frames";
     case Format::TarBz2: return "tar_bz2";
     case Format::Zip: return "zip";
     case Format::Cpio: return "cpio";
@@ -125,8 +129,10 @@ bool Configure(archive* a, Format format)
         if (ret == ARCHIVE_OK)
             ret = archive_write_add_filter_bzip2(a);
         break;
-    // Written as a plain tar, then compressed in blocks by CompressInBlocks.
-    case Format::TarXzBlocks: ret = archive_write_set_format_pax_restricted(a); break;
+    // Written as a plain tar, then compressed in blocks by CompressInBlocks
+    // or in frames by CompressInFrames.
+    case Format::TarXzBlocks:
+    case Format::TarZstFrames: ret = archive_write_set_format_pax_restricted(a); break;
     case Format::Zip: ret = archive_write_set_format_zip(a); break;
     case Format::Cpio: ret = archive_write_set_format_cpio_newc(a); break;
     case Format::Pax: ret = archive_write_set_format_pax(a); break;
@@ -295,6 +301,39 @@ bool CompressInBlocks(const std::string& path)
     return testsupport::WriteFile(path, xz);
 }
 
+// Frames of 256 KiB that give their sizes, as the packer writes them, and
+// the third as a stream that does not: a decoder must take both in turn.
+bool CompressInFrames(const std::string& path)
+{
+    const size_t kFrame = 256 * 1024;
+    std::string tar = testsupport::ReadFile(path);
+    std::string out;
+    std::unique_ptr<ZSTD_CCtx, size_t (*)(ZSTD_CCtx*)> ctx(ZSTD_createCCtx(), ZSTD_freeCCtx);
+    ZSTD_CCtx_setParameter(ctx.get(), ZSTD_c_checksumFlag, 1);
+    for (size_t at = 0, n = 0; at < tar.size(); at += kFrame, ++n) {
+        size_t size = std::min(kFrame, tar.size() - at);
+        std::string frame(ZSTD_compressBound(size) + 1024, '\0');
+        size_t made = 0;
+        if (n != 2) {
+            made = ZSTD_compress2(ctx.get(), &frame[0], frame.size(), tar.data() + at, size);
+        } else {
+            // Flushed before it ends, the frame cannot say its size.
+            ZSTD_inBuffer in = {tar.data() + at, size, 0};
+            ZSTD_outBuffer put = {&frame[0], frame.size(), 0};
+            size_t left = ZSTD_compressStream2(ctx.get(), &put, &in, ZSTD_e_flush);
+            if (!ZSTD_isError(left))
+                left = ZSTD_compressStream2(ctx.get(), &put, &in, ZSTD_e_end);
+            made = left == 0 ? put.pos : left;
+        }
+        if (ZSTD_isError(made) || made == 0) {
+            ADD_FAILURE() << "zstd frame " << n << ": " << ZSTD_getErrorName(made);
+            return false;
+        }
+        out.append(frame, 0, made);
+    }
+    return testsupport::WriteFile(path, out);
+}
+
 } // namespace
 
 bool WriteArchive(const std::string& path, Format format, const std::vector<Entry>& entries)
@@ -316,6 +355,8 @@ bool WriteArchive(const std::string& path, Format format, const std::vector<Entr
         uselocale(previous);
     if (ok && format == Format::TarXzBlocks)
         ok = CompressInBlocks(path);
+    if (ok && format == Format::TarZstFrames)
+        ok = CompressInFrames(path);
     if (ok && format == Format::TarGzGz)
         ok = GzipOnceMore(path);
     // Magic, major version 0, minor 6: what the library's lrzip reader bids on.

@@ -33,10 +33,11 @@ Entry Hardlink(const std::string& path, const std::string& original);
 Entry Special(const std::string& path, Kind kind);
 
 // TarXzBlocks: xz in many small blocks that carry their sizes, as a
-// multi-threaded encoder writes them, so that they can be decoded in parallel.
+// multi-threaded encoder writes them, so that they can be decoded in parallel;
+// TarZstFrames: zstd in many small frames, most of which give their sizes.
 // The last three are no kind of package: an ISO image, a tar.gz compressed
 // once more, and the header of an lrzip file (whose decoder is a program).
-enum class Format { Tar, TarGz, TarXz, TarXzBlocks, TarZst, TarBz2, Zip, Cpio, Pax, GnuTar, Iso, TarGzGz, Lrzip };
+enum class Format { Tar, TarGz, TarXz, TarXzBlocks, TarZst, TarZstFrames, TarBz2, Zip, Cpio, Pax, GnuTar, Iso, TarGzGz, Lrzip };
 const char* FormatName(Format format);
 
 // Hard links are handed to the writer the way its format stores them. Names

@@ -127,8 +127,9 @@ protected:
     std::string log;
 };
 
-const Format kStreamFormats[] = {Format::Tar,    Format::TarGz,  Format::TarXz,
-                                 Format::TarXzBlocks, Format::TarZst, Format::TarBz2};
+const Format kStreamFormats[] = {Format::Tar,         Format::TarGz,  Format::TarXz,
+                                 Format::TarXzBlocks, Format::TarZst, Format::TarZstFrames,
+                                 Format::TarBz2};
 
 std::string FormatLabel(const ::testing::TestParamInfo<Format>& info)
 {
@@ -250,6 +251,7 @@ const Damage kDamages[] = {
     {"TarXzCut", Format::TarXz, CutAtThreeQuarters},
     {"TarXzBlocksCut", Format::TarXzBlocks, CutAtThreeQuarters},
     {"TarZstCut", Format::TarZst, CutAtThreeQuarters},
+    {"TarZstFramesCut", Format::TarZstFrames, CutAtThreeQuarters},
     {"TarBz2Cut", Format::TarBz2, CutAtThreeQuarters},
     {"TarCut", Format::Tar, CutAtThreeQuarters},
     {"TarGzHeaderOnly", Format::TarGz, CutAfterTheMagic},
@@ -259,6 +261,7 @@ const Damage kDamages[] = {
     {"TarXzScrambled", Format::TarXz, Scramble},
     {"TarXzBlocksScrambled", Format::TarXzBlocks, Scramble},
     {"TarBz2Scrambled", Format::TarBz2, Scramble},
+    {"TarZstFramesScrambled", Format::TarZstFrames, Scramble},
     {"TarGzGarbage", Format::TarGz, GarbageAfterTheMagic},
     {"TarXzGarbage", Format::TarXz, GarbageAfterTheMagic},
     {"TarZstGarbage", Format::TarZst, GarbageAfterTheMagic},
