@@ -121,7 +121,10 @@ int OpenParent(int dir, const std::string& key, const char*& base)
         size_t end = key.find('/', start);
         std::string element = key.substr(start, end - start);
         int next = OpenBeneath(folder, element.c_str(), O_RDONLY | O_DIRECTORY);
-        if (next < 0 && errno == ENOENT && mkdirat(folder, element.c_str(), 0755) == 0)
+        // The unpack makes folders while the links are made: one it made
+        // between the look and the mkdir counts as made.
+        if (next < 0 && errno == ENOENT &&
+            (mkdirat(folder, element.c_str(), 0755) == 0 || errno == EEXIST))
             next = OpenBeneath(folder, element.c_str(), O_RDONLY | O_DIRECTORY);
         close(folder);
         folder = next;
