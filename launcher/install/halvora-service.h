@@ -1,6 +1,7 @@
 #ifndef HALVORA_SERVICE_H
 #define HALVORA_SERVICE_H
 
+#include <future>
 #include <memory>
 #include <string>
 #include <vector>
@@ -80,6 +81,8 @@ private:
     // Hashes the copy's files an upgrade may link, once; contents narrow
     // them down where the package's headers were read.
     void ProveOldCopyFiles(const PackageContents& contents);
+    void StartProofOfOldCopy();
+    int CheckPackageFile();
     // After a cut installation's copy is back: its files were linked and
     // unlinked again, which moved their change times; the record follows.
     void RenewRecordOfRestoredCopy();
@@ -175,6 +178,9 @@ protected:
     // The old copy's files proved by their content before the stop.
     OldCopyProof old_copy_proof;
     bool old_copy_proved = false;
+    // The proof of every recorded file, begun while the package is checked:
+    // what ProveOldCopyFiles takes where no header narrows the files down.
+    std::future<OldCopyProof> early_proof;
     InstalledFiles installed_files;
     // installed_files already holds each file as it stands (a new copy
     // built beside the running client): written without a stat after the stop.

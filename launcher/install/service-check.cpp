@@ -262,13 +262,35 @@ int Service::CheckLinkKinds(HomeProbe& probe, PackageContents& contents, bool& s
     return 0;
 }
 
+// Every recorded file is a candidate until the package's headers say more:
+// hashing them needs nothing of the package, and runs while its checksum
+// is taken.
+void Service::StartProofOfOldCopy()
+{
+    if (old_copy_proved || recorded_files.empty())
+        return;
+    early_proof = std::async(std::launch::async, [this] {
+        return ProveOldCopy(per_user_install_path, recorded_files,
+                            LinkCandidates(recorded_files, nullptr), UsableCores());
+    });
+}
+
 void Service::ProveOldCopyFiles(const PackageContents& contents)
 {
     if (old_copy_proved || recorded_files.empty())
         return;
     old_copy_proved = true;
-    std::vector<std::string> candidates = LinkCandidates(recorded_files, &contents);
-    old_copy_proof = ProveOldCopy(per_user_install_path, recorded_files, candidates, UsableCores());
+    // Waited for in any case: it reads the record, which must outlive it.
+    OldCopyProof early;
+    if (early_proof.valid())
+        early = early_proof.get();
+    if (contents.files.empty() && early.candidates > 0) {
+        old_copy_proof = early;
+    } else {
+        std::vector<std::string> candidates = LinkCandidates(recorded_files, &contents);
+        old_copy_proof =
+            ProveOldCopy(per_user_install_path, recorded_files, candidates, UsableCores());
+    }
     Logger::LogMsg(Logger::L_DEBUG, kLogComponent,
                    "[DEBUG] halvora-service(%d): %d of %d files of '%s' proved by their content "
                    "(%lld bytes) in %lld ms\n",
@@ -305,6 +327,16 @@ int Service::CheckPackage()
     // What the copy in place was installed as: the files an upgrade links
     // are not counted among those it writes.
     LoadRecord();
+    StartProofOfOldCopy();
+    int ret = CheckPackageFile();
+    // Whatever came of the check, the proof reads the record no longer.
+    if (early_proof.valid())
+        early_proof.wait();
+    return ret;
+}
+
+int Service::CheckPackageFile()
+{
     ustring package = GetPackagePath();
     // Opened once: the unpack reads this same file, whatever is renamed over
     // the path while the client stops.
