@@ -95,9 +95,10 @@ int Service::BuildNewCopy()
                   : open(new_copy.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     // The proved files are linked while the rest of the package is decoded.
     OldCopy old_copy(app, &recorded_files, &old_copy_proof);
-    extractor.DeferLinks(&deferred_files, dir >= 0 && LinkingPossible() ? &held_links : nullptr);
-    if (dir >= 0 && LinkingPossible())
+    bool link_meanwhile = dir >= 0 && LinkingPossible();
+    if (link_meanwhile)
         held_links.Begin(old_copy, dir, old_copy_proof.files.size());
+    extractor.DeferLinks(&deferred_files, link_meanwhile ? &held_links : nullptr);
     int ret = dir < 0 ? -1 : extractor.Extract(package_summary);
     linked_names.clear();
     held_links.Finish(deferred_files, linked_names, deferred_after_stop);
